@@ -1,0 +1,43 @@
+# The Windows program, its Win32 layer and the tests that run under Wine (or on Windows).
+enable_language(RC)
+
+# The exe and the test programs side by side, so that the end-to-end tests find orvanta.exe beside them.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+set(ORVANTA_WIN_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_compile_definitions(orvanta_core PUBLIC ${ORVANTA_WIN_DEFINITIONS})
+
+# Static runtime: the exe needs no DLL beyond Windows' own.
+add_link_options(-static -static-libgcc -static-libstdc++)
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+    add_compile_options(-ffunction-sections -fdata-sections)
+    add_link_options(-Wl,--gc-sections -s)
+endif()
+
+file(GLOB ORVANTA_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp)
+file(GLOB_RECURSE ORVANTA_GLUE_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
+list(FILTER ORVANTA_GLUE_SOURCES EXCLUDE REGEX "/src/app/winmain_win\\.cpp$")
+
+add_library(orvanta_app STATIC ${ORVANTA_TOOLKIT_SOURCES} ${ORVANTA_GLUE_SOURCES})
+target_link_libraries(orvanta_app PUBLIC orvanta_core
+    comctl32 gdiplus ole32 shell32 advapi32 gdi32 user32 kernel32 uuid)
+
+add_executable(orvanta WIN32 src/app/winmain_win.cpp src/app/orvanta.rc)
+target_link_libraries(orvanta PRIVATE orvanta_app)
+target_link_options(orvanta PRIVATE -municode)
+
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(${ORVANTA_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(tests/win32)
+add_subdirectory(tests/e2e)
+
+# The release archive: the exe with the readme and the catalog beside it, as the program expects.
+add_custom_target(release
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/release/orvanta
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:orvanta> ${CMAKE_BINARY_DIR}/release/orvanta/
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/orvanta.txt ${CMAKE_SOURCE_DIR}/assets/catalog.txt
+            ${CMAKE_BINARY_DIR}/release/orvanta/
+    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/release
+            ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/orvanta-2.7f.zip --format=zip orvanta
+    DEPENDS orvanta
+    COMMENT "Packing orvanta-2.7f.zip")

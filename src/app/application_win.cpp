@@ -1,0 +1,53 @@
+#include "app/application_win.h"
+
+#include <windows.h>
+
+#include "about/about_box_win.h"
+#include "app/main_form_win.h"
+#include "app/settings_file.h"
+#include "settings/options_setup_win.h"
+#include "timetable/time_table_win.h"
+#include "toolkit/form.h"
+
+namespace orvanta {
+
+OrvantaApp::OrvantaApp(AppPorts ports)
+    : ports_(std::move(ports)), dialogs_(ports_.dialogs != nullptr ? ports_.dialogs : &realDialogs_) {
+    toolkit::SetUncaughtErrorReporter([this](const std::string& text) { dialogs_->Fail(text); });
+    mainForm_ = std::make_unique<TMainForm1>(*this);
+    HWND owner = mainForm_->Handle();
+    realDialogs_.SetFallbackOwner(owner);
+    optionsSetup_ = std::make_unique<TOptions_Setup>(*this, owner);
+    aboutBox_ = std::make_unique<TAboutBox>(*this, owner);
+    helpBox_ = std::make_unique<THelpBox>(*this, owner);
+    timeTable_ = std::make_unique<TTime_Table>(*this, owner);
+}
+
+OrvantaApp::~OrvantaApp() {
+    timeTable_.reset();
+    helpBox_.reset();
+    aboutBox_.reset();
+    optionsSetup_.reset();
+    mainForm_.reset();
+    toolkit::SetUncaughtErrorReporter(nullptr);
+}
+
+std::string OrvantaApp::SettingsFilePath() const {
+    return orvanta::SettingsFilePath(ports_.executablePath);
+}
+
+void OrvantaApp::ShowMainForm() {
+    mainForm_->Show();
+}
+
+int OrvantaApp::Run() {
+    ShowMainForm();
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace orvanta

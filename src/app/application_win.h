@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/local_datetime.h"
+#include "app/regional_formats.h"
+#include "toolkit/message_dialog.h"
+
+namespace orvanta {
+
+class TMainForm1;
+class TOptions_Setup;
+class TAboutBox;
+class THelpBox;
+class TTime_Table;
+
+// Everything the program takes from its surroundings. Tests pass their own: a temporary
+// executable path, a fixed clock, scripted dialogs.
+struct AppPorts {
+    std::string executablePath;
+    std::function<LocalDateTime()> clock;
+    std::function<RegionalFormats()> regionalFormats;
+    MessageDialogs* dialogs = nullptr;  // not owned; nullptr: the real message dialogs
+    std::optional<int> startupShowState;
+};
+
+// The ports of the running program.
+AppPorts SystemPorts();
+
+// The program: its five windows, created once each in this order and alive until it ends.
+class OrvantaApp {
+  public:
+    explicit OrvantaApp(AppPorts ports);
+    OrvantaApp(const OrvantaApp&) = delete;
+    OrvantaApp& operator=(const OrvantaApp&) = delete;
+    ~OrvantaApp();
+
+    TMainForm1& MainForm() const { return *mainForm_; }
+    TOptions_Setup& OptionsSetup() const { return *optionsSetup_; }
+    TAboutBox& AboutBox() const { return *aboutBox_; }
+    THelpBox& HelpBox() const { return *helpBox_; }
+    TTime_Table& TimeTable() const { return *timeTable_; }
+
+    const AppPorts& Ports() const { return ports_; }
+    MessageDialogs& Dialogs() const { return *dialogs_; }
+    std::string SettingsFilePath() const;
+
+    // Shows the main window for the first time, as entering the message loop does.
+    void ShowMainForm();
+    // Shows the main window and runs the message loop until it has closed.
+    int Run();
+
+  private:
+    AppPorts ports_;
+    toolkit::WinMessageDialogs realDialogs_;
+    MessageDialogs* dialogs_;
+    std::unique_ptr<TMainForm1> mainForm_;
+    std::unique_ptr<TOptions_Setup> optionsSetup_;
+    std::unique_ptr<TAboutBox> aboutBox_;
+    std::unique_ptr<THelpBox> helpBox_;
+    std::unique_ptr<TTime_Table> timeTable_;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/local_datetime.h"
+#include "app/regional_formats.h"
+
+namespace orvanta {
+
+inline constexpr int kLocationRowCount = 11;  // row 0 and up to ten other locations
+inline constexpr int kMaxOtherLocations = 10;
+
+// What a time label shows when its offset cannot be read or moves the date out of range.
+inline constexpr const char* kUnknownTimeText = " ?? ";
+
+// The text of a time label: " " + [date + ",  "] + time + " ", a one-digit hour padded to two digits.
+// Nothing when the moment plus the offset leaves the years 1 to 9999.
+std::optional<std::string> Location_Time_Text(LocalDateTime now,
+                                              double offsetDays,
+                                              bool showDates,
+                                              const RegionalFormats& formats);
+
+// Everything the rows show, as read from the settings dialog's controls.
+struct LocationModel {
+    std::string currentLocationCaption;
+    std::vector<std::string> entries;
+    bool showDates = false;
+    bool hideCurrentLocation = false;
+};
+
+enum class RowAction { Show, Hide, LeaveUntouched };
+
+// The same rule applies to a row's description label and its time label.
+struct RowPlan {
+    RowAction action = RowAction::LeaveUntouched;
+    std::string description;  // only for Show
+    std::string time;         // only for Show
+};
+
+using LocationRowsPlan = std::array<RowPlan, kLocationRowCount>;
+
+LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now, const RegionalFormats& formats);
+
+}  // namespace orvanta

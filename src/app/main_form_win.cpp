@@ -1,0 +1,305 @@
+#include "app/main_form_win.h"
+
+#include <windows.h>
+
+#include "about/about_box_win.h"
+#include "app/application_win.h"
+#include "app/location_rows.h"
+#include "app/program_titles.h"
+#include "app/window_placement.h"
+#include "forms/main_form.h"
+#include "settings/options_setup_win.h"
+#include "timetable/time_table_win.h"
+#include "toolkit/profile_ini_store.h"
+
+namespace orvanta {
+
+using toolkit::Bind;
+
+namespace {
+
+constexpr unsigned kClockInterval = 1000;
+
+// Puts each value into its control as soon as it is read.
+class ControlsSettingsTarget final : public SettingsTarget {
+  public:
+    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options) : main_(mainForm), options_(options) {}
+
+    void SetWindowTop(int top) override { main_.SetWindowTop(top); }
+    void SetWindowLeft(int left) override { main_.SetWindowLeft(left); }
+    void SetClientWidth(int width) override { main_.SetClientWidth(width); }
+    void SetClientHeight(int height) override { main_.SetClientHeight(height); }
+    void SetCurrentLocationCaption(const std::string& caption) override {
+        auto& editBox = options_.Component("Current_Location_EditBox");
+        editBox.SetText(caption);
+        main_.Component("Other_Location_Label_0").SetText(editBox.Text());
+    }
+    void AppendLocation(const std::string& entry) override {
+        options_.Component("Other_Locations_ListBox").AddItem(entry);
+    }
+    void SetFlag(SettingsFlag flag, bool set) override {
+        switch (flag) {
+            case SettingsFlag::MenusOff:
+                main_.Menus_Off_CheckBox = set;
+                break;
+            case SettingsFlag::TitleBarOff:
+                main_.Title_Bar_Off_CheckBox = set;
+                break;
+            case SettingsFlag::AutoWindowHeightSizing:
+                options_.Component("Auto_Window_Height_Sizing_CheckBox").SetChecked(set);
+                break;
+            case SettingsFlag::AutoWindowWidthSizing:
+                options_.Component("Auto_Window_Width_Sizing_CheckBox").SetChecked(set);
+                break;
+            case SettingsFlag::ShowDatesAndTimes:
+                options_.Component("Show_Dates_and_Times_CheckBox").SetChecked(set);
+                break;
+            case SettingsFlag::HideCurrentLocation:
+                options_.Component("Hide_Current_Location_CheckBox").SetChecked(set);
+                break;
+            case SettingsFlag::AlwaysOnTop:
+                main_.MenuEntry("Always_On_Top_Option").SetChecked(set);
+                break;
+            case SettingsFlag::AutoRunAtWindowsStartup:
+                main_.MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(set);
+                break;
+        }
+    }
+
+  private:
+    TMainForm1& main_;
+    TOptions_Setup& options_;
+};
+
+}  // namespace
+
+TMainForm1::TMainForm1(OrvantaApp& app) : Form(forms::MainForm1Description()), app_(app) {
+    formats_ = app_.Ports().regionalFormats();
+    SetEndsApplication(true);
+    Create(
+        {
+            {"FormShow", Bind(this, &TMainForm1::FormShow)},
+            {"FormCloseQuery", Bind(this, &TMainForm1::FormCloseQuery)},
+            {"Timer1Timer", Bind(this, &TMainForm1::Timer1Timer)},
+            {"SettingsOptionClick", Bind(this, &TMainForm1::SettingsOptionClick)},
+            {"Always_On_Top_OptionClick", Bind(this, &TMainForm1::Always_On_Top_OptionClick)},
+            {"Auto_Run_at_Windows_Startup_OptionClick", Bind(this, &TMainForm1::Auto_Run_at_Windows_Startup_OptionClick)},
+            {"Restore_Factory_Defaults_OptionClick", Bind(this, &TMainForm1::Restore_Factory_Defaults_OptionClick)},
+            {"Generate_Time_Comparison_Table_OptionClick",
+             Bind(this, &TMainForm1::Generate_Time_Comparison_Table_OptionClick)},
+            {"Menus_and_Title_On_Off_OptionClick", Bind(this, &TMainForm1::Menus_and_Title_On_Off_OptionClick)},
+            {"ExitOptionClick", Bind(this, &TMainForm1::ExitOptionClick)},
+            {"HelpOptionClick", Bind(this, &TMainForm1::HelpOptionClick)},
+            {"View_Readme_file_OptionClick", Bind(this, &TMainForm1::View_Readme_file_OptionClick)},
+            {"View_Shareware_Catalog_OptionClick", Bind(this, &TMainForm1::View_Shareware_Catalog_OptionClick)},
+            {"AboutOptionClick", Bind(this, &TMainForm1::AboutOptionClick)},
+            {"SpareMenuClick", Bind(this, &TMainForm1::SpareMenuClick)},
+            {"Menus_and_Title_Bar_On_Off_Popup_OptionClick",
+             Bind(this, &TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick)},
+            {"Settings_Popup_OptionClick", Bind(this, &TMainForm1::Settings_Popup_OptionClick)},
+            {"Generate_Time_Comparison_Table_PopupOptionClick",
+             Bind(this, &TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick)},
+            {"Help_Popup_OptionClick", Bind(this, &TMainForm1::Help_Popup_OptionClick)},
+            {"HelpAbout_Popup_OptionClick", Bind(this, &TMainForm1::HelpAbout_Popup_OptionClick)},
+            {"Exit_Popup_OptionClick", Bind(this, &TMainForm1::Exit_Popup_OptionClick)},
+        },
+        nullptr);
+}
+
+void TMainForm1::FormShow() {
+    // A window shown again (restored, or re-created by a change of border) keeps its state.
+    if (FormShow_Already_Run_CheckBox) {
+        return;
+    }
+    Initialise_From_Settings_File();
+}
+
+void TMainForm1::Initialise_From_Settings_File() {
+    {
+        toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
+        ControlsSettingsTarget target(*this, app_.OptionsSetup());
+        ReadSettings(store, target);
+    }
+    KeepOnScreen();
+    Set_Program_Titles();
+    app_.HelpBox().SetCaption(kHelpTitle);
+    Apply_Startup_Show_State();
+    FormShow_Already_Run_CheckBox = true;
+}
+
+void TMainForm1::KeepOnScreen() {
+    RECT bounds = WindowBounds();
+    if (MonitorFromRect(&bounds, MONITOR_DEFAULTTONULL) != nullptr) {
+        return;
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const ScreenRect moved = BringOntoWorkArea({bounds.left, bounds.top, bounds.right, bounds.bottom},
+                                               {work.left, work.top, work.right, work.bottom});
+    SetWindowLeft(moved.left);
+    SetWindowTop(moved.top);
+}
+
+void TMainForm1::Set_Program_Titles() {
+    SetCaption(kProgramTitle);
+    app_.AboutBox().SetCaption(kAboutTitle);
+    app_.AboutBox().Component("Product_Name_Label").SetText(kProgramTitle);
+    auto& spare = MenuEntry("SpareMenu");
+    spare.SetCaption("");
+    spare.SetVisible(false);
+    MenuEntry("About1").SetVisible(false);
+}
+
+void TMainForm1::Apply_Startup_Show_State() {
+    const auto& state = app_.Ports().startupShowState;
+    // A clock started hidden could never be reached again: every other state is honoured.
+    if (state.has_value() && *state != SW_HIDE) {
+        ShowWindow(Handle(), *state);
+    }
+}
+
+void TMainForm1::Update_Location_Rows() {
+    auto& options = app_.OptionsSetup();
+    LocationModel model;
+    model.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
+    model.entries = options.Component("Other_Locations_ListBox").Items();
+    model.showDates = options.Component("Show_Dates_and_Times_CheckBox").Checked();
+    model.hideCurrentLocation = options.Component("Hide_Current_Location_CheckBox").Checked();
+    const LocationRowsPlan plan = PlanLocationRows(model, app_.Ports().clock(), formats_);
+
+    const std::string_view descriptionPrefix = forms::kRowDescriptionPrefix;
+    for (const auto& label : Components()) {
+        if (!label->Name().starts_with(forms::kRowLabelPrefix) || label->Tag() < 0 ||
+            label->Tag() >= kLocationRowCount) {
+            continue;
+        }
+        const RowPlan& row = plan[static_cast<std::size_t>(label->Tag())];
+        switch (row.action) {
+            case RowAction::Show:
+                label->SetText(label->Name().starts_with(descriptionPrefix) ? row.description : row.time);
+                label->SetVisible(true);
+                break;
+            case RowAction::Hide:
+                label->SetVisible(false);
+                break;
+            case RowAction::LeaveUntouched:
+                break;
+        }
+    }
+}
+
+void TMainForm1::Timer1Timer() {
+    if (!FormActivate_Already_Run_CheckBox) {
+        Update_Location_Rows();
+        TimerNamed("Timer1").SetInterval(kClockInterval);
+        FormActivate_Already_Run_CheckBox = true;
+    }
+    Update_Location_Rows();
+}
+
+SettingsSnapshot TMainForm1::CurrentSettings() const {
+    const auto& options = app_.OptionsSetup();
+    SettingsSnapshot settings;
+    const RECT bounds = WindowBounds();
+    const SIZE client = ClientSize();
+    settings.windowTop = bounds.top;
+    settings.windowLeft = bounds.left;
+    settings.clientWidth = client.cx;
+    settings.clientHeight = client.cy;
+    settings.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
+    settings.locations = options.Component("Other_Locations_ListBox").Items();
+    auto setFlag = [&settings](SettingsFlag flag, bool set) { settings.flags[static_cast<int>(flag)] = set; };
+    setFlag(SettingsFlag::MenusOff, Menus_Off_CheckBox);
+    setFlag(SettingsFlag::TitleBarOff, Title_Bar_Off_CheckBox);
+    setFlag(SettingsFlag::AutoWindowHeightSizing, options.Component("Auto_Window_Height_Sizing_CheckBox").Checked());
+    setFlag(SettingsFlag::AutoWindowWidthSizing, options.Component("Auto_Window_Width_Sizing_CheckBox").Checked());
+    setFlag(SettingsFlag::ShowDatesAndTimes, options.Component("Show_Dates_and_Times_CheckBox").Checked());
+    setFlag(SettingsFlag::HideCurrentLocation, options.Component("Hide_Current_Location_CheckBox").Checked());
+    setFlag(SettingsFlag::AlwaysOnTop, MenuEntry("Always_On_Top_Option").Checked());
+    setFlag(SettingsFlag::AutoRunAtWindowsStartup, MenuEntry("Auto_Run_at_Windows_Startup_Option").Checked());
+    return settings;
+}
+
+bool TMainForm1::Write_Settings_File() {
+    toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
+    if (!WriteSettings(store, CurrentSettings()).written) {
+        app_.Dialogs().Fail(UnableToWriteMessage(store.Path()));
+        return false;
+    }
+    return true;
+}
+
+void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
+    // Closing after a failed write would lose every change of this run; the user can fix the
+    // cause and close again. Windows ending the session does not wait, so it is not refused.
+    if (!Write_Settings_File() && !args.endingSession) {
+        args.canClose = false;
+    }
+}
+
+void TMainForm1::SettingsOptionClick() {
+    app_.OptionsSetup().ShowModal();
+    Update_Location_Rows();
+}
+
+void TMainForm1::Generate_Time_Comparison_Table_OptionClick() {
+    app_.TimeTable().ShowModal();
+}
+
+void TMainForm1::HelpOptionClick() {
+    app_.HelpBox().ShowModal();
+}
+
+void TMainForm1::AboutOptionClick() {
+    app_.AboutBox().ShowModal();
+}
+
+void TMainForm1::ExitOptionClick() {
+    Close();
+}
+
+// Commands whose features are not built yet.
+void TMainForm1::Always_On_Top_OptionClick() {}
+void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {}
+void TMainForm1::Restore_Factory_Defaults_OptionClick() {}
+void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
+    Menus_and_Title_Bar_On_Off_Popup_OptionClick();
+}
+void TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick() {}
+void TMainForm1::View_Readme_file_OptionClick() {}
+void TMainForm1::View_Shareware_Catalog_OptionClick() {}
+void TMainForm1::SpareMenuClick() {
+    View_Readme_file_OptionClick();
+}
+
+// The pop-up menu does exactly what the menu bar does.
+void TMainForm1::Settings_Popup_OptionClick() {
+    SettingsOptionClick();
+}
+void TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick() {
+    Generate_Time_Comparison_Table_OptionClick();
+}
+void TMainForm1::Help_Popup_OptionClick() {
+    HelpOptionClick();
+}
+void TMainForm1::HelpAbout_Popup_OptionClick() {
+    AboutOptionClick();
+}
+void TMainForm1::Exit_Popup_OptionClick() {
+    ExitOptionClick();
+}
+
+bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    // Windows announces a change of the regional settings with "intl".
+    if (message == WM_SETTINGCHANGE && lParam != 0 &&
+        lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"intl") == 0) {
+        formats_ = app_.Ports().regionalFormats();
+        result = 0;
+        return false;  // DefWindowProc may want it too
+    }
+    return false;
+}
+
+}  // namespace orvanta

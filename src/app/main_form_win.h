@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/regional_formats.h"
+#include "app/settings_file.h"
+#include "toolkit/form.h"
+
+namespace orvanta {
+
+class OrvantaApp;
+
+// The main window: the clock rows, the menus, and the settings file read at the first showing and
+// written at every close request.
+class TMainForm1 final : public toolkit::Form {
+  public:
+    explicit TMainForm1(OrvantaApp& app);
+
+    // Flags that the user never sees; plain members, as nothing shows them.
+    bool FormShow_Already_Run_CheckBox = false;
+    bool FormActivate_Already_Run_CheckBox = false;
+    bool Menus_Off_CheckBox = false;
+    bool Title_Bar_Off_CheckBox = false;
+
+    void Update_Location_Rows();
+    void Set_Program_Titles();
+    void Apply_Startup_Show_State();
+    // The first showing's work: settings file, titles, show state. Runs whatever the guard says.
+    void Initialise_From_Settings_File();
+    // Writes the settings file; on failure tells the user and answers false.
+    bool Write_Settings_File();
+    SettingsSnapshot CurrentSettings() const;
+    const RegionalFormats& Formats() const { return formats_; }
+
+    // Handlers.
+    void FormShow();
+    void FormCloseQuery(toolkit::EventArgs& args);
+    void Timer1Timer();
+    void SettingsOptionClick();
+    void Always_On_Top_OptionClick();
+    void Auto_Run_at_Windows_Startup_OptionClick();
+    void Restore_Factory_Defaults_OptionClick();
+    void Generate_Time_Comparison_Table_OptionClick();
+    void Menus_and_Title_On_Off_OptionClick();
+    void ExitOptionClick();
+    void HelpOptionClick();
+    void View_Readme_file_OptionClick();
+    void View_Shareware_Catalog_OptionClick();
+    void AboutOptionClick();
+    void SpareMenuClick();
+    void Menus_and_Title_Bar_On_Off_Popup_OptionClick();
+    void Settings_Popup_OptionClick();
+    void Generate_Time_Comparison_Table_PopupOptionClick();
+    void Help_Popup_OptionClick();
+    void HelpAbout_Popup_OptionClick();
+    void Exit_Popup_OptionClick();
+
+  private:
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void KeepOnScreen();
+
+    OrvantaApp& app_;
+    RegionalFormats formats_;
+};
+
+}  // namespace orvanta

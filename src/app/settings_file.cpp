@@ -1,0 +1,140 @@
+#include "app/settings_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <utility>
+
+namespace orvanta {
+
+namespace {
+
+// Never more rows than the main window has.
+constexpr int kMaxStoredLocations = 10;
+
+constexpr const char* kWindowTopKey = "window_top_posn";
+constexpr const char* kWindowLeftKey = "window_left_posn";
+constexpr const char* kClientWidthKey = "window_ClientWidth";
+constexpr const char* kClientHeightKey = "window_ClientHeight";
+constexpr const char* kCaptionKey = "current_location_caption";
+constexpr const char* kLocationCountKey = "num_other_locations";
+constexpr const char* kLocationKeyPrefix = "other_location_caption_";
+
+// The keys as they are written. Files have always been read with the first one spelled
+// "Menus_Off_Checkbox"; key names ignore case, so both spellings reach the same value, and each
+// direction keeps its own spelling.
+constexpr std::array<const char*, kSettingsFlagCount> kFlagKeys = {
+    "Menus_Off_CheckBox",
+    "Title_Bar_Off_CheckBox",
+    "Auto_Window_Height_Sizing_CheckBox",
+    "Auto_Window_Width_Sizing_CheckBox",
+    "Show_Dates_and_Times_CheckBox",
+    "Hide_Current_Location_CheckBox",
+    "Always_on_Top_Option",
+    "Auto_Run_at_Windows_Startup_Option",
+};
+constexpr const char* kMenusOffReadKey = "Menus_Off_Checkbox";
+
+constexpr int kDefaultWindowTop = 200;
+constexpr int kDefaultWindowLeft = 200;
+constexpr int kDefaultClientWidth = 240;
+constexpr int kDefaultClientHeight = 87;
+constexpr const char* kDefaultCaption = "Here :";
+
+std::string LocationKey(int number) {
+    return kLocationKeyPrefix + std::to_string(number);
+}
+
+int ReadInteger(IniStore& store, std::string_view key, int defaultValue) {
+    return ParseIniInteger(store.ReadString(key, ""), defaultValue);
+}
+
+}  // namespace
+
+std::string SettingsFilePath(std::string_view executablePath) {
+    const auto separator = executablePath.find_last_of("\\/");
+    if (separator == std::string_view::npos) {
+        return kSettingsFileName;
+    }
+    return std::string(executablePath.substr(0, separator + 1)) + kSettingsFileName;
+}
+
+int ParseIniInteger(std::string_view text, int defaultValue) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return defaultValue;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        // Hexadecimal is a 32-bit pattern, so "0xFFFFFFFF" is -1 as it would be for anyone who
+        // wrote it by hand; anything wider than 32 bits is out of range.
+        const std::string_view digits = text.substr(2);
+        std::uint32_t pattern = 0;
+        // from_chars takes no sign for an unsigned type, and stops at the first non-hex digit.
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pattern, 16);
+        if (error != std::errc() || end != digits.data() + digits.size()) {
+            return defaultValue;
+        }
+        return static_cast<int>(pattern);
+    }
+
+    // from_chars takes an optional "-" and digits, and reports a value outside int; the whole
+    // text must be used, so "12abc" is no number.
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return defaultValue;
+    }
+    return value;
+}
+
+void ReadSettings(IniStore& store, SettingsTarget& target) {
+    target.SetWindowTop(ReadInteger(store, kWindowTopKey, kDefaultWindowTop));
+    target.SetWindowLeft(ReadInteger(store, kWindowLeftKey, kDefaultWindowLeft));
+    target.SetClientWidth(ReadInteger(store, kClientWidthKey, kDefaultClientWidth));
+    target.SetClientHeight(ReadInteger(store, kClientHeightKey, kDefaultClientHeight));
+    target.SetCurrentLocationCaption(store.ReadString(kCaptionKey, kDefaultCaption));
+
+    const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxStoredLocations);
+    for (int number = 1; number <= count; ++number) {
+        target.AppendLocation(store.ReadString(LocationKey(number), ""));
+    }
+
+    for (int index = 0; index < kSettingsFlagCount; ++index) {
+        const char* key = index == 0 ? kMenusOffReadKey : kFlagKeys[index];
+        target.SetFlag(static_cast<SettingsFlag>(index), ReadInteger(store, key, 0) != 0);
+    }
+}
+
+SettingsWriteResult WriteSettings(IniStore& store, const SettingsSnapshot& settings) {
+    std::vector<std::pair<std::string, std::string>> values = {
+        {kWindowTopKey, std::to_string(settings.windowTop)},
+        {kWindowLeftKey, std::to_string(settings.windowLeft)},
+        {kClientWidthKey, std::to_string(settings.clientWidth)},
+        {kClientHeightKey, std::to_string(settings.clientHeight)},
+        {kCaptionKey, settings.currentLocationCaption},
+        {kLocationCountKey, std::to_string(settings.locations.size())},
+    };
+    for (std::size_t index = 0; index < settings.locations.size(); ++index) {
+        values.emplace_back(LocationKey(static_cast<int>(index + 1)), settings.locations[index]);
+    }
+    for (int index = 0; index < kSettingsFlagCount; ++index) {
+        values.emplace_back(kFlagKeys[index], settings.flags[index] ? "1" : "0");
+    }
+
+    // Once a write has failed nothing more is attempted: the file is evidently not writable, and
+    // one message about it is enough.
+    for (const auto& [key, value] : values) {
+        if (!store.WriteString(key, value)) {
+            return {false, key};
+        }
+    }
+    return {};
+}
+
+std::string UnableToWriteMessage(std::string_view path) {
+    return "Unable to write to " + std::string(path);
+}
+
+}  // namespace orvanta

@@ -1,0 +1,65 @@
+#include "settings/location_editing.h"
+
+#include <array>
+#include <charconv>
+
+#include "app/location_entry.h"
+#include "settings/replace_text.h"
+
+namespace orvanta {
+
+namespace {
+
+// The rows the main window has for other locations.
+constexpr std::size_t kMaxEntriesInList = 10;
+
+}  // namespace
+
+std::string StepOffsetText(std::string_view offsetText, int direction) {
+    // Whatever has been typed into the box, the spin button starts from a number.
+    double hours = ParseOffsetHours(offsetText).value_or(0.0);
+    if (direction < 0 && hours > -kMaxOffsetHours) {
+        hours -= kOffsetStepHours;
+    } else if (direction > 0 && hours < kMaxOffsetHours) {
+        hours += kOffsetStepHours;
+    }
+    // Written back even when unchanged, so a typed "3" becomes "3.0" at the first click.
+    return FormatOffsetHours(hours);
+}
+
+std::string FormatOffsetHours(double hours) {
+    // Room for the longest fixed-point double: 309 digits, sign, point and one decimal.
+    std::array<char, 320> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), hours, std::chars_format::fixed, 1);
+    std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("0.0");
+    // A small negative value rounds to "-0.0", which would read as a different offset from "0.0".
+    if (text == "-0.0") {
+        text = "0.0";
+    }
+    return text;
+}
+
+NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entriesInList) {
+    if (description.empty()) {
+        return NewLocationCheck::BlankDescription;
+    }
+    if (entriesInList >= kMaxEntriesInList) {
+        return NewLocationCheck::ListFull;
+    }
+    return NewLocationCheck::Accepted;
+}
+
+std::string CleanLocationDescription(std::string_view description) {
+    // The first ":" of a stored entry ends the description.
+    return Replace_Text(description, ":", "");
+}
+
+std::string BuildLocationEntry(std::string_view cleanedDescription, std::string_view offsetText) {
+    std::string entry(cleanedDescription);
+    entry += ':';
+    entry += offsetText;
+    return entry;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/form_description.h"
+#include "toolkit/handles.h"
+
+namespace orvanta::toolkit {
+
+class Menu;
+
+// One entry of a menu bar or pop-up menu. Win32 menus know no hidden entries: a hidden entry is
+// removed from its menu and put back at its place among the visible ones when shown again.
+class MenuItem {
+  public:
+    const std::string& Name() const { return description_.name; }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string_view caption);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    const std::string& OnClick() const { return description_.onClick; }
+    UINT CommandId() const { return commandId_; }
+    const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
+
+  private:
+    friend class Menu;
+    MenuItem(Menu& menu, MenuItem* parent, const forms::MenuItemDescription& description, UINT commandId);
+    HMENU ContainingMenu() const;
+    UINT PositionAmongVisible() const;
+    void Insert();
+
+    Menu& menu_;
+    MenuItem* parent_;
+    const forms::MenuItemDescription& description_;
+    UINT commandId_;
+    std::string caption_;
+    bool checked_;
+    bool visible_;
+    UniqueMenu subMenu_;  // owned until inserted; a menu that holds it destroys it
+    HMENU subMenuHandle_ = nullptr;
+    std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+class Menu {
+  public:
+    enum class Kind { Bar, Popup };
+    // Command identifiers are given out from firstCommandId upwards.
+    Menu(Kind kind, const std::vector<forms::MenuItemDescription>& items, UINT firstCommandId);
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+    ~Menu();
+
+    HMENU Handle() const { return handle_; }
+    Kind GetKind() const { return kind_; }
+    const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
+    MenuItem* Find(std::string_view name) const;
+    MenuItem* FindByCommand(UINT commandId) const;
+    // Called after a change that the menu bar must redraw.
+    void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+    // The window that shows the bar, once attached; the bar's handle then belongs to it.
+    void AttachedTo(HWND window) { attachedWindow_ = window; }
+
+  private:
+    friend class MenuItem;
+    void Changed() const;
+    void AddItems(MenuItem* parent,
+                  std::vector<std::unique_ptr<MenuItem>>& into,
+                  const std::vector<forms::MenuItemDescription>& items,
+                  UINT& nextId);
+
+    Kind kind_;
+    HMENU handle_ = nullptr;
+    HWND attachedWindow_ = nullptr;
+    std::vector<std::unique_ptr<MenuItem>> items_;
+    std::function<void()> changed_;
+};
+
+}  // namespace orvanta::toolkit
