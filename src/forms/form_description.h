@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanta::forms {
@@ -181,5 +182,10 @@ struct FormDescription {
     std::vector<TimerDescription> timers;
     std::vector<EventBinding> events;  // Show, Activate, CloseQuery, KeyDown
 };
+
+// Child-window identifiers follow the description's order from kFirstControlId, so that programs
+// driving a window from outside find a component by its name. -1 when there is no such component.
+inline constexpr int kFirstControlId = 100;
+int ControlIdOf(const FormDescription& form, std::string_view componentName);
 
 }  // namespace orvanta::forms

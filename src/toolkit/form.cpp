@@ -14,7 +14,6 @@ using forms::ModalResult;
 
 namespace {
 
-constexpr int kFirstControlId = 100;
 constexpr UINT kFirstMainMenuCommand = 1000;
 constexpr UINT kFirstPopupMenuCommand = 3000;
 constexpr int kUpDownRange = 1000;
@@ -573,7 +572,7 @@ void Form::Create(HandlerTable handlers, HWND owner) {
 }
 
 void Form::CreateComponents() {
-    int id = kFirstControlId;
+    int id = forms::kFirstControlId;
     for (const auto& component : description_.components) {
         components_.push_back(std::make_unique<Control>(*this, component, id++));
         if (component.kind == ComponentKind::Tabs) {
@@ -676,7 +675,7 @@ Control* Form::FindComponent(std::string_view name) const {
 }
 
 Control* Form::ControlById(int id) const {
-    const int index = id - kFirstControlId;
+    const int index = id - forms::kFirstControlId;
     if (index < 0 || index >= static_cast<int>(components_.size())) {
         return nullptr;
     }

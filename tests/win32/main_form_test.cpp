@@ -1,0 +1,243 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/main_form_win.h"
+#include "settings/options_setup_win.h"
+#include "test_support.h"
+#include "toolkit/message_dialog.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::testing {
+namespace {
+
+class MainFormTest : public AppTest {
+  protected:
+    TMainForm1& Main() { return app_->MainForm(); }
+    toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
+    toolkit::Control& Row(const char* prefix, int row) {
+        return Main().Component(std::string(prefix) + std::to_string(row));
+    }
+    std::string Description(int row) { return Row("Other_Location_Label_", row).Text(); }
+    std::string Time(int row) { return Row("Other_Location_Time_", row).Text(); }
+    bool Shown(int row) {
+        const bool description = IsWindowVisible(Row("Other_Location_Label_", row).Handle()) != FALSE;
+        EXPECT_EQ(description, IsWindowVisible(Row("Other_Location_Time_", row).Handle()) != FALSE) << "row " << row;
+        return description;
+    }
+    int VisibleRowCount() {
+        int count = 0;
+        for (int row = 0; row <= 10; ++row) {
+            count += Shown(row) ? 1 : 0;
+        }
+        return count;
+    }
+};
+
+TEST_F(MainFormTest, FirstRunShowsTheCurrentLocationAtTheDefaultPlace) {
+    StartApp();
+    EXPECT_EQ(Main().Caption(), "Orvanta v2.7f");
+    const RECT bounds = Main().WindowBounds();
+    EXPECT_EQ(bounds.left, 200);
+    EXPECT_EQ(bounds.top, 200);
+    EXPECT_EQ(Main().ClientSize().cx, 240);
+    EXPECT_EQ(Main().ClientSize().cy, 87);
+    EXPECT_EQ(Description(0), "Here :");
+    EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Here :");
+
+    WaitForFirstTick();
+    EXPECT_EQ(Time(0), " 13:20:05 ");
+    EXPECT_EQ(VisibleRowCount(), 1);
+    EXPECT_EQ(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(MainFormTest, EntriesInTheStoreBecomeRowsAndTheHideFlagMovesThemUp) {
+    StartApp();
+    WaitForFirstTick();
+    auto& list = Options("Other_Locations_ListBox");
+    list.AddItem("Tokyo:9.0");
+    list.AddItem("Delhi:-7.5");
+    Main().Update_Location_Rows();
+    EXPECT_EQ(VisibleRowCount(), 3);
+    EXPECT_EQ(Description(1), "Tokyo :");
+    EXPECT_EQ(Time(1), " 22:20:05 ");
+    EXPECT_EQ(Description(2), "Delhi :");
+    EXPECT_EQ(Time(2), " 05:50:05 ");
+
+    Options("Hide_Current_Location_CheckBox").SetChecked(true);
+    Main().Update_Location_Rows();
+    EXPECT_EQ(VisibleRowCount(), 2);
+    EXPECT_EQ(Description(0), "Tokyo :");
+    EXPECT_EQ(Description(1), "Delhi :");
+    EXPECT_FALSE(Shown(2));
+
+    Options("Hide_Current_Location_CheckBox").SetChecked(false);
+    list.DeleteItem(0);
+    Main().Update_Location_Rows();
+    EXPECT_EQ(Description(0), "Here :");
+    EXPECT_EQ(Description(1), "Delhi :");
+    EXPECT_EQ(VisibleRowCount(), 2);
+}
+
+TEST_F(MainFormTest, TheClockTickRefreshesRowsAndSteadyLabelsAreLeftAlone) {
+    StartApp();
+    WaitForFirstTick();
+    Options("Other_Locations_ListBox").AddItem("Nowhere:abc");
+    Options("Other_Locations_ListBox").AddItem("Rio:-3.0");
+    now_ = *LocalDateTime::FromParts({2026, 12, 7, 13, 20, 9, 0});
+    ASSERT_TRUE(PumpUntil([&] { return Time(0) == " 13:20:09 "; }, 3000));
+    EXPECT_EQ(Time(1), " ?? ");
+    EXPECT_EQ(Time(2), " 10:20:09 ");
+
+    // A label whose text has not changed is not touched, so it does not repaint.
+    const HWND timeLabel = Row("Other_Location_Time_", 0).Handle();
+    RECT client{};
+    GetClientRect(timeLabel, &client);
+    ValidateRect(timeLabel, nullptr);
+    Main().Update_Location_Rows();
+    EXPECT_FALSE(GetUpdateRect(timeLabel, nullptr, FALSE));
+}
+
+TEST_F(MainFormTest, TheFirstTickDoesItsOneOffWorkOnce) {
+    StartApp();
+    auto& timer = Main().TimerNamed("Timer1");
+    EXPECT_EQ(timer.Interval(), 100u);
+    EXPECT_EQ(Time(0), "...");  // the rows wait for the first tick
+    WaitForFirstTick();
+    EXPECT_EQ(timer.Interval(), 1000u);
+    EXPECT_EQ(Time(0), " 13:20:05 ");
+
+    // Were the one-off work to run again, it would put the interval back to 1000.
+    timer.SetInterval(30);
+    now_ = *LocalDateTime::FromParts({2026, 12, 7, 13, 21, 0, 0});
+    ASSERT_TRUE(PumpUntil([&] { return Time(0) == " 13:21:00 "; }, 2000));
+    EXPECT_EQ(timer.Interval(), 30u);
+}
+
+TEST_F(MainFormTest, TheClockKeepsTickingWhileAMessageDialogIsOpen) {
+    StartApp();
+    WaitForFirstTick();
+    Main().TimerNamed("Timer1").SetInterval(30);
+    toolkit::WinMessageDialogs realDialogs(Main().Handle());
+    DialogButton answer = DialogButton::Cancel;
+    bool tickedWhileOpen = false;
+    const bool opened = RunModal(
+        [&] { answer = realDialogs.Show(MessageKind::Warning, "Remove this Location ?", ButtonSet::YesCancel,
+                                        DialogButton::Yes); },
+        [] { return FindWindowW(L"OrvantaMessageDialog", L"Warning") != nullptr; },
+        [&] {
+            now_ = *LocalDateTime::FromParts({2026, 12, 7, 14, 0, 0, 0});
+            tickedWhileOpen = PumpUntil([&] { return Time(0) == " 14:00:00 "; }, 2000);
+            HWND dialog = FindWindowW(L"OrvantaMessageDialog", L"Warning");
+            SendMessageW(FindWindowExW(dialog, nullptr, L"Button", L"Cancel"), BM_CLICK, 0, 0);
+        });
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(tickedWhileOpen);
+    EXPECT_EQ(answer, DialogButton::Cancel);
+}
+
+// The captions of a menu's entries as Windows holds them, "-" for a separator.
+std::vector<std::string> MenuCaptions(HMENU menu) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 127;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        captions.push_back((info.fType & MFT_SEPARATOR) ? "-" : toolkit::Narrow(text));
+    }
+    return captions;
+}
+
+TEST_F(MainFormTest, MenusHoldTheirEntriesInOrderOnceShown) {
+    StartApp();
+    HMENU bar = GetMenu(Main().Handle());
+    EXPECT_EQ(MenuCaptions(bar), (std::vector<std::string>{"&File", "Help"}));  // the spare entry is hidden
+    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 0)),
+              (std::vector<std::string>{"&Settings", "-", "Always on Top", "Auto-Run at Windows Startup",
+                                        "Restore Factory Defaults", "-", "&Time Comparison Table", "-",
+                                        "Menus and Title Bar On / Off", "-", "E&xit"}));
+    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)),
+              (std::vector<std::string>{"&Help", "-", "&View Readme file", "View &Shareware Catalog", "&About"}));
+    EXPECT_EQ(MenuCaptions(Main().PopupMenu()->Handle()),
+              (std::vector<std::string>{"Menus / Title Bar On / Off", "-", "&Settings", "-", "&Time Comparison Table",
+                                        "-", "Help", "About", "-", "E&xit"}));
+
+    // Shown again, a hidden entry returns to its place.
+    auto& spare = Main().MenuEntry("SpareMenu");
+    EXPECT_EQ(spare.Caption(), "");
+    spare.SetVisible(true);
+    Main().MenuEntry("About1").SetVisible(true);
+    EXPECT_EQ(MenuCaptions(bar), (std::vector<std::string>{"&File", "Help", ""}));
+    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)), (std::vector<std::string>{"&Help", "-", "&View Readme file",
+                                                                           "View &Shareware Catalog", "-", "&About"}));
+}
+
+TEST_F(MainFormTest, ThePopupMenuOpensFromTheKeyboardAndFromARightClickOnARow) {
+    StartApp();
+    WaitForFirstTick();
+    for (LPARAM where : {LPARAM(-1), MAKELPARAM(250, 260)}) {
+        const bool opened = RunModal(
+            [&] { SendMessageW(Main().Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Main().Handle()), where); },
+            [] {
+                HWND menu = FindWindowW(L"#32768", nullptr);
+                return menu != nullptr && IsWindowVisible(menu);
+            },
+            [] { EndMenu(); });
+        EXPECT_TRUE(opened) << "from " << where;
+    }
+}
+
+TEST_F(MainFormTest, StartedMinimisedOrMaximisedEndsInThatState) {
+    startupShowState_ = SW_SHOWMINIMIZED;
+    StartApp();
+    EXPECT_TRUE(IsIconic(Main().Handle()));
+    app_.reset();
+
+    startupShowState_ = SW_SHOWMAXIMIZED;
+    StartApp();
+    EXPECT_TRUE(IsZoomed(Main().Handle()));
+}
+
+TEST_F(MainFormTest, ShowingTheWindowAgainReadsNothing) {
+    StartApp();
+    WriteTextFile(IniPath(), "[orvanta]\r\ncurrent_location_caption=Elsewhere :\r\n");
+    Main().Hide();
+    Main().Show();
+    EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Here :");
+}
+
+TEST_F(MainFormTest, EveryCloseRequestWritesTheSettings) {
+    StartApp();
+    EXPECT_TRUE(SendMessageW(Main().Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_TRUE(FileExists(IniPath()));
+    EXPECT_TRUE(IsWindow(Main().Handle()));
+    DeleteFileW(toolkit::Widen(IniPath()).c_str());
+
+    // Both Exit entries close the window through the same question.
+    const UINT exitCommand = Main().MenuEntry("Exit_Popup_Option").CommandId();
+    HWND window = Main().Handle();
+    SendMessageW(window, WM_COMMAND, exitCommand, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(FileExists(IniPath()));
+}
+
+TEST_F(MainFormTest, AChangeOfRegionalSettingsShowsAtTheNextRefresh) {
+    StartApp();
+    WaitForFirstTick();
+    formats_.clock24Hour = false;
+    formats_.amDesignator = "AM";
+    formats_.pmDesignator = "PM";
+    Main().Update_Location_Rows();
+    EXPECT_EQ(Time(0), " 13:20:05 ");  // not read again until Windows says so
+    std::wstring intl = L"intl";
+    SendMessageW(Main().Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(intl.c_str()));
+    Main().Update_Location_Rows();
+    EXPECT_EQ(Time(0), " 01:20:05 PM ");
+}
+
+}  // namespace
+}  // namespace orvanta::testing
