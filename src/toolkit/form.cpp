@@ -63,6 +63,54 @@ DWORD FrameExStyle(forms::BorderStyle border) {
     }
 }
 
+constexpr wchar_t kTabPageClass[] = L"OrvantaTabPage";
+
+// A frame does not paint inside itself, and the window beneath it clips it out: it fills its
+// interior with the background its parent gives static controls.
+LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_ERASEBKGND) {
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(window)));
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// A tab page holds the controls of one page of a tab control and shows or hides them together.
+// What its controls tell their parent goes on to the form.
+LRESULT CALLBACK TabPageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_ERASEBKGND:
+            return SendMessageW(GetParent(window), message, wParam, lParam);
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void RegisterTabPageClass() {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), kTabPageClass, &existing)) {
+        return;
+    }
+    WNDCLASSEXW pageClass{};
+    pageClass.cbSize = sizeof(pageClass);
+    pageClass.lpfnWndProc = &TabPageProc;
+    pageClass.hInstance = GetModuleHandleW(nullptr);
+    pageClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    pageClass.lpszClassName = kTabPageClass;
+    RegisterClassExW(&pageClass);
+}
+
 bool IsDecoration(ComponentKind kind) {
     return kind == ComponentKind::Tabs || kind == ComponentKind::Bevel || kind == ComponentKind::GroupBox ||
            kind == ComponentKind::Panel;
@@ -100,7 +148,7 @@ Control::Control(Form& form, const forms::ComponentDescription& description, int
       text_(description.caption),
       visible_(description.visible) {}
 
-void Control::Create(HWND parent, POINT origin) {
+void Control::Create(HWND parent) {
     const auto& d = description_;
     const bool clickable = form_.EventHandler(*this, Event::Click) != nullptr;
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
@@ -163,12 +211,15 @@ void Control::Create(HWND parent, POINT origin) {
     const bool hasCaption = d.kind != ComponentKind::ListBox && d.kind != ComponentKind::Grid &&
                             d.kind != ComponentKind::Tabs && d.kind != ComponentKind::UpDown;
     window_ = CreateWindowExW(exStyle, windowClass, hasCaption ? Widen(d.caption).c_str() : L"", style,
-                              origin.x + form_.Scale(d.left), origin.y + form_.Scale(d.top), form_.Scale(d.width),
+                              form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width),
                               form_.Scale(d.height), parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr),
                               nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("Cannot create the component " + d.name);
+    }
+    if (d.kind == ComponentKind::Bevel || d.kind == ComponentKind::Panel || d.kind == ComponentKind::GroupBox) {
+        SetWindowSubclass(window_, &FrameSubclassProc, 0, 0);
     }
     font_ = form_.Font(d.font.InheritsFormFont() ? form_.Description().font : d.font);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -282,10 +333,7 @@ void Control::SetVisible(bool visible) {
 }
 
 void Control::ApplyVisibility() {
-    bool shown = visible_;
-    if (description_.page >= 0 && form_.tabs_ != nullptr) {
-        shown = shown && form_.tabs_->PageIndex() == description_.page;
-    }
+    const bool shown = visible_;
     const bool isShown = (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != isShown) {
         ShowWindow(window_, shown ? SW_SHOWNA : SW_HIDE);
@@ -315,7 +363,7 @@ void Control::SetFocus() {
 RECT Control::Bounds() const {
     RECT bounds{};
     GetWindowRect(window_, &bounds);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&bounds), 2);
+    MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&bounds), 2);
     return bounds;
 }
 
@@ -579,19 +627,32 @@ void Form::CreateComponents() {
             tabs_ = components_.back().get();
         }
     }
-    POINT pageOrigin{0, 0};
     if (tabs_ != nullptr) {
-        tabs_->Create(window_, {0, 0});
+        tabs_->Create(window_);
         RECT display{};
         GetClientRect(tabs_->Handle(), &display);
         SendMessageW(tabs_->Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
         const RECT tabsBounds = tabs_->Bounds();
-        pageOrigin = {tabsBounds.left + display.left, tabsBounds.top + display.top};
+        OffsetRect(&display, tabsBounds.left, tabsBounds.top);
+        RegisterTabPageClass();
+        for (std::size_t page = 0; page < tabs_->Description().items.size(); ++page) {
+            HWND pageWindow = CreateWindowExW(WS_EX_CONTROLPARENT, kTabPageClass, L"",
+                                              WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, display.left, display.top,
+                                              display.right - display.left, display.bottom - display.top, window_,
+                                              nullptr, GetModuleHandleW(nullptr), nullptr);
+            if (pageWindow == nullptr) {
+                throw std::runtime_error("Cannot create a tab page of " + description_.className);
+            }
+            pages_.push_back(pageWindow);
+        }
     }
     for (auto& control : components_) {
-        if (control.get() != tabs_) {
-            control->Create(window_, control->Description().page >= 0 ? pageOrigin : POINT{0, 0});
+        if (control.get() == tabs_) {
+            continue;
         }
+        const int page = control->Description().page;
+        control->Create(page >= 0 && page < static_cast<int>(pages_.size()) ? pages_[static_cast<std::size_t>(page)]
+                                                                               : window_);
     }
     // Frames go beneath the controls they surround, the outermost lowest; the tab order of the
     // controls is their creation order.
@@ -631,6 +692,10 @@ void Form::CreateComponents() {
 void Form::ShowCurrentPage() {
     for (auto& control : components_) {
         control->ApplyVisibility();
+    }
+    const int current = tabs_ != nullptr ? tabs_->PageIndex() : -1;
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        ShowWindow(pages_[page], static_cast<int>(page) == current ? SW_SHOWNA : SW_HIDE);
     }
 }
 

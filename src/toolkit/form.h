@@ -96,7 +96,7 @@ class Control {
 
   private:
     friend class Form;
-    void Create(HWND parent, POINT origin);
+    void Create(HWND parent);
     void FitToText();
     void ApplyVisibility();
 
@@ -231,6 +231,7 @@ class Form {
     std::map<std::tuple<std::string, int, bool, bool>, UniqueFont> fonts_;
     UniqueBrush formBrush_;
     Control* tabs_ = nullptr;
+    std::vector<HWND> pages_;  // one window for each page of the tab control, holding its components
     Control* lastFocus_ = nullptr;
     bool everShown_ = false;
     bool inModalLoop_ = false;
