@@ -42,3 +42,5 @@ add_custom_target(release
             ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/orvanta-2.7f.zip --format=zip orvanta
     DEPENDS orvanta
     COMMENT "Packing orvanta-2.7f.zip")
+
+add_subdirectory(bench/startup)

@@ -1,0 +1,240 @@
+#include "driver.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "forms/main_form.h"
+
+namespace orvanta::e2e {
+
+namespace {
+
+// A program that is stuck must fail the test, not hang it.
+constexpr UINT kAnswerTimeoutMs = 2000;
+constexpr DWORD kPollMs = 15;
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry{};
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring path = folder + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + L"\\");
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return name;
+}
+
+}  // namespace
+
+std::string Narrow(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
+                        nullptr);
+    return result;
+}
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
+    return result;
+}
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        const std::wstring candidate = std::wstring(base) + L"orvanta-e2e-" + std::to_wstring(GetCurrentProcessId()) +
+                                       L"-" + std::to_wstring(++counter) + L"\\";
+        if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+            path_ = candidate;
+            return;
+        }
+    }
+}
+
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
+}
+
+std::wstring BuiltProgramPath() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"orvanta.exe";
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    return contents.str();
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& contents) {
+    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    file << contents;
+}
+
+std::string WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length)) {
+        return {};
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kAnswerTimeoutMs, &copied)) {
+        return {};
+    }
+    text.resize(copied);
+    return Narrow(text);
+}
+
+std::string ChildTexts(HWND window) {
+    std::string texts;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM collected) {
+            auto& all = *reinterpret_cast<std::string*>(collected);
+            all += WindowText(child);
+            all += '\n';
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+RunningProgram::RunningProgram(const std::wstring& folder) {
+    const std::wstring exe = folder + L"orvanta.exe";
+    if (!CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) {
+        return;
+    }
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process_)) {
+        process_ = {};
+        return;
+    }
+    CloseHandle(process_.hThread);
+    process_.hThread = nullptr;
+}
+
+RunningProgram::~RunningProgram() {
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, kExitTimeoutMs);
+    }
+    CloseHandle(process_.hProcess);
+}
+
+bool RunningProgram::Running() const {
+    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool RunningProgram::WaitForExit(DWORD timeoutMs) {
+    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD RunningProgram::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+HWND RunningProgram::FindWindowOf(const wchar_t* className, const wchar_t* title) const {
+    struct Search {
+        DWORD processId;
+        const wchar_t* className;
+        const wchar_t* title;
+        HWND found;
+    } search{process_.dwProcessId, className, title, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s.processId || !IsWindowVisible(window) || ClassName(window) != s.className) {
+                return TRUE;
+            }
+            if (s.title != nullptr && WindowText(window) != Narrow(s.title)) {
+                return TRUE;
+            }
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND RunningProgram::WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return Running() && (found = FindWindowOf(className, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+HWND RunningProgram::WaitForMainWindow() {
+    mainWindow_ = WaitForWindow(L"TMainForm1", nullptr, kStartTimeoutMs);
+    if (mainWindow_ == nullptr) {
+        return nullptr;
+    }
+    // The rows show "..." until the clock's first tick.
+    if (!WaitUntil([this] { return MainWindowText("Other_Location_Time_0") != "..."; }, kWindowTimeoutMs)) {
+        return nullptr;
+    }
+    return mainWindow_;
+}
+
+std::string RunningProgram::MainWindowText(const char* componentName) const {
+    const int id = forms::ControlIdOf(forms::MainForm1Description(), componentName);
+    HWND control = id < 0 || mainWindow_ == nullptr ? nullptr : GetDlgItem(mainWindow_, id);
+    return control == nullptr ? "<no " + std::string(componentName) + ">" : WindowText(control);
+}
+
+}  // namespace orvanta::e2e

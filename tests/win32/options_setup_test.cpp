@@ -1,0 +1,407 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/main_form_win.h"
+#include "settings/options_setup_win.h"
+#include "test_support.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::testing {
+namespace {
+
+// Steps that run one per timer tick from inside the dialog's own modal loop. A timer message is
+// only generated once no posted message is waiting, so whatever one step posts has been through
+// the dialog's loop, and its keyboard handling, before the next step runs. The last step is meant
+// to close the dialog; one still open a while later is ended so that the test fails instead of
+// hanging.
+struct DialogScript {
+    toolkit::Form* dialog = nullptr;
+    std::vector<std::function<void()>> steps;
+    std::size_t next = 0;
+    bool running = false;
+    bool forcedClosed = false;
+    DWORD deadline = 0;
+};
+DialogScript* activeDialogScript = nullptr;
+
+void CALLBACK DialogScriptTick(HWND, UINT, UINT_PTR, DWORD) {
+    DialogScript* script = activeDialogScript;
+    if (script == nullptr || script->running) {
+        return;
+    }
+    const bool open = script->dialog->InModalLoop() && script->dialog->Showing();
+    if (script->next < script->steps.size()) {
+        if (open) {
+            script->running = true;
+            script->steps[script->next++]();
+            script->running = false;
+            script->deadline = GetTickCount() + 3000;
+        }
+        return;
+    }
+    if (open && GetTickCount() > script->deadline) {
+        script->forcedClosed = true;
+        script->dialog->EndModal(forms::ModalResult::Cancel);
+    }
+}
+
+class OptionsSetupTest : public AppTest {
+  protected:
+    TMainForm1& Main() { return app_->MainForm(); }
+    TOptions_Setup& Setup() { return app_->OptionsSetup(); }
+    toolkit::Control& Options(const char* name) { return Setup().Component(name); }
+    std::string Description(int row) { return Main().Component("Other_Location_Label_" + std::to_string(row)).Text(); }
+    bool RowShown(int row) {
+        return IsWindowVisible(Main().Component("Other_Location_Label_" + std::to_string(row)).Handle()) != FALSE;
+    }
+
+    // The program started, its first tick done, and the clock stopped, so that rows change only
+    // when something other than the tick rebuilds them.
+    void StartWithClockStopped() {
+        StartApp();
+        WaitForFirstTick();
+        Main().TimerNamed("Timer1").SetEnabled(false);
+    }
+
+    // Opens the dialog with a main-window menu command, runs the steps inside it and waits until
+    // the command returns. False (and a failure) when the dialog never opened or had to be ended.
+    bool RunDialog(const char* menuEntry, std::vector<std::function<void()>> steps) {
+        DialogScript script;
+        script.dialog = &Setup();
+        script.steps = std::move(steps);
+        script.deadline = GetTickCount() + 5000;
+        activeDialogScript = &script;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, &DialogScriptTick);
+        SendMessageW(Main().Handle(), WM_COMMAND, Main().MenuEntry(menuEntry).CommandId(), 0);
+        KillTimer(nullptr, timer);
+        activeDialogScript = nullptr;
+        EXPECT_EQ(script.next, script.steps.size()) << "the dialog did not open, or closed too early";
+        EXPECT_FALSE(script.forcedClosed) << "the dialog did not close";
+        EXPECT_FALSE(Setup().Showing());
+        return script.next == script.steps.size() && !script.forcedClosed;
+    }
+
+    void ClickOk() { SendMessageW(Options("OKBtn").Handle(), BM_CLICK, 0, 0); }
+    void ClickCloseBox() { PostMessageW(Setup().Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+    // A left click at a point of a control's client area, as the mouse gives it.
+    static void ClickAt(HWND control, POINT point) {
+        const LPARAM where = MAKELPARAM(point.x, point.y);
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        SendMessageW(control, WM_LBUTTONUP, 0, where);
+    }
+    void ClickSpin(bool up) {
+        const HWND spin = Options("Housrs_Diff_SpinButton").Handle();
+        RECT client{};
+        GetClientRect(spin, &client);
+        ClickAt(spin, {client.right / 2, up ? client.bottom / 4 : client.bottom * 3 / 4});
+    }
+    void PressSpinKey(bool up) {
+        const HWND buddy = Options("Hours_Time_Difference").Handle();
+        SendMessageW(buddy, WM_KEYDOWN, up ? VK_UP : VK_DOWN, 1);
+        SendMessageW(buddy, WM_KEYUP, up ? VK_UP : VK_DOWN, 0xC0000001);
+    }
+    void ClickListItem(int index) {
+        const HWND list = Options("Other_Locations_ListBox").Handle();
+        RECT item{};
+        ASSERT_NE(SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+        ClickAt(list, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    }
+    void ClickTab(int page) {
+        const HWND tabs = Options("TabbedNotebook1").Handle();
+        RECT item{};
+        ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, page, reinterpret_cast<LPARAM>(&item)));
+        ClickAt(tabs, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    }
+    // Types a description and presses "Add to List".
+    void AddLocation(const std::string& description) {
+        Options("Other_Location_EditBox").SetText(description);
+        SendMessageW(Options("Add_to_List_Button").Handle(), BM_CLICK, 0, 0);
+    }
+};
+
+std::string TabCaption(HWND tabs, int index) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 63;
+    SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    return toolkit::Narrow(text);
+}
+
+TEST_F(OptionsSetupTest, OpensCentredModalOnItsFirstPageWithOkFocused) {
+    StartApp();
+    RunDialog("SettingsOption", {[&] {
+                  const HWND dialog = Setup().Handle();
+                  EXPECT_EQ(Setup().Caption(), "Orvanta Setup :");
+                  RECT client{};
+                  GetClientRect(dialog, &client);
+                  EXPECT_EQ(client.right, 353);
+                  EXPECT_EQ(client.bottom, 362);
+                  RECT frame{};
+                  GetWindowRect(dialog, &frame);
+                  EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+                  EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+                  const HWND tabs = Options("TabbedNotebook1").Handle();
+                  ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+                  EXPECT_EQ(TabCaption(tabs, 0), "Other Locations");
+                  EXPECT_EQ(TabCaption(tabs, 1), "Current Location");
+                  EXPECT_EQ(TabCaption(tabs, 2), "Other Settings");
+                  EXPECT_EQ(Options("TabbedNotebook1").PageIndex(), 0);
+                  EXPECT_TRUE(IsWindowVisible(Options("Other_Locations_ListBox").Handle()));
+                  EXPECT_FALSE(IsWindowVisible(Options("Show_Dates_and_Times_CheckBox").Handle()));
+
+                  EXPECT_EQ(GetFocus(), Options("OKBtn").Handle());
+                  const LRESULT defaultId = SendMessageW(dialog, DM_GETDEFID, 0, 0);
+                  EXPECT_EQ(HIWORD(defaultId), DC_HASDEFID);
+                  EXPECT_EQ(LOWORD(defaultId), Options("OKBtn").ControlId());
+                  EXPECT_EQ(FindWindowExW(dialog, nullptr, L"Button", L"Cancel"), nullptr);
+                  EXPECT_FALSE(IsWindowEnabled(Main().Handle()));
+                  ClickOk();
+              }});
+    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+}
+
+TEST_F(OptionsSetupTest, TheSpinButtonStepsTheOffsetByHalfHoursWithinADay) {
+    StartApp();
+    auto offset = [&] { return Options("Hours_Time_Difference").Text(); };
+    RunDialog("SettingsOption", {[&] {
+                  struct Step {
+                      bool byMouse;
+                      bool up;
+                      const char* expected;
+                  };
+                  // Down and back up through zero must not leave "-0.0".
+                  const Step steps[] = {{true, false, "-0.5"}, {true, true, "0.0"},  {false, false, "-0.5"},
+                                        {false, true, "0.0"},  {true, true, "0.5"},  {false, true, "1.0"},
+                                        {true, false, "0.5"},  {false, false, "0.0"}};
+                  for (const Step& step : steps) {
+                      step.byMouse ? ClickSpin(step.up) : PressSpinKey(step.up);
+                      EXPECT_EQ(offset(), step.expected) << (step.byMouse ? "click " : "key ") << (step.up ? "up" : "down");
+                  }
+                  // Only the arrows change the offset: typing into the box does nothing.
+                  SendMessageW(Options("Hours_Time_Difference").Handle(), WM_CHAR, '7', 1);
+                  EXPECT_EQ(offset(), "0.0");
+
+                  for (int i = 0; i < 47; ++i) {
+                      PressSpinKey(true);
+                  }
+                  EXPECT_EQ(offset(), "23.5");
+                  ClickSpin(true);
+                  EXPECT_EQ(offset(), "24.0");
+                  ClickSpin(true);
+                  PressSpinKey(true);
+                  EXPECT_EQ(offset(), "24.0");
+
+                  for (int i = 0; i < 95; ++i) {
+                      ClickSpin(false);
+                  }
+                  EXPECT_EQ(offset(), "-23.5");
+                  PressSpinKey(false);
+                  EXPECT_EQ(offset(), "-24.0");
+                  PressSpinKey(false);
+                  ClickSpin(false);
+                  EXPECT_EQ(offset(), "-24.0");
+                  ClickOk();
+              }});
+}
+
+TEST_F(OptionsSetupTest, AddingALocationCleansTheDescriptionAndAppendsTheOffset) {
+    StartApp();
+    auto& list = Options("Other_Locations_ListBox");
+    list.AddItem("Tokyo:9.0");
+    RunDialog("SettingsOption", {[&] {
+                  for (int i = 0; i < 6; ++i) {
+                      ClickSpin(false);
+                  }
+                  AddLocation("Rio: Brazil");
+                  EXPECT_EQ(list.Items(), (std::vector<std::string>{"Tokyo:9.0", "Rio Brazil:-3.0"}));
+                  EXPECT_EQ(Options("Other_Location_EditBox").Text(), "Rio Brazil");
+                  AddLocation("::Lima:");
+                  EXPECT_EQ(list.Items(), (std::vector<std::string>{"Tokyo:9.0", "Rio Brazil:-3.0", "Lima:-3.0"}));
+                  EXPECT_EQ(Options("Other_Location_EditBox").Text(), "Lima");
+                  EXPECT_TRUE(dialogs_.shown.empty());
+                  ClickOk();
+              }});
+}
+
+TEST_F(OptionsSetupTest, ABlankDescriptionOrAFullListIsRefusedWithAWarning) {
+    StartApp();
+    auto& list = Options("Other_Locations_ListBox");
+    const char* const blank = "The new location description cannot be blank.";
+    const char* const full = "Sorry, Cannot add more than 10 locations.";
+    std::vector<std::string> tenEntries;
+    RunDialog("SettingsOption", {[&] {
+                  AddLocation("");
+                  EXPECT_EQ(list.ItemCount(), 0);
+                  for (int i = 1; i <= 10; ++i) {
+                      AddLocation("Place " + std::to_string(i));
+                  }
+                  tenEntries = list.Items();
+                  AddLocation("Eleven");
+                  // With the list full, a blank description is still what the user is told about.
+                  AddLocation("");
+                  ClickOk();
+              }});
+    ASSERT_EQ(tenEntries.size(), 10u);
+    EXPECT_EQ(tenEntries.front(), "Place 1:0.0");
+    EXPECT_EQ(tenEntries.back(), "Place 10:0.0");
+    EXPECT_EQ(list.Items(), tenEntries);
+    ASSERT_EQ(dialogs_.shown.size(), 3u);
+    const char* const expected[] = {blank, full, blank};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(dialogs_.shown[i].text, expected[i]);
+        EXPECT_EQ(dialogs_.shown[i].kind, MessageKind::Warning);
+        EXPECT_EQ(dialogs_.shown[i].buttons, ButtonSet::Ok);
+    }
+}
+
+TEST_F(OptionsSetupTest, ClickingAnEntryAsksBeforeRemovingIt) {
+    StartApp();
+    auto& list = Options("Other_Locations_ListBox");
+    for (const char* entry : {"Tokyo:9.0", "Rio:-3.0", "Delhi:5.5", "Oslo:1.0"}) {
+        list.AddItem(entry);
+    }
+    dialogs_.answers = {DialogButton::Cancel, DialogButton::Yes};
+    RunDialog("SettingsOption", {[&] {
+                  ClickListItem(1);
+                  EXPECT_EQ(list.ItemCount(), 4);
+                  EXPECT_EQ(list.ItemIndex(), 1);
+                  ClickListItem(2);
+                  ClickOk();
+              }});
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"Tokyo:9.0", "Rio:-3.0", "Oslo:1.0"}));
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
+    for (const auto& shown : dialogs_.shown) {
+        EXPECT_EQ(shown.text, "Remove this Location ?");
+        EXPECT_EQ(shown.kind, MessageKind::Warning);
+        EXPECT_EQ(shown.buttons, ButtonSet::YesCancel);
+    }
+}
+
+TEST_F(OptionsSetupTest, EachEntryReachedWithTheArrowKeysAsksOnItsOwn) {
+    StartApp();
+    auto& list = Options("Other_Locations_ListBox");
+    const std::vector<std::string> entries = {"Tokyo:9.0", "Rio:-3.0", "Delhi:5.5", "Oslo:1.0"};
+    for (const auto& entry : entries) {
+        list.AddItem(entry);
+    }
+    dialogs_.answers = {DialogButton::Cancel, DialogButton::Cancel, DialogButton::Yes};
+    auto pressDown = [&] { PostMessageW(list.Handle(), WM_KEYDOWN, VK_DOWN, 1); };
+    int selectedBeforeRemoval = -1;
+    RunDialog("SettingsOption", {[&] {
+                                     list.SetFocus();
+                                     pressDown();
+                                 },
+                                 [&] {
+                                     EXPECT_EQ(dialogs_.shown.size(), 1u);
+                                     pressDown();
+                                 },
+                                 [&] {
+                                     EXPECT_EQ(dialogs_.shown.size(), 2u);
+                                     EXPECT_EQ(list.Items(), entries);
+                                     selectedBeforeRemoval = list.ItemIndex();
+                                     pressDown();
+                                 },
+                                 [&] {
+                                     EXPECT_EQ(dialogs_.shown.size(), 3u);
+                                     ClickCloseBox();
+                                 }});
+    ASSERT_TRUE(selectedBeforeRemoval >= 1 && selectedBeforeRemoval <= 2) << selectedBeforeRemoval;
+    std::vector<std::string> expected = entries;
+    expected.erase(expected.begin() + selectedBeforeRemoval + 1);
+    EXPECT_EQ(list.Items(), expected);
+    for (const auto& shown : dialogs_.shown) {
+        EXPECT_EQ(shown.text, "Remove this Location ?");
+    }
+}
+
+TEST_F(OptionsSetupTest, BothSettingsCommandsRebuildTheRowsWhenTheDialogCloses) {
+    StartWithClockStopped();
+    struct CloseWay {
+        const char* name;
+        std::function<void()> close;
+    };
+    const CloseWay closeWays[] = {
+        {"OK", [&] { ClickOk(); }},
+        {"Enter", [&] {
+             // Enter in a box that is no button presses the default button.
+             auto& description = Options("Other_Location_EditBox");
+             description.SetFocus();
+             PostMessageW(description.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+         }},
+        {"close box", [&] { ClickCloseBox(); }},
+    };
+    int row = 0;
+    for (const char* menuEntry : {"SettingsOption", "Settings_Popup_Option"}) {
+        for (const CloseWay& way : closeWays) {
+            ++row;
+            const std::string place = "Place " + std::to_string(row);
+            RunDialog(menuEntry, {[&] {
+                                      AddLocation(place);
+                                      EXPECT_FALSE(RowShown(row));
+                                      way.close();
+                                  }});
+            EXPECT_TRUE(RowShown(row)) << menuEntry << ", " << way.name;
+            EXPECT_EQ(Description(row), place + " :") << menuEntry << ", " << way.name;
+            EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+        }
+    }
+}
+
+TEST_F(OptionsSetupTest, ReopensOnThePageAndWithTheSelectionTheUserLeft) {
+    StartApp();
+    auto& list = Options("Other_Locations_ListBox");
+    for (const char* entry : {"Tokyo:9.0", "Rio:-3.0", "Delhi:5.5"}) {
+        list.AddItem(entry);
+    }
+    dialogs_.answers = {DialogButton::Cancel};
+    RunDialog("SettingsOption", {[&] {
+                  ClickListItem(2);
+                  ClickTab(2);
+                  EXPECT_EQ(Options("TabbedNotebook1").PageIndex(), 2);
+                  EXPECT_TRUE(IsWindowVisible(Options("Show_Dates_and_Times_CheckBox").Handle()));
+                  EXPECT_FALSE(IsWindowVisible(list.Handle()));
+                  ClickCloseBox();
+              }});
+    RunDialog("Settings_Popup_Option", {[&] {
+                  EXPECT_EQ(Options("TabbedNotebook1").PageIndex(), 2);
+                  EXPECT_TRUE(IsWindowVisible(Options("Auto_Window_Width_Sizing_CheckBox").Handle()));
+                  EXPECT_FALSE(IsWindowVisible(list.Handle()));
+                  ClickTab(0);
+                  EXPECT_TRUE(IsWindowVisible(list.Handle()));
+                  EXPECT_EQ(list.ItemIndex(), 2);
+                  ClickOk();
+              }});
+    EXPECT_EQ(list.ItemCount(), 3);
+}
+
+TEST_F(OptionsSetupTest, RowsFollowTheDialogAtTheNextTickWhileItIsOpen) {
+    StartApp();
+    WaitForFirstTick();
+    Main().TimerNamed("Timer1").SetInterval(30);
+    RunDialog("SettingsOption", {[&] {
+                  AddLocation("Rio");
+                  EXPECT_TRUE(PumpUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }, 2000));
+
+                  ClickTab(1);
+                  Options("Current_Location_EditBox").SetText("Home :");
+                  EXPECT_TRUE(PumpUntil([&] { return Description(0) == "Home :"; }, 2000));
+                  SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_CLICK, 0, 0);
+                  EXPECT_TRUE(PumpUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }, 2000));
+                  EXPECT_TRUE(Setup().InModalLoop());
+                  ClickOk();
+              }});
+}
+
+}  // namespace
+}  // namespace orvanta::testing

@@ -1,0 +1,326 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/main_form_win.h"
+#include "settings/options_setup_win.h"
+#include "test_support.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::testing {
+namespace {
+
+// The file's lines without their ends; blank lines are left out.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+bool SameKey(const std::string& a, const std::string& b) {
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+}
+
+// The values a key has in the file, matched as the profile functions match keys (ignoring case).
+std::vector<std::string> ValuesOf(const std::vector<std::string>& lines, const std::string& key) {
+    std::vector<std::string> values;
+    for (const auto& line : lines) {
+        const auto equals = line.find('=');
+        if (equals != std::string::npos && SameKey(line.substr(0, equals), key)) {
+            values.push_back(line.substr(equals + 1));
+        }
+    }
+    return values;
+}
+
+// Text in the ANSI code page, as the file holds it.
+std::string Ansi(const std::string& utf8) {
+    const std::wstring wide = toolkit::Widen(utf8);
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+const char* const kFlagKeys[] = {"Menus_Off_CheckBox",
+                                 "Title_Bar_Off_CheckBox",
+                                 "Auto_Window_Height_Sizing_CheckBox",
+                                 "Auto_Window_Width_Sizing_CheckBox",
+                                 "Show_Dates_and_Times_CheckBox",
+                                 "Hide_Current_Location_CheckBox",
+                                 "Always_on_Top_Option",
+                                 "Auto_Run_at_Windows_Startup_Option"};
+
+class SettingsFileTest : public AppTest {
+  protected:
+    TMainForm1& Main() { return app_->MainForm(); }
+    toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
+    std::string Description(int row) { return Main().Component("Other_Location_Label_" + std::to_string(row)).Text(); }
+
+    void WriteIni(const std::vector<std::string>& lines) {
+        std::string text = "[orvanta]\r\n";
+        for (const auto& line : lines) {
+            text += Ansi(line) + "\r\n";
+        }
+        WriteTextFile(IniPath(), text);
+    }
+    std::vector<std::string> IniLines() { return Lines(ReadTextFile(IniPath())); }
+    // The single value of a key in the written file; a failure when it is missing or repeated.
+    std::string Written(const std::string& key) {
+        const auto values = ValuesOf(IniLines(), key);
+        EXPECT_EQ(values.size(), 1u) << key;
+        return values.empty() ? std::string("<missing>") : values.front();
+    }
+
+    // A close request, as the close box makes it; the window is gone afterwards.
+    void CloseMainWindow() {
+        const HWND window = Main().Handle();
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_FALSE(IsWindow(window));
+        PumpPending();  // the quit request the main window leaves behind
+    }
+
+    // What the eight flags are in the program, in the file's order.
+    std::vector<bool> Flags() {
+        return {Main().Menus_Off_CheckBox,
+                Main().Title_Bar_Off_CheckBox,
+                Options("Auto_Window_Height_Sizing_CheckBox").Checked(),
+                Options("Auto_Window_Width_Sizing_CheckBox").Checked(),
+                Options("Show_Dates_and_Times_CheckBox").Checked(),
+                Options("Hide_Current_Location_CheckBox").Checked(),
+                Main().MenuEntry("Always_On_Top_Option").Checked(),
+                Main().MenuEntry("Auto_Run_at_Windows_Startup_Option").Checked()};
+    }
+};
+
+TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
+    WriteIni({"window_top_posn=0x96",
+              "window_left_posn=100",
+              "window_ClientWidth=300",
+              "window_ClientHeight=120abc",  // no number: the default, not 120
+              "current_location_caption=Home :",
+              "num_other_locations=3",
+              "other_location_caption_1=Tokyo:9.0",
+              "other_location_caption_2=S\xC3\xA3o Paulo:-3.0",
+              "other_location_caption_3=Delhi:5.5"});
+    StartApp();
+    const RECT bounds = Main().WindowBounds();
+    EXPECT_EQ(bounds.left, 100);
+    EXPECT_EQ(bounds.top, 150);
+    EXPECT_EQ(Main().ClientSize().cx, 300);
+    EXPECT_EQ(Main().ClientSize().cy, 87);
+    EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Home :");
+    auto& list = Options("Other_Locations_ListBox");
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"Tokyo:9.0", "S\xC3\xA3o Paulo:-3.0", "Delhi:5.5"}));
+    WaitForFirstTick();
+    EXPECT_EQ(Description(0), "Home :");
+    EXPECT_EQ(Description(2), "S\xC3\xA3o Paulo :");
+    EXPECT_EQ(Description(3), "Delhi :");
+
+    // The user moves and resizes the window and edits the settings.
+    RECT frame{};
+    GetWindowRect(Main().Handle(), &frame);
+    MoveWindow(Main().Handle(), 130, 140, frame.right - frame.left + 20, frame.bottom - frame.top + 13, TRUE);
+    Options("Current_Location_EditBox").SetText("Home base :");
+    list.DeleteItem(0);
+    list.AddItem("Lima:-5.0");
+    Options("Show_Dates_and_Times_CheckBox").SetChecked(true);
+    CloseMainWindow();
+
+    EXPECT_EQ(Written("window_top_posn"), "140");
+    EXPECT_EQ(Written("window_left_posn"), "130");
+    EXPECT_EQ(Written("window_ClientWidth"), "320");
+    EXPECT_EQ(Written("window_ClientHeight"), "100");
+    EXPECT_EQ(Written("current_location_caption"), "Home base :");
+    EXPECT_EQ(Written("num_other_locations"), "3");
+    EXPECT_EQ(Written("other_location_caption_1"), Ansi("S\xC3\xA3o Paulo:-3.0"));
+    EXPECT_EQ(Written("other_location_caption_2"), "Delhi:5.5");
+    EXPECT_EQ(Written("other_location_caption_3"), "Lima:-5.0");
+    EXPECT_EQ(Written("Show_Dates_and_Times_CheckBox"), "1");
+    EXPECT_EQ(Written("Hide_Current_Location_CheckBox"), "0");
+}
+
+TEST_F(SettingsFileTest, AFirstRunWithoutChangesWritesExactlyTheFourteenDefaults) {
+    StartApp();
+    WaitForFirstTick();
+    CloseMainWindow();
+    EXPECT_EQ(IniLines(), (std::vector<std::string>{"[orvanta]",
+                                                    "window_top_posn=200",
+                                                    "window_left_posn=200",
+                                                    "window_ClientWidth=240",
+                                                    "window_ClientHeight=87",
+                                                    "current_location_caption=Here :",
+                                                    "num_other_locations=0",
+                                                    "Menus_Off_CheckBox=0",
+                                                    "Title_Bar_Off_CheckBox=0",
+                                                    "Auto_Window_Height_Sizing_CheckBox=0",
+                                                    "Auto_Window_Width_Sizing_CheckBox=0",
+                                                    "Show_Dates_and_Times_CheckBox=0",
+                                                    "Hide_Current_Location_CheckBox=0",
+                                                    "Always_on_Top_Option=0",
+                                                    "Auto_Run_at_Windows_Startup_Option=0"}));
+}
+
+TEST_F(SettingsFileTest, EachFlagKeepsItsOwnKeyBothWays) {
+    // Two complementary patterns: any two flags read or written under each other's key differ in one.
+    for (const std::vector<bool>& pattern : {std::vector<bool>{true, false, true, false, true, false, true, false},
+                                             std::vector<bool>{false, true, false, true, false, true, false, true}}) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            // The first flag has always been read as "Menus_Off_Checkbox".
+            lines.push_back(std::string(i == 0 ? "Menus_Off_Checkbox" : kFlagKeys[i]) + (pattern[i] ? "=1" : "=0"));
+        }
+        WriteIni(lines);
+        StartApp();
+        EXPECT_EQ(Flags(), pattern);
+        CloseMainWindow();
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            EXPECT_EQ(Written(kFlagKeys[i]), pattern[i] ? "1" : "0") << kFlagKeys[i];
+        }
+        app_.reset();
+    }
+}
+
+TEST_F(SettingsFileTest, TheMenusOffFlagIsReadUnderEitherSpelling) {
+    for (const char* key : {"Menus_Off_Checkbox", "Menus_Off_CheckBox"}) {
+        WriteIni({std::string(key) + "=1"});
+        StartApp();
+        EXPECT_TRUE(Main().Menus_Off_CheckBox) << key;
+        CloseMainWindow();
+        EXPECT_EQ(Written("Menus_Off_CheckBox"), "1") << key;
+        app_.reset();
+    }
+}
+
+TEST_F(SettingsFileTest, TheEntryCountDecidesHowManyEntriesAreRead) {
+    struct Case {
+        const char* count;
+        std::vector<int> present;  // numbers of the entry keys in the file
+        std::vector<std::string> expected;
+    };
+    std::vector<int> upTo25;
+    std::vector<std::string> firstTen;
+    for (int n = 1; n <= 25; ++n) {
+        upTo25.push_back(n);
+        if (n <= 10) {
+            firstTen.push_back("Place " + std::to_string(n) + ":1.0");
+        }
+    }
+    const Case cases[] = {
+        {"25", upTo25, firstTen},
+        {"3", {1, 3}, {"Place 1:1.0", "", "Place 3:1.0"}},  // a missing entry still takes its place
+        {"0x2", {1, 2, 3}, {"Place 1:1.0", "Place 2:1.0"}},
+        {"-1", {1, 2}, {}},
+        {"two", {1, 2}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = {std::string("num_other_locations=") + c.count};
+        for (int n : c.present) {
+            lines.push_back("other_location_caption_" + std::to_string(n) + "=Place " + std::to_string(n) + ":1.0");
+        }
+        WriteIni(lines);
+        StartApp();
+        EXPECT_EQ(Options("Other_Locations_ListBox").Items(), c.expected) << "count " << c.count;
+        CloseMainWindow();
+        EXPECT_EQ(Written("num_other_locations"), std::to_string(c.expected.size())) << "count " << c.count;
+        app_.reset();
+    }
+}
+
+TEST_F(SettingsFileTest, AShorterListLeavesTheLongerListsEntriesInTheFile) {
+    WriteIni({"num_other_locations=5", "other_location_caption_1=A:1.0", "other_location_caption_2=B:2.0",
+              "other_location_caption_3=C:3.0", "other_location_caption_4=D:4.0", "other_location_caption_5=E:5.0"});
+    StartApp();
+    auto& list = Options("Other_Locations_ListBox");
+    list.DeleteItem(4);
+    list.DeleteItem(2);
+    list.DeleteItem(0);
+    CloseMainWindow();
+    EXPECT_EQ(Written("num_other_locations"), "2");
+    EXPECT_EQ(Written("other_location_caption_1"), "B:2.0");
+    EXPECT_EQ(Written("other_location_caption_2"), "D:4.0");
+    EXPECT_EQ(Written("other_location_caption_3"), "C:3.0");
+    EXPECT_EQ(Written("other_location_caption_4"), "D:4.0");
+    EXPECT_EQ(Written("other_location_caption_5"), "E:5.0");
+
+    app_.reset();
+    StartApp();
+    EXPECT_EQ(Options("Other_Locations_ListBox").Items(), (std::vector<std::string>{"B:2.0", "D:4.0"}));
+}
+
+TEST_F(SettingsFileTest, AFailedWriteIsReportedOnceAndKeepsTheWindowOpenUnlessWindowsIsEnding) {
+    ASSERT_TRUE(CreateDirectoryW(toolkit::Widen(IniPath()).c_str(), nullptr));
+    StartApp();
+    const HWND window = Main().Handle();
+    const std::string message = "Unable to write to " + IniPath();
+    ASSERT_EQ(IniPath().substr(1, 2), ":\\");  // the message names the full path
+
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, message);
+    EXPECT_EQ(dialogs_.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(dialogs_.shown[0].buttons, ButtonSet::Ok);
+
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
+    EXPECT_EQ(dialogs_.shown[1].text, message);
+
+    // Once the cause is gone, the next close request writes the file and closes.
+    ASSERT_TRUE(RemoveDirectoryW(toolkit::Widen(IniPath()).c_str()));
+    CloseMainWindow();
+    EXPECT_EQ(dialogs_.shown.size(), 2u);
+    EXPECT_EQ(IniLines().size(), 15u);
+}
+
+TEST_F(SettingsFileTest, ASavedPositionNoMonitorShowsIsBroughtOntoTheScreen) {
+    struct Case {
+        int left;
+        int top;
+        bool visible;
+    };
+    const Case cases[] = {
+        {10, 20, true},       {900, 700, true},     {-100, -10, true},  // partly on the screen: kept exactly
+        {5000, 5000, false},  {-5000, 300, false},  {300, -5000, false}, {5000, -5000, false},
+    };
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT work = monitor.rcWork;
+    for (const Case& c : cases) {
+        WriteIni({"window_top_posn=" + std::to_string(c.top), "window_left_posn=" + std::to_string(c.left)});
+        StartApp();
+        const RECT bounds = Main().WindowBounds();
+        const int width = bounds.right - bounds.left;
+        const int height = bounds.bottom - bounds.top;
+        int left = c.left;
+        int top = c.top;
+        if (!c.visible) {
+            left = std::max<int>(work.left, std::min<int>(c.left, work.right - width));
+            top = std::max<int>(work.top, std::min<int>(c.top, work.bottom - height));
+        }
+        EXPECT_EQ(bounds.left, left) << "saved at " << c.left << ", " << c.top;
+        EXPECT_EQ(bounds.top, top) << "saved at " << c.left << ", " << c.top;
+        EXPECT_EQ(Main().ClientSize().cx, 240);
+        EXPECT_EQ(Main().ClientSize().cy, 87);
+        app_.reset();
+    }
+}
+
+}  // namespace
+}  // namespace orvanta::testing
