@@ -11,6 +11,18 @@ namespace {
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kRetryPauseMs = 20;
 
+// Waits without leaving other programs' messages to our windows unanswered: the program holding
+// the clipboard may be waiting for one of them before it lets go.
+void WaitAnsweringSentMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = GetTickCount() - start) {
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+            MSG message{};
+            PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+}
+
 // Holds the clipboard open for one scope.
 class OpenClipboardScope {
   public:
@@ -18,7 +30,7 @@ class OpenClipboardScope {
         for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
             open_ = OpenClipboard(owner) != FALSE;
             if (!open_) {
-                Sleep(kRetryPauseMs);
+                WaitAnsweringSentMessages(kRetryPauseMs);
             }
         }
     }

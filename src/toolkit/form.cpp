@@ -208,8 +208,10 @@ void Control::Create(HWND parent) {
             style |= SS_ICON | SS_CENTERIMAGE | (clickable ? SS_NOTIFY : 0);
             break;
     }
+    // A picture's caption names its image, not a text for screen readers.
     const bool hasCaption = d.kind != ComponentKind::ListBox && d.kind != ComponentKind::Grid &&
-                            d.kind != ComponentKind::Tabs && d.kind != ComponentKind::UpDown;
+                            d.kind != ComponentKind::Tabs && d.kind != ComponentKind::UpDown &&
+                            d.kind != ComponentKind::Picture;
     window_ = CreateWindowExW(exStyle, windowClass, hasCaption ? Widen(d.caption).c_str() : L"", style,
                               form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width),
                               form_.Scale(d.height), parent,
@@ -836,7 +838,8 @@ void Form::Show() {
         GetWindowRect(window_, &bounds);
         const int width = bounds.right - bounds.left;
         const int height = bounds.bottom - bounds.top;
-        const RECT& area = monitor.rcWork;
+        // Centred on the whole screen the main window is on, as a user with two monitors expects.
+        const RECT& area = monitor.rcMonitor;
         SetWindowPos(window_, nullptr, area.left + (area.right - area.left - width) / 2,
                      area.top + (area.bottom - area.top - height) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

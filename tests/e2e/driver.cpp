@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
 #include "forms/main_form.h"
 
@@ -43,14 +42,42 @@ std::wstring ClassName(HWND window) {
     return name;
 }
 
+BOOL CALLBACK CollectText(HWND child, LPARAM collected) {
+    auto& all = *reinterpret_cast<std::string*>(collected);
+    all += WindowText(child);
+    all += '\n';
+    return TRUE;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* className;
+    const wchar_t* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.processId || !IsWindowVisible(window) || ClassName(window) != search.className) {
+        return TRUE;
+    }
+    if (search.title != nullptr && WindowText(window) != Narrow(search.title)) {
+        return TRUE;
+    }
+    search.found = window;
+    return FALSE;
+}
+
 }  // namespace
 
 std::string Narrow(const std::wstring& text) {
     if (text.empty()) {
         return {};
     }
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
                         nullptr);
@@ -134,15 +161,7 @@ std::string WindowText(HWND window) {
 
 std::string ChildTexts(HWND window) {
     std::string texts;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM collected) {
-            auto& all = *reinterpret_cast<std::string*>(collected);
-            all += WindowText(child);
-            all += '\n';
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(window, &CollectText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 
@@ -189,27 +208,8 @@ DWORD RunningProgram::ExitCode() const {
 }
 
 HWND RunningProgram::FindWindowOf(const wchar_t* className, const wchar_t* title) const {
-    struct Search {
-        DWORD processId;
-        const wchar_t* className;
-        const wchar_t* title;
-        HWND found;
-    } search{process_.dwProcessId, className, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || !IsWindowVisible(window) || ClassName(window) != s.className) {
-                return TRUE;
-            }
-            if (s.title != nullptr && WindowText(window) != Narrow(s.title)) {
-                return TRUE;
-            }
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{process_.dwProcessId, className, title, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/main_form_win.h"
@@ -16,6 +18,20 @@
 namespace orvanta::testing {
 namespace {
 
+// One step of a script run inside the dialog: an action, or a condition waited for. A condition is
+// checked at each tick, so what the program does meanwhile happens in the dialog's own loop.
+struct Step {
+    template <typename Action>
+    requires std::is_invocable_r_v<void, Action&> Step(Action run) : action(std::move(run)) {}
+    static Step WaitUntil(std::function<bool()> condition) {
+        Step step([] {});
+        step.until = std::move(condition);
+        return step;
+    }
+    std::function<void()> action;
+    std::function<bool()> until;
+};
+
 // Steps that run one per timer tick from inside the dialog's own modal loop. A timer message is
 // only generated once no posted message is waiting, so whatever one step posts has been through
 // the dialog's loop, and its keyboard handling, before the next step runs. The last step is meant
@@ -23,13 +39,15 @@ namespace {
 // hanging.
 struct DialogScript {
     toolkit::Form* dialog = nullptr;
-    std::vector<std::function<void()>> steps;
+    std::vector<Step> steps;
     std::size_t next = 0;
     bool running = false;
     bool forcedClosed = false;
+    std::vector<std::size_t> timedOut;  // conditions that never held
     DWORD deadline = 0;
 };
 DialogScript* activeDialogScript = nullptr;
+constexpr DWORD kStepTimeoutMs = 3000;
 
 void CALLBACK DialogScriptTick(HWND, UINT, UINT_PTR, DWORD) {
     DialogScript* script = activeDialogScript;
@@ -38,12 +56,25 @@ void CALLBACK DialogScriptTick(HWND, UINT, UINT_PTR, DWORD) {
     }
     const bool open = script->dialog->InModalLoop() && script->dialog->Showing();
     if (script->next < script->steps.size()) {
-        if (open) {
-            script->running = true;
-            script->steps[script->next++]();
-            script->running = false;
-            script->deadline = GetTickCount() + 3000;
+        if (!open) {
+            return;
         }
+        const Step& step = script->steps[script->next];
+        if (step.until) {
+            if (step.until()) {
+                ++script->next;
+            } else if (GetTickCount() > script->deadline) {
+                script->timedOut.push_back(script->next++);
+            } else {
+                return;
+            }
+        } else {
+            script->running = true;
+            step.action();
+            script->running = false;
+            ++script->next;
+        }
+        script->deadline = GetTickCount() + kStepTimeoutMs;
         return;
     }
     if (open && GetTickCount() > script->deadline) {
@@ -55,8 +86,8 @@ void CALLBACK DialogScriptTick(HWND, UINT, UINT_PTR, DWORD) {
 class OptionsSetupTest : public AppTest {
   protected:
     TMainForm1& Main() { return app_->MainForm(); }
-    TOptions_Setup& Setup() { return app_->OptionsSetup(); }
-    toolkit::Control& Options(const char* name) { return Setup().Component(name); }
+    TOptions_Setup& Dialog() { return app_->OptionsSetup(); }
+    toolkit::Control& Options(const char* name) { return Dialog().Component(name); }
     std::string Description(int row) { return Main().Component("Other_Location_Label_" + std::to_string(row)).Text(); }
     bool RowShown(int row) {
         return IsWindowVisible(Main().Component("Other_Location_Label_" + std::to_string(row)).Handle()) != FALSE;
@@ -71,12 +102,12 @@ class OptionsSetupTest : public AppTest {
     }
 
     // Opens the dialog with a main-window menu command, runs the steps inside it and waits until
-    // the command returns. False (and a failure) when the dialog never opened or had to be ended.
-    bool RunDialog(const char* menuEntry, std::vector<std::function<void()>> steps) {
+    // the command returns. A failure when the dialog never opened, closed too early or had to be ended.
+    void RunDialog(const char* menuEntry, std::vector<Step> steps) {
         DialogScript script;
-        script.dialog = &Setup();
+        script.dialog = &Dialog();
         script.steps = std::move(steps);
-        script.deadline = GetTickCount() + 5000;
+        script.deadline = GetTickCount() + kStepTimeoutMs;
         activeDialogScript = &script;
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, &DialogScriptTick);
         SendMessageW(Main().Handle(), WM_COMMAND, Main().MenuEntry(menuEntry).CommandId(), 0);
@@ -84,12 +115,14 @@ class OptionsSetupTest : public AppTest {
         activeDialogScript = nullptr;
         EXPECT_EQ(script.next, script.steps.size()) << "the dialog did not open, or closed too early";
         EXPECT_FALSE(script.forcedClosed) << "the dialog did not close";
-        EXPECT_FALSE(Setup().Showing());
-        return script.next == script.steps.size() && !script.forcedClosed;
+        for (std::size_t step : script.timedOut) {
+            ADD_FAILURE() << "step " << step << ": the condition never held";
+        }
+        EXPECT_FALSE(Dialog().Showing());
     }
 
     void ClickOk() { SendMessageW(Options("OKBtn").Handle(), BM_CLICK, 0, 0); }
-    void ClickCloseBox() { PostMessageW(Setup().Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
+    void ClickCloseBox() { PostMessageW(Dialog().Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
     // A left click at a point of a control's client area, as the mouse gives it.
     static void ClickAt(HWND control, POINT point) {
@@ -127,6 +160,24 @@ class OptionsSetupTest : public AppTest {
     }
 };
 
+BOOL CALLBACK CollectButtonCaption(HWND child, LPARAM captions) {
+    wchar_t className[16] = {};
+    GetClassNameW(child, className, 16);
+    if (lstrcmpiW(className, L"Button") == 0) {
+        wchar_t text[64] = {};
+        GetWindowTextW(child, text, 64);
+        reinterpret_cast<std::vector<std::string>*>(captions)->push_back(toolkit::Narrow(text));
+    }
+    return TRUE;
+}
+
+// The captions of every button in the window, at any depth (tab pages are windows of their own).
+std::vector<std::string> ButtonCaptions(HWND window) {
+    std::vector<std::string> captions;
+    EnumChildWindows(window, &CollectButtonCaption, reinterpret_cast<LPARAM>(&captions));
+    return captions;
+}
+
 std::string TabCaption(HWND tabs, int index) {
     wchar_t text[64] = {};
     TCITEMW item{};
@@ -140,8 +191,8 @@ std::string TabCaption(HWND tabs, int index) {
 TEST_F(OptionsSetupTest, OpensCentredModalOnItsFirstPageWithOkFocused) {
     StartApp();
     RunDialog("SettingsOption", {[&] {
-                  const HWND dialog = Setup().Handle();
-                  EXPECT_EQ(Setup().Caption(), "Orvanta Setup :");
+                  const HWND dialog = Dialog().Handle();
+                  EXPECT_EQ(Dialog().Caption(), "Orvanta Setup :");
                   RECT client{};
                   GetClientRect(dialog, &client);
                   EXPECT_EQ(client.right, 353);
@@ -164,7 +215,9 @@ TEST_F(OptionsSetupTest, OpensCentredModalOnItsFirstPageWithOkFocused) {
                   const LRESULT defaultId = SendMessageW(dialog, DM_GETDEFID, 0, 0);
                   EXPECT_EQ(HIWORD(defaultId), DC_HASDEFID);
                   EXPECT_EQ(LOWORD(defaultId), Options("OKBtn").ControlId());
-                  EXPECT_EQ(FindWindowExW(dialog, nullptr, L"Button", L"Cancel"), nullptr);
+                  const auto buttons = ButtonCaptions(dialog);
+                  EXPECT_NE(std::find(buttons.begin(), buttons.end(), "OK"), buttons.end());
+                  EXPECT_EQ(std::find(buttons.begin(), buttons.end(), "Cancel"), buttons.end());
                   EXPECT_FALSE(IsWindowEnabled(Main().Handle()));
                   ClickOk();
               }});
@@ -175,18 +228,19 @@ TEST_F(OptionsSetupTest, TheSpinButtonStepsTheOffsetByHalfHoursWithinADay) {
     StartApp();
     auto offset = [&] { return Options("Hours_Time_Difference").Text(); };
     RunDialog("SettingsOption", {[&] {
-                  struct Step {
+                  struct Press {
                       bool byMouse;
                       bool up;
                       const char* expected;
                   };
                   // Down and back up through zero must not leave "-0.0".
-                  const Step steps[] = {{true, false, "-0.5"}, {true, true, "0.0"},  {false, false, "-0.5"},
-                                        {false, true, "0.0"},  {true, true, "0.5"},  {false, true, "1.0"},
-                                        {true, false, "0.5"},  {false, false, "0.0"}};
-                  for (const Step& step : steps) {
-                      step.byMouse ? ClickSpin(step.up) : PressSpinKey(step.up);
-                      EXPECT_EQ(offset(), step.expected) << (step.byMouse ? "click " : "key ") << (step.up ? "up" : "down");
+                  const Press presses[] = {{true, false, "-0.5"}, {true, true, "0.0"},  {false, false, "-0.5"},
+                                           {false, true, "0.0"},  {true, true, "0.5"},  {false, true, "1.0"},
+                                           {true, false, "0.5"},  {false, false, "0.0"}};
+                  for (const Press& press : presses) {
+                      press.byMouse ? ClickSpin(press.up) : PressSpinKey(press.up);
+                      EXPECT_EQ(offset(), press.expected)
+                          << (press.byMouse ? "click " : "key ") << (press.up ? "up" : "down");
                   }
                   // Only the arrows change the offset: typing into the box does nothing.
                   SendMessageW(Options("Hours_Time_Difference").Handle(), WM_CHAR, '7', 1);
@@ -333,7 +387,8 @@ TEST_F(OptionsSetupTest, BothSettingsCommandsRebuildTheRowsWhenTheDialogCloses) 
     };
     const CloseWay closeWays[] = {
         {"OK", [&] { ClickOk(); }},
-        {"Enter", [&] {
+        {"Enter",
+         [&] {
              // Enter in a box that is no button presses the default button.
              auto& description = Options("Other_Location_EditBox");
              description.SetFocus();
@@ -347,10 +402,10 @@ TEST_F(OptionsSetupTest, BothSettingsCommandsRebuildTheRowsWhenTheDialogCloses) 
             ++row;
             const std::string place = "Place " + std::to_string(row);
             RunDialog(menuEntry, {[&] {
-                                      AddLocation(place);
-                                      EXPECT_FALSE(RowShown(row));
-                                      way.close();
-                                  }});
+                          AddLocation(place);
+                          EXPECT_FALSE(RowShown(row));
+                          way.close();
+                      }});
             EXPECT_TRUE(RowShown(row)) << menuEntry << ", " << way.name;
             EXPECT_EQ(Description(row), place + " :") << menuEntry << ", " << way.name;
             EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
@@ -389,18 +444,15 @@ TEST_F(OptionsSetupTest, RowsFollowTheDialogAtTheNextTickWhileItIsOpen) {
     StartApp();
     WaitForFirstTick();
     Main().TimerNamed("Timer1").SetInterval(30);
-    RunDialog("SettingsOption", {[&] {
-                  AddLocation("Rio");
-                  EXPECT_TRUE(PumpUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }, 2000));
-
-                  ClickTab(1);
-                  Options("Current_Location_EditBox").SetText("Home :");
-                  EXPECT_TRUE(PumpUntil([&] { return Description(0) == "Home :"; }, 2000));
-                  SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_CLICK, 0, 0);
-                  EXPECT_TRUE(PumpUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }, 2000));
-                  EXPECT_TRUE(Setup().InModalLoop());
-                  ClickOk();
-              }});
+    RunDialog("SettingsOption",
+              {[&] { AddLocation("Rio"); }, Step::WaitUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }),
+               [&] {
+                   ClickTab(1);
+                   Options("Current_Location_EditBox").SetText("Home :");
+               },
+               Step::WaitUntil([&] { return Description(0) == "Home :"; }),
+               [&] { SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_CLICK, 0, 0); },
+               Step::WaitUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }), [&] { ClickOk(); }});
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ std::vector<std::string> ValuesOf(const std::vector<std::string>& lines, const s
 // Text in the ANSI code page, as the file holds it.
 std::string Ansi(const std::string& utf8) {
     const std::wstring wide = toolkit::Widen(utf8);
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
     return text;
@@ -108,15 +108,10 @@ class SettingsFileTest : public AppTest {
 };
 
 TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
-    WriteIni({"window_top_posn=0x96",
-              "window_left_posn=100",
-              "window_ClientWidth=300",
+    WriteIni({"window_top_posn=0x96", "window_left_posn=100", "window_ClientWidth=300",
               "window_ClientHeight=120abc",  // no number: the default, not 120
-              "current_location_caption=Home :",
-              "num_other_locations=3",
-              "other_location_caption_1=Tokyo:9.0",
-              "other_location_caption_2=S\xC3\xA3o Paulo:-3.0",
-              "other_location_caption_3=Delhi:5.5"});
+              "current_location_caption=Home :", "num_other_locations=3", "other_location_caption_1=Tokyo:9.0",
+              "other_location_caption_2=S\xC3\xA3o Paulo:-3.0", "other_location_caption_3=Delhi:5.5"});
     StartApp();
     const RECT bounds = Main().WindowBounds();
     EXPECT_EQ(bounds.left, 100);
@@ -158,21 +153,26 @@ TEST_F(SettingsFileTest, AFirstRunWithoutChangesWritesExactlyTheFourteenDefaults
     StartApp();
     WaitForFirstTick();
     CloseMainWindow();
-    EXPECT_EQ(IniLines(), (std::vector<std::string>{"[orvanta]",
-                                                    "window_top_posn=200",
-                                                    "window_left_posn=200",
-                                                    "window_ClientWidth=240",
-                                                    "window_ClientHeight=87",
-                                                    "current_location_caption=Here :",
-                                                    "num_other_locations=0",
-                                                    "Menus_Off_CheckBox=0",
-                                                    "Title_Bar_Off_CheckBox=0",
-                                                    "Auto_Window_Height_Sizing_CheckBox=0",
-                                                    "Auto_Window_Width_Sizing_CheckBox=0",
-                                                    "Show_Dates_and_Times_CheckBox=0",
-                                                    "Hide_Current_Location_CheckBox=0",
-                                                    "Always_on_Top_Option=0",
-                                                    "Auto_Run_at_Windows_Startup_Option=0"}));
+    const char* const expected[] = {"[orvanta]",
+                                    "window_top_posn=200",
+                                    "window_left_posn=200",
+                                    "window_ClientWidth=240",
+                                    "window_ClientHeight=87",
+                                    "current_location_caption=Here :",
+                                    "num_other_locations=0",
+                                    "Menus_Off_CheckBox=0",
+                                    "Title_Bar_Off_CheckBox=0",
+                                    "Auto_Window_Height_Sizing_CheckBox=0",
+                                    "Auto_Window_Width_Sizing_CheckBox=0",
+                                    "Show_Dates_and_Times_CheckBox=0",
+                                    "Hide_Current_Location_CheckBox=0",
+                                    "Always_on_Top_Option=0",
+                                    "Auto_Run_at_Windows_Startup_Option=0"};
+    std::string text;
+    for (const char* line : expected) {
+        text += std::string(line) + "\r\n";
+    }
+    EXPECT_EQ(ReadTextFile(IniPath()), text);
 }
 
 TEST_F(SettingsFileTest, EachFlagKeepsItsOwnKeyBothWays) {
@@ -295,8 +295,8 @@ TEST_F(SettingsFileTest, ASavedPositionNoMonitorShowsIsBroughtOntoTheScreen) {
         bool visible;
     };
     const Case cases[] = {
-        {10, 20, true},       {900, 700, true},     {-100, -10, true},  // partly on the screen: kept exactly
-        {5000, 5000, false},  {-5000, 300, false},  {300, -5000, false}, {5000, -5000, false},
+        {10, 20, true},      {900, 700, true},    {-100, -10, true},  // partly on the screen: kept exactly
+        {5000, 5000, false}, {-5000, 300, false}, {300, -5000, false}, {5000, -5000, false},
     };
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);

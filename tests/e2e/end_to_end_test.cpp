@@ -1,0 +1,226 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <regex>
+#include <string>
+
+#include "driver.h"
+#include "forms/main_form.h"
+
+namespace orvanta::e2e {
+namespace {
+
+// The clock in the window and the one the test reads tick separately.
+constexpr long long kClockToleranceSeconds = 3;
+constexpr long long kSecondsPerDay = 24 * 60 * 60;
+
+// What a first run leaves behind: every key in the program's own order, CRLF line ends.
+const std::string kDefaultSettingsFile =
+    "[orvanta]\r\n"
+    "window_top_posn=200\r\n"
+    "window_left_posn=200\r\n"
+    "window_ClientWidth=240\r\n"
+    "window_ClientHeight=87\r\n"
+    "current_location_caption=Here :\r\n"
+    "num_other_locations=0\r\n"
+    "Menus_Off_CheckBox=0\r\n"
+    "Title_Bar_Off_CheckBox=0\r\n"
+    "Auto_Window_Height_Sizing_CheckBox=0\r\n"
+    "Auto_Window_Width_Sizing_CheckBox=0\r\n"
+    "Show_Dates_and_Times_CheckBox=0\r\n"
+    "Hide_Current_Location_CheckBox=0\r\n"
+    "Always_on_Top_Option=0\r\n"
+    "Auto_Run_at_Windows_Startup_Option=0\r\n";
+
+std::wstring LocaleText(LCTYPE item) {
+    wchar_t text[64] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, item, text, static_cast<int>(std::size(text)));
+    return text;
+}
+
+// Reads a time label in the en-US form with the hour padded to two digits: " 08:57:37 AM ", or
+// with dates " 12/8/2026,  08:57:37 AM ". Nothing when the text has any other form.
+std::optional<SYSTEMTIME> ParseTimeLabel(const std::string& text, bool withDate) {
+    static const std::regex timeOnly(R"(^ (\d\d):(\d\d):(\d\d) (AM|PM) $)");
+    static const std::regex dated(R"(^ (\d{1,2})/(\d{1,2})/(\d{4}),  (\d\d):(\d\d):(\d\d) (AM|PM) $)");
+    std::smatch match;
+    if (!std::regex_match(text, match, withDate ? dated : timeOnly)) {
+        return std::nullopt;
+    }
+    const std::size_t first = withDate ? 4 : 1;
+    const int hour = std::stoi(match[first]);
+    const int minute = std::stoi(match[first + 1]);
+    const int second = std::stoi(match[first + 2]);
+    if (hour < 1 || hour > 12 || minute > 59 || second > 59) {
+        return std::nullopt;
+    }
+    SYSTEMTIME parts{};
+    parts.wHour = static_cast<WORD>(hour % 12 + (match[first + 3] == "PM" ? 12 : 0));
+    parts.wMinute = static_cast<WORD>(minute);
+    parts.wSecond = static_cast<WORD>(second);
+    if (withDate) {
+        parts.wMonth = static_cast<WORD>(std::stoi(match[1]));
+        parts.wDay = static_cast<WORD>(std::stoi(match[2]));
+        parts.wYear = static_cast<WORD>(std::stoi(match[3]));
+    }
+    return parts;
+}
+
+long long SecondsOf(const SYSTEMTIME& parts) {
+    FILETIME file{};
+    if (!SystemTimeToFileTime(&parts, &file)) {
+        return -1;
+    }
+    return static_cast<long long>((static_cast<unsigned long long>(file.dwHighDateTime) << 32) | file.dwLowDateTime) /
+           10'000'000;
+}
+
+long long SecondsOfDay(const SYSTEMTIME& parts) {
+    return parts.wHour * 3600LL + parts.wMinute * 60LL + parts.wSecond;
+}
+
+// How far a time label is from the local clock moved by `offsetHours`.
+long long SecondsFromClock(const SYSTEMTIME& shown, bool withDate, double offsetHours) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    now.wMilliseconds = 0;
+    if (!withDate) {
+        // Without a date, a label just before midnight may meet a clock just after it.
+        const long long apart =
+            ((SecondsOfDay(shown) - SecondsOfDay(now)) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+        return std::min(apart, kSecondsPerDay - apart);
+    }
+    const long long expected = SecondsOf(now) + static_cast<long long>(offsetHours * 3600);
+    return std::llabs(SecondsOf(shown) - expected);
+}
+
+bool ComponentVisible(HWND main, const char* name) {
+    return IsWindowVisible(GetDlgItem(main, forms::ControlIdOf(forms::MainForm1Description(), name))) != FALSE;
+}
+
+class EndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The expected texts are those of the regional settings the test session fixes (en-US).
+        ASSERT_EQ(LocaleText(LOCALE_STIMEFORMAT), L"h:mm:ss tt");
+        ASSERT_EQ(LocaleText(LOCALE_SSHORTDATE), L"M/d/yyyy");
+    }
+
+    std::wstring IniPath() const { return folder_.Path() + L"orvanta.ini"; }
+
+    TempFolder folder_;
+};
+
+TEST_F(EndToEndTest, AFirstRunShowsTheLocalTimeAndLeavesTheDefaultSettingsFile) {
+    RunningProgram program(folder_.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(WindowText(main), "Orvanta v2.7f");
+    EXPECT_EQ(program.MainWindowText("Other_Location_Label_0"), "Here :");
+    const std::string time = program.MainWindowText("Other_Location_Time_0");
+    const auto shown = ParseTimeLabel(time, false);
+    ASSERT_TRUE(shown.has_value()) << '"' << time << '"';
+    EXPECT_LE(SecondsFromClock(*shown, false, 0), kClockToleranceSeconds) << time;
+    EXPECT_FALSE(ComponentVisible(main, "Other_Location_Label_1"));
+    EXPECT_EQ(GetFileAttributesW(IniPath().c_str()), INVALID_FILE_ATTRIBUTES) << "nothing is written before a close";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0u);
+    EXPECT_EQ(ReadFileBytes(IniPath()), kDefaultSettingsFile);
+}
+
+TEST_F(EndToEndTest, APreparedFileGivesRowsDatesAndPlaceAndIsWrittenBackUnchanged) {
+    // Written as the program writes it, so that an unchanged run leaves the very same bytes.
+    const std::string prepared =
+        "[orvanta]\r\n"
+        "window_top_posn=150\r\n"
+        "window_left_posn=120\r\n"
+        "window_ClientWidth=300\r\n"
+        "window_ClientHeight=140\r\n"
+        "current_location_caption=Here :\r\n"
+        "num_other_locations=3\r\n"
+        "other_location_caption_1=Tokyo:9.0\r\n"
+        "other_location_caption_2=Rio:-3.0\r\n"
+        "other_location_caption_3=Kabul:4.5\r\n"
+        "Menus_Off_CheckBox=0\r\n"
+        "Title_Bar_Off_CheckBox=0\r\n"
+        "Auto_Window_Height_Sizing_CheckBox=0\r\n"
+        "Auto_Window_Width_Sizing_CheckBox=0\r\n"
+        "Show_Dates_and_Times_CheckBox=1\r\n"
+        "Hide_Current_Location_CheckBox=0\r\n"
+        "Always_on_Top_Option=0\r\n"
+        "Auto_Run_at_Windows_Startup_Option=0\r\n";
+    WriteFileBytes(IniPath(), prepared);
+    RunningProgram program(folder_.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+
+    struct Row {
+        const char* description;
+        double offsetHours;
+    };
+    const Row rows[] = {{"Here :", 0}, {"Tokyo :", 9}, {"Rio :", -3}, {"Kabul :", 4.5}};
+    for (int row = 0; row < 4; ++row) {
+        const std::string suffix = std::to_string(row);
+        EXPECT_EQ(program.MainWindowText(("Other_Location_Label_" + suffix).c_str()), rows[row].description);
+        const std::string time = program.MainWindowText(("Other_Location_Time_" + suffix).c_str());
+        const auto shown = ParseTimeLabel(time, true);
+        ASSERT_TRUE(shown.has_value()) << "row " << row << ": \"" << time << '"';
+        EXPECT_LE(SecondsFromClock(*shown, true, rows[row].offsetHours), kClockToleranceSeconds)
+            << "row " << row << ": " << time;
+    }
+    EXPECT_TRUE(ComponentVisible(main, "Other_Location_Time_3"));
+    EXPECT_FALSE(ComponentVisible(main, "Other_Location_Label_4"));
+    EXPECT_FALSE(ComponentVisible(main, "Other_Location_Time_4"));
+
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    EXPECT_EQ(frame.left, 120);
+    EXPECT_EQ(frame.top, 150);
+    RECT client{};
+    GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 300);
+    EXPECT_EQ(client.bottom, 140);
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(ReadFileBytes(IniPath()), prepared);
+}
+
+TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds) {
+    // Root ignores read-only flags under Wine; a folder in the file's place makes every write fail.
+    ASSERT_TRUE(CreateDirectoryW(IniPath().c_str(), nullptr));
+    RunningProgram program(folder_.Path());
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    const HWND error = program.WaitForWindow(L"OrvantaMessageDialog", L"Error");
+    ASSERT_NE(error, nullptr);
+    EXPECT_NE(ChildTexts(error).find("Unable to write to " + Narrow(IniPath())), std::string::npos)
+        << ChildTexts(error);
+    const HWND ok = FindWindowExW(error, nullptr, L"Button", L"OK");
+    ASSERT_NE(ok, nullptr);
+    PostMessageW(ok, BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(error); }, kWindowTimeoutMs));
+    EXPECT_TRUE(program.Running());
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(IsWindowEnabled(main));
+
+    ASSERT_TRUE(RemoveDirectoryW(IniPath().c_str()));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0u);
+    EXPECT_EQ(ReadFileBytes(IniPath()), kDefaultSettingsFile);
+}
+
+}  // namespace
+}  // namespace orvanta::e2e
