@@ -29,6 +29,7 @@ target_link_libraries(orvanta PRIVATE orvanta_app)
 target_link_options(orvanta PRIVATE -municode)
 
 orvanta_use_googletest()
+add_subdirectory(tests/common)
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 

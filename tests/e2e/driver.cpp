@@ -1,9 +1,5 @@
 #include "driver.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "forms/main_form.h"
 
 namespace orvanta::e2e {
@@ -13,28 +9,6 @@ namespace {
 // A program that is stuck must fail the test, not hang it.
 constexpr UINT kAnswerTimeoutMs = 2000;
 constexpr DWORD kPollMs = 15;
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring path = folder + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + L"\\");
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
 
 std::wstring ClassName(HWND window) {
     wchar_t name[256] = {};
@@ -63,7 +37,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     if (owner != search.processId || !IsWindowVisible(window) || ClassName(window) != search.className) {
         return TRUE;
     }
-    if (search.title != nullptr && WindowText(window) != Narrow(search.title)) {
+    if (search.title != nullptr && WindowText(window) != toolkit::Narrow(search.title)) {
         return TRUE;
     }
     search.found = window;
@@ -71,46 +45,6 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
 }
 
 }  // namespace
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
-                        nullptr);
-    return result;
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
-    return result;
-}
-
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    static unsigned counter = 0;
-    for (;;) {
-        const std::wstring candidate = std::wstring(base) + L"orvanta-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-                                       L"-" + std::to_wstring(++counter) + L"\\";
-        if (CreateDirectoryW(candidate.c_str(), nullptr)) {
-            path_ = candidate;
-            return;
-        }
-    }
-}
-
-TempFolder::~TempFolder() {
-    RemoveTree(path_);
-}
 
 std::wstring BuiltProgramPath() {
     wchar_t self[MAX_PATH] = {};
@@ -132,18 +66,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-std::string ReadFileBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& contents) {
-    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    file << contents;
-}
-
 std::string WindowText(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length)) {
@@ -156,7 +78,7 @@ std::string WindowText(HWND window) {
         return {};
     }
     text.resize(copied);
-    return Narrow(text);
+    return toolkit::Narrow(text);
 }
 
 std::string ChildTexts(HWND window) {

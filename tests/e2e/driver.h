@@ -9,38 +9,20 @@
 #include <functional>
 #include <string>
 
+#include "test_files.h"
+#include "toolkit/win_text.h"
+
 namespace orvanta::e2e {
 
 inline constexpr DWORD kStartTimeoutMs = 15000;
 inline constexpr DWORD kExitTimeoutMs = 10000;
 inline constexpr DWORD kWindowTimeoutMs = 5000;
 
-std::string Narrow(const std::wstring& text);
-std::wstring Widen(const std::string& text);
-
-// A folder of its own under the temporary folder, removed with its contents.
-class TempFolder {
-  public:
-    TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder();
-
-    // With its trailing backslash.
-    const std::wstring& Path() const { return path_; }
-
-  private:
-    std::wstring path_;
-};
-
 // orvanta.exe as built, beside this test program.
 std::wstring BuiltProgramPath();
 
 // Checks `condition` every few milliseconds until it holds; false when it never did within the time.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
-
-std::string ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& contents);
 
 // The text of a window, also one of another process; empty when it does not answer in time.
 std::string WindowText(HWND window);

@@ -110,13 +110,13 @@ class EndToEndTest : public ::testing::Test {
         ASSERT_EQ(LocaleText(LOCALE_SSHORTDATE), L"M/d/yyyy");
     }
 
-    std::wstring IniPath() const { return folder_.Path() + L"orvanta.ini"; }
+    std::wstring IniPath() const { return folder_.WidePath() + L"orvanta.ini"; }
 
-    TempFolder folder_;
+    testing::TempFolder folder_;
 };
 
 TEST_F(EndToEndTest, AFirstRunShowsTheLocalTimeAndLeavesTheDefaultSettingsFile) {
-    RunningProgram program(folder_.Path());
+    RunningProgram program(folder_.WidePath());
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
@@ -132,7 +132,7 @@ TEST_F(EndToEndTest, AFirstRunShowsTheLocalTimeAndLeavesTheDefaultSettingsFile) 
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0u);
-    EXPECT_EQ(ReadFileBytes(IniPath()), kDefaultSettingsFile);
+    EXPECT_EQ(testing::ReadFileBytes(IniPath()), kDefaultSettingsFile);
 }
 
 TEST_F(EndToEndTest, APreparedFileGivesRowsDatesAndPlaceAndIsWrittenBackUnchanged) {
@@ -156,8 +156,8 @@ TEST_F(EndToEndTest, APreparedFileGivesRowsDatesAndPlaceAndIsWrittenBackUnchange
         "Hide_Current_Location_CheckBox=0\r\n"
         "Always_on_Top_Option=0\r\n"
         "Auto_Run_at_Windows_Startup_Option=0\r\n";
-    WriteFileBytes(IniPath(), prepared);
-    RunningProgram program(folder_.Path());
+    testing::WriteFileBytes(IniPath(), prepared);
+    RunningProgram program(folder_.WidePath());
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
@@ -191,13 +191,13 @@ TEST_F(EndToEndTest, APreparedFileGivesRowsDatesAndPlaceAndIsWrittenBackUnchange
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
-    EXPECT_EQ(ReadFileBytes(IniPath()), prepared);
+    EXPECT_EQ(testing::ReadFileBytes(IniPath()), prepared);
 }
 
 TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds) {
     // Root ignores read-only flags under Wine; a folder in the file's place makes every write fail.
     ASSERT_TRUE(CreateDirectoryW(IniPath().c_str(), nullptr));
-    RunningProgram program(folder_.Path());
+    RunningProgram program(folder_.WidePath());
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
@@ -205,7 +205,7 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     PostMessageW(main, WM_CLOSE, 0, 0);
     const HWND error = program.WaitForWindow(L"OrvantaMessageDialog", L"Error");
     ASSERT_NE(error, nullptr);
-    EXPECT_NE(ChildTexts(error).find("Unable to write to " + Narrow(IniPath())), std::string::npos)
+    EXPECT_NE(ChildTexts(error).find("Unable to write to " + toolkit::Narrow(IniPath())), std::string::npos)
         << ChildTexts(error);
     const HWND ok = FindWindowExW(error, nullptr, L"Button", L"OK");
     ASSERT_NE(ok, nullptr);
@@ -219,7 +219,7 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0u);
-    EXPECT_EQ(ReadFileBytes(IniPath()), kDefaultSettingsFile);
+    EXPECT_EQ(testing::ReadFileBytes(IniPath()), kDefaultSettingsFile);
 }
 
 }  // namespace

@@ -204,7 +204,7 @@ TEST_F(MainFormTest, StartedMinimisedOrMaximisedEndsInThatState) {
 
 TEST_F(MainFormTest, ShowingTheWindowAgainReadsNothing) {
     StartApp();
-    WriteTextFile(IniPath(), "[orvanta]\r\ncurrent_location_caption=Elsewhere :\r\n");
+    WriteFileBytes(IniPath(), "[orvanta]\r\ncurrent_location_caption=Elsewhere :\r\n");
     Main().Hide();
     Main().Show();
     EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Here :");

@@ -76,9 +76,9 @@ class SettingsFileTest : public AppTest {
         for (const auto& line : lines) {
             text += Ansi(line) + "\r\n";
         }
-        WriteTextFile(IniPath(), text);
+        WriteFileBytes(IniPath(), text);
     }
-    std::vector<std::string> IniLines() { return Lines(ReadTextFile(IniPath())); }
+    std::vector<std::string> IniLines() { return Lines(ReadFileBytes(IniPath())); }
     // The single value of a key in the written file; a failure when it is missing or repeated.
     std::string Written(const std::string& key) {
         const auto values = ValuesOf(IniLines(), key);
@@ -172,7 +172,7 @@ TEST_F(SettingsFileTest, AFirstRunWithoutChangesWritesExactlyTheFourteenDefaults
     for (const char* line : expected) {
         text += std::string(line) + "\r\n";
     }
-    EXPECT_EQ(ReadTextFile(IniPath()), text);
+    EXPECT_EQ(ReadFileBytes(IniPath()), text);
 }
 
 TEST_F(SettingsFileTest, EachFlagKeepsItsOwnKeyBothWays) {

@@ -1,9 +1,5 @@
 #include "test_support.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "app/main_form_win.h"
 #include "toolkit/win_text.h"
 
@@ -20,50 +16,6 @@ DialogButton ScriptedDialogs::Show(MessageKind kind,
     const DialogButton answer = answers.front();
     answers.pop_front();
     return answer;
-}
-
-namespace {
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring path = folder + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + L"\\");
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
-
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    static unsigned counter = 0;
-    for (;;) {
-        const std::wstring candidate = std::wstring(base) + L"orvanta-test-" + std::to_wstring(GetCurrentProcessId()) +
-                                       L"-" + std::to_wstring(++counter) + L"\\";
-        if (CreateDirectoryW(candidate.c_str(), nullptr)) {
-            path_ = toolkit::Narrow(candidate);
-            return;
-        }
-    }
-}
-
-TempFolder::~TempFolder() {
-    RemoveTree(toolkit::Widen(path_));
 }
 
 void PumpPending() {
@@ -139,22 +91,6 @@ RegionalFormats TestFormats() {
     formats.hourLeadingZero = false;
     formats.shortDatePicture = "M/d/yyyy";
     return formats;
-}
-
-std::string ReadTextFile(const std::string& path) {
-    std::ifstream file(std::filesystem::path(toolkit::Widen(path)), std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
-
-void WriteTextFile(const std::string& path, const std::string& contents) {
-    std::ofstream file(std::filesystem::path(toolkit::Widen(path)), std::ios::binary | std::ios::trunc);
-    file << contents;
-}
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesW(toolkit::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 AppTest::AppTest() = default;

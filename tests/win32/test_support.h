@@ -16,6 +16,7 @@
 #include "app/application_win.h"
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
+#include "test_files.h"
 #include "toolkit/message_dialogs.h"
 
 namespace orvanta::testing {
@@ -37,21 +38,6 @@ class ScriptedDialogs final : public MessageDialogs {
     std::deque<DialogButton> answers;
 };
 
-// A folder of its own for each test, removed with everything in it afterwards.
-class TempFolder {
-  public:
-    TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder();
-
-    // With its trailing backslash.
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 // Handles pending messages until the condition holds or the time is up; true when it held.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // Handles the messages that are waiting now.
@@ -69,10 +55,6 @@ bool RunModal(const std::function<void()>& open,
 LocalDateTime TestMoment();
 // 24-hour clock, no leading zero on the hour, "M/d/yyyy".
 RegionalFormats TestFormats();
-
-std::string ReadTextFile(const std::string& path);
-void WriteTextFile(const std::string& path, const std::string& contents);
-bool FileExists(const std::string& path);
 
 // A fresh program in a temporary folder, with a fixed clock and scripted dialogs.
 class AppTest : public ::testing::Test {
