@@ -176,18 +176,74 @@ TEST_F(MainFormTest, MenusHoldTheirEntriesInOrderOnceShown) {
                                                                            "View &Shareware Catalog", "-", "&About"}));
 }
 
+INPUT Key(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT RightButton(POINT screen, bool up) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | (up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN);
+    return input;
+}
+
+// Should a gesture fail to open the pop-up menu, F10 alone would leave the window in menu-bar mode,
+// waiting for a key that never comes; this ends it so that the test fails instead of hanging.
+void CALLBACK LeaveMenuMode(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+// Real input, as the user gives it: Shift+F10, the menu key, and a right click on a row's labels.
 TEST_F(MainFormTest, ThePopupMenuOpensFromTheKeyboardAndFromARightClickOnARow) {
     StartApp();
     WaitForFirstTick();
-    for (LPARAM where : {LPARAM(-1), MAKELPARAM(250, 260)}) {
+    auto centreOf = [](HWND label) {
+        RECT bounds{};
+        GetWindowRect(label, &bounds);
+        return POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+    };
+    const POINT description = centreOf(Row("Other_Location_Label_", 0).Handle());
+    const POINT time = centreOf(Row("Other_Location_Time_", 0).Handle());
+    const std::vector<std::pair<const char*, std::vector<INPUT>>> gestures{
+        {"Shift+F10", {Key(VK_SHIFT, false), Key(VK_F10, false), Key(VK_F10, true), Key(VK_SHIFT, true)}},
+        {"menu key", {Key(VK_APPS, false), Key(VK_APPS, true)}},
+        {"right click on the description", {RightButton(description, false), RightButton(description, true)}},
+        {"right click on the time", {RightButton(time, false), RightButton(time, true)}},
+    };
+    for (const auto& [name, inputs] : gestures) {
+        SetForegroundWindow(Main().Handle());
+        SetFocus(Main().Handle());
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Main().Handle(); }));
+        bool closed = false;
+        const UINT_PTR safety = SetTimer(nullptr, 0, 2500, &LeaveMenuMode);
         const bool opened = RunModal(
-            [&] { SendMessageW(Main().Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Main().Handle()), where); },
+            [&] {
+                std::vector<INPUT> events = inputs;
+                SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+                // The input arrives through the queue; the menu's own loop runs inside this pumping.
+                PumpUntil([&] { return closed; }, 2000);
+            },
             [] {
                 HWND menu = FindWindowW(L"#32768", nullptr);
                 return menu != nullptr && IsWindowVisible(menu);
             },
-            [] { EndMenu(); });
-        EXPECT_TRUE(opened) << "from " << where;
+            [&] {
+                EndMenu();
+                closed = true;
+            });
+        KillTimer(nullptr, safety);
+        EXPECT_TRUE(opened) << name;
+        PumpUntil([] {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            return menu == nullptr || !IsWindowVisible(menu);
+        });
     }
 }
 
