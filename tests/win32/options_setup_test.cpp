@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "app/main_form_win.h"
@@ -17,71 +16,6 @@
 
 namespace orvanta::testing {
 namespace {
-
-// One step of a script run inside the dialog: an action, or a condition waited for. A condition is
-// checked at each tick, so what the program does meanwhile happens in the dialog's own loop.
-struct Step {
-    template <typename Action>
-    requires std::is_invocable_r_v<void, Action&> Step(Action run) : action(std::move(run)) {}
-    static Step WaitUntil(std::function<bool()> condition) {
-        Step step([] {});
-        step.until = std::move(condition);
-        return step;
-    }
-    std::function<void()> action;
-    std::function<bool()> until;
-};
-
-// Steps that run one per timer tick from inside the dialog's own modal loop. A timer message is
-// only generated once no posted message is waiting, so whatever one step posts has been through
-// the dialog's loop, and its keyboard handling, before the next step runs. The last step is meant
-// to close the dialog; one still open a while later is ended so that the test fails instead of
-// hanging.
-struct DialogScript {
-    toolkit::Form* dialog = nullptr;
-    std::vector<Step> steps;
-    std::size_t next = 0;
-    bool running = false;
-    bool forcedClosed = false;
-    std::vector<std::size_t> timedOut;  // conditions that never held
-    DWORD deadline = 0;
-};
-DialogScript* activeDialogScript = nullptr;
-constexpr DWORD kStepTimeoutMs = 3000;
-
-void CALLBACK DialogScriptTick(HWND, UINT, UINT_PTR, DWORD) {
-    DialogScript* script = activeDialogScript;
-    if (script == nullptr || script->running) {
-        return;
-    }
-    const bool open = script->dialog->InModalLoop() && script->dialog->Showing();
-    if (script->next < script->steps.size()) {
-        if (!open) {
-            return;
-        }
-        const Step& step = script->steps[script->next];
-        if (step.until) {
-            if (step.until()) {
-                ++script->next;
-            } else if (GetTickCount() > script->deadline) {
-                script->timedOut.push_back(script->next++);
-            } else {
-                return;
-            }
-        } else {
-            script->running = true;
-            step.action();
-            script->running = false;
-            ++script->next;
-        }
-        script->deadline = GetTickCount() + kStepTimeoutMs;
-        return;
-    }
-    if (open && GetTickCount() > script->deadline) {
-        script->forcedClosed = true;
-        script->dialog->EndModal(forms::ModalResult::Cancel);
-    }
-}
 
 class OptionsSetupTest : public AppTest {
   protected:
@@ -103,19 +37,15 @@ class OptionsSetupTest : public AppTest {
 
     // Opens the dialog with a main-window menu command, runs the steps inside it and waits until
     // the command returns. A failure when the dialog never opened, closed too early or had to be ended.
-    void RunDialog(const char* menuEntry, std::vector<Step> steps) {
-        DialogScript script;
-        script.dialog = &Dialog();
-        script.steps = std::move(steps);
-        script.deadline = GetTickCount() + kStepTimeoutMs;
-        activeDialogScript = &script;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10, &DialogScriptTick);
-        SendMessageW(Main().Handle(), WM_COMMAND, Main().MenuEntry(menuEntry).CommandId(), 0);
-        KillTimer(nullptr, timer);
-        activeDialogScript = nullptr;
-        EXPECT_EQ(script.next, script.steps.size()) << "the dialog did not open, or closed too early";
-        EXPECT_FALSE(script.forcedClosed) << "the dialog did not close";
-        for (std::size_t step : script.timedOut) {
+    void RunDialog(const char* menuEntry, std::vector<ModalStep> steps) {
+        const std::size_t count = steps.size();
+        const ModalScriptOutcome outcome = RunModalScript(
+            [&] { SendMessageW(Main().Handle(), WM_COMMAND, Main().MenuEntry(menuEntry).CommandId(), 0); },
+            [&] { return Dialog().InModalLoop() && Dialog().Showing(); }, std::move(steps),
+            [&] { Dialog().EndModal(forms::ModalResult::Cancel); });
+        EXPECT_TRUE(outcome.finished) << "the dialog did not open, or closed too early (" << count << " steps)";
+        EXPECT_FALSE(outcome.forcedClosed) << "the dialog did not close";
+        for (std::size_t step : outcome.timedOut) {
             ADD_FAILURE() << "step " << step << ": the condition never held";
         }
         EXPECT_FALSE(Dialog().Showing());
@@ -445,14 +375,14 @@ TEST_F(OptionsSetupTest, RowsFollowTheDialogAtTheNextTickWhileItIsOpen) {
     WaitForFirstTick();
     Main().TimerNamed("Timer1").SetInterval(30);
     RunDialog("SettingsOption",
-              {[&] { AddLocation("Rio"); }, Step::WaitUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }),
+              {[&] { AddLocation("Rio"); }, ModalStep::WaitUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }),
                [&] {
                    ClickTab(1);
                    Options("Current_Location_EditBox").SetText("Home :");
                },
-               Step::WaitUntil([&] { return Description(0) == "Home :"; }),
+               ModalStep::WaitUntil([&] { return Description(0) == "Home :"; }),
                [&] { SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_CLICK, 0, 0); },
-               Step::WaitUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }), [&] { ClickOk(); }});
+               ModalStep::WaitUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }), [&] { ClickOk(); }});
 }
 
 }  // namespace

@@ -41,44 +41,81 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+ModalStep ModalStep::WaitUntil(std::function<bool()> condition) {
+    ModalStep step([] {});
+    step.until = std::move(condition);
+    return step;
+}
+
 namespace {
+
+constexpr DWORD kStepTimeoutMs = 3000;
 
 struct ModalScript {
     std::function<bool()> isOpen;
-    std::function<void()> whileOpen;
-    bool ran = false;
+    std::vector<ModalStep> steps;
+    std::function<void()> forceClose;
+    ModalScriptOutcome outcome;
+    std::size_t next = 0;
+    bool running = false;
     DWORD deadline = 0;
 };
 ModalScript* activeScript = nullptr;
 
-void CALLBACK ModalScriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK ModalScriptTick(HWND, UINT, UINT_PTR, DWORD) {
     ModalScript* script = activeScript;
-    if (script == nullptr || script->ran) {
-        KillTimer(nullptr, timer);
+    if (script == nullptr || script->running) {
+        return;  // a step that pumps messages itself must not start the next one
+    }
+    const bool open = script->isOpen();
+    if (script->next == script->steps.size()) {
+        if (open && script->forceClose && GetTickCount() > script->deadline) {
+            script->outcome.forcedClosed = true;
+            script->forceClose();
+        }
         return;
     }
-    if (script->isOpen()) {
-        KillTimer(nullptr, timer);
-        script->ran = true;
-        script->whileOpen();
-    } else if (GetTickCount() > script->deadline) {
-        KillTimer(nullptr, timer);
+    if (!open) {
+        return;
     }
+    const ModalStep& step = script->steps[script->next];
+    if (step.until && !step.until()) {
+        if (GetTickCount() <= script->deadline) {
+            return;
+        }
+        script->outcome.timedOut.push_back(script->next);
+    }
+    if (!step.until) {
+        script->running = true;
+        step.action();
+        script->running = false;
+    }
+    script->outcome.opened = true;
+    script->outcome.finished = ++script->next == script->steps.size();
+    script->deadline = GetTickCount() + kStepTimeoutMs;
 }
 
 }  // namespace
 
-bool RunModal(const std::function<void()>& open,
-              const std::function<bool()>& isOpen,
-              const std::function<void()>& whileOpen,
-              DWORD timeoutMs) {
-    ModalScript script{isOpen, whileOpen, false, GetTickCount() + timeoutMs};
+ModalScriptOutcome RunModalScript(const std::function<void()>& open,
+                                  const std::function<bool()>& isOpen,
+                                  std::vector<ModalStep> steps,
+                                  const std::function<void()>& forceClose) {
+    ModalScript script{isOpen, std::move(steps), forceClose};
+    script.deadline = GetTickCount() + kStepTimeoutMs;
     activeScript = &script;
     // A thread timer fires in whatever message loop runs, the modal window's included.
-    SetTimer(nullptr, 0, 10, &ModalScriptTick);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, &ModalScriptTick);
     open();
+    KillTimer(nullptr, timer);
     activeScript = nullptr;
-    return script.ran;
+    return script.outcome;
+}
+
+bool RunModal(const std::function<void()>& open,
+              const std::function<bool()>& isOpen,
+              const std::function<void()>& whileOpen) {
+    return RunModalScript(open, isOpen, {whileOpen}).opened;
 }
 
 LocalDateTime TestMoment() {

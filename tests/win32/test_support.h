@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/application_win.h"
@@ -43,13 +44,40 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // Handles the messages that are waiting now.
 void PumpPending();
 
-// Runs `open`, which is expected to show a modal window and return once it has closed. From inside
-// that window's message loop, as soon as `isOpen` holds, `whileOpen` runs; it must close the window.
-// False when the window never opened within the time.
+// One step of a script that runs inside a modal window's message loop: an action, or a condition
+// waited for while that loop goes on.
+struct ModalStep {
+    template <typename Action>
+    requires std::is_invocable_r_v<void, Action&> ModalStep(Action run) : action(std::move(run)) {}
+    static ModalStep WaitUntil(std::function<bool()> condition);
+
+    std::function<void()> action;
+    std::function<bool()> until;
+};
+
+struct ModalScriptOutcome {
+    bool opened = false;        // the window opened and the first step ran
+    bool finished = false;      // every step ran
+    bool forcedClosed = false;  // still open after the last step, so `forceClose` ended it
+    std::vector<std::size_t> timedOut;  // the steps whose condition never held
+};
+
+// Runs `open`, which is expected to show a modal window and return once it has closed. Once
+// `isOpen` holds, the steps run inside that window's loop, one per timer tick: a timer message is
+// made only when no posted message waits, so whatever one step posts has gone through the
+// window's own loop, keyboard handling included, before the next step runs. The last step should
+// close the window; if it is still open a while later, `forceClose` ends it so that the test
+// fails instead of hanging.
+ModalScriptOutcome RunModalScript(const std::function<void()>& open,
+                                  const std::function<bool()>& isOpen,
+                                  std::vector<ModalStep> steps,
+                                  const std::function<void()>& forceClose = {});
+
+// The one-step form: `whileOpen` runs once the window is open and must close it. False when the
+// window never opened.
 bool RunModal(const std::function<void()>& open,
               const std::function<bool()>& isOpen,
-              const std::function<void()>& whileOpen,
-              DWORD timeoutMs = 5000);
+              const std::function<void()>& whileOpen);
 
 // The moment most tests see on the clock: 13:20:05.000 on 7 December 2026.
 LocalDateTime TestMoment();
