@@ -2,8 +2,8 @@
 // window takes to appear, and the process's peak memory, then closes it as a user would.
 //   startup_probe.exe <program.exe> <window class> <runs>
 
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -44,8 +44,8 @@ bool MeasureOnce(const std::wstring& program, const wchar_t* windowClass, Run& r
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + copy + L"\"";
     QueryPerformanceCounter(&started);
-    if (!CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &process)) {
+    if (!CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
         return false;
     }
     HWND window = nullptr;
@@ -62,8 +62,8 @@ bool MeasureOnce(const std::wstring& program, const wchar_t* windowClass, Run& r
         PROCESS_MEMORY_COUNTERS memory{};
         memory.cb = sizeof(memory);
         GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory));
-        run.startMs = 1000.0 * static_cast<double>(shown.QuadPart - started.QuadPart) /
-                      static_cast<double>(frequency.QuadPart);
+        run.startMs =
+            1000.0 * static_cast<double>(shown.QuadPart - started.QuadPart) / static_cast<double>(frequency.QuadPart);
         run.peakMb = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
@@ -103,7 +103,9 @@ int wmain(int argc, wchar_t** argv) {
         peak = std::max(peak, run.peakMb);
     }
     std::sort(starts.begin(), starts.end());
-    std::printf("%-28ls start to visible window: median %.0f ms, min %.0f ms, max %.0f ms over %d runs; peak working set %.1f MB\n",
-                argv[2], starts[starts.size() / 2], starts.front(), starts.back(), runs, peak);
+    std::printf(
+        "%-28ls start to visible window: median %.0f ms, min %.0f ms, max %.0f ms over %d runs; peak working set %.1f "
+        "MB\n",
+        argv[2], starts[starts.size() / 2], starts.front(), starts.back(), runs, peak);
     return 0;
 }

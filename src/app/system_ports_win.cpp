@@ -52,8 +52,8 @@ RegionalFormats ReadRegionalFormats() {
 
 LocalDateTime ReadClock() {
     const auto now = toolkit::ReadLocalClock();
-    const auto moment = LocalDateTime::FromParts(
-        {now.year, now.month, now.day, now.hour, now.minute, now.second, now.millisecond});
+    const auto moment =
+        LocalDateTime::FromParts({now.year, now.month, now.day, now.hour, now.minute, now.second, now.millisecond});
     return moment.value_or(*LocalDateTime::FromMilliseconds(0));
 }
 

@@ -101,14 +101,14 @@ struct ComponentDescription {
     ModalResult modalResult = ModalResult::None;
     FontSpec font;  // empty face: the form's font
     Color textColor;
-    Color backColor;  // Default: the form's colour
-    int page = -1;    // the page of the form's Tabs component this component sits on; -1: none
-    std::string buddy;  // UpDown: the component whose arrow keys it answers
-    std::string hint;   // tooltip
-    int itemHeight = 0;                      // list boxes
-    std::vector<std::string> items;          // tab pages; initial list items
-    std::vector<int> columnWidths;           // grids: one entry a column
-    int rowCount = 0;                        // grids: rows below the header row
+    Color backColor;                 // Default: the form's colour
+    int page = -1;                   // the page of the form's Tabs component this component sits on; -1: none
+    std::string buddy;               // UpDown: the component whose arrow keys it answers
+    std::string hint;                // tooltip
+    int itemHeight = 0;              // list boxes
+    std::vector<std::string> items;  // tab pages; initial list items
+    std::vector<int> columnWidths;   // grids: one entry a column
+    int rowCount = 0;                // grids: rows below the header row
     std::vector<EventBinding> events;
 };
 
@@ -132,7 +132,8 @@ inline ComponentDescription MakeComponent(ComponentKind kind,
 
 // A label that sizes itself to its caption.
 inline ComponentDescription MakeLabel(std::string name, int left, int top, std::string caption) {
-    ComponentDescription label = MakeComponent(ComponentKind::Label, std::move(name), left, top, 0, 0, std::move(caption));
+    ComponentDescription label =
+        MakeComponent(ComponentKind::Label, std::move(name), left, top, 0, 0, std::move(caption));
     label.autoSize = true;
     return label;
 }

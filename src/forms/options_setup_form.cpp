@@ -48,12 +48,11 @@ FormDescription Build() {
     spin.events = {{Event::UpClick, "Housrs_Diff_SpinButtonUpClick"},
                    {Event::DownClick, "Housrs_Diff_SpinButtonDownClick"}};
     d.components.push_back(OnPage(spin, p0));
+    d.components.push_back(OnPage(MakeComponent(ComponentKind::Edit, "Other_Location_EditBox", 152, 16, 121, 21), p0));
     d.components.push_back(
-        OnPage(MakeComponent(ComponentKind::Edit, "Other_Location_EditBox", 152, 16, 121, 21), p0));
-    d.components.push_back(OnPage(WithEvents(MakeComponent(ComponentKind::Button, "Add_to_List_Button", 8, 100, 77,
-                                                           33, "Add to List"),
-                                             {{Event::Click, "Add_to_List_ButtonClick"}}),
-                                  p0));
+        OnPage(WithEvents(MakeComponent(ComponentKind::Button, "Add_to_List_Button", 8, 100, 77, 33, "Add to List"),
+                          {{Event::Click, "Add_to_List_ButtonClick"}}),
+               p0));
     // A large arrow from the button to the list, the bar standing just above its start.
     auto arrow = MakeLabel("Label10", 96, 100, "-->");
     arrow.font = {"System", -35, true};
@@ -73,8 +72,8 @@ FormDescription Build() {
     d.components.push_back(OnPage(MakeLabel("Label5", 12, 44, "Current Location :"), p1));
     d.components.push_back(
         OnPage(MakeComponent(ComponentKind::Edit, "Current_Location_EditBox", 140, 40, 121, 21), p1));
-    d.components.push_back(OnPage(MakeComponent(ComponentKind::CheckBox, "Hide_Current_Location_CheckBox", 16, 96,
-                                                257, 17, "Hide Current Location in Main Window"),
+    d.components.push_back(OnPage(MakeComponent(ComponentKind::CheckBox, "Hide_Current_Location_CheckBox", 16, 96, 257,
+                                                17, "Hide Current Location in Main Window"),
                                   p1));
 
     const int p2 = kOtherSettingsPage;

@@ -212,11 +212,10 @@ void Control::Create(HWND parent) {
     const bool hasCaption = d.kind != ComponentKind::ListBox && d.kind != ComponentKind::Grid &&
                             d.kind != ComponentKind::Tabs && d.kind != ComponentKind::UpDown &&
                             d.kind != ComponentKind::Picture;
-    window_ = CreateWindowExW(exStyle, windowClass, hasCaption ? Widen(d.caption).c_str() : L"", style,
-                              form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width),
-                              form_.Scale(d.height), parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr),
-                              nullptr);
+    window_ =
+        CreateWindowExW(exStyle, windowClass, hasCaption ? Widen(d.caption).c_str() : L"", style, form_.Scale(d.left),
+                        form_.Scale(d.top), form_.Scale(d.width), form_.Scale(d.height), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("Cannot create the component " + d.name);
     }
@@ -564,8 +563,7 @@ void Form::Create(HandlerTable handlers, HWND owner) {
     for (const auto& timer : description_.timers) {
         requireHandler(timer.onTimer);
     }
-    std::vector<const std::vector<forms::MenuItemDescription>*> menus{&description_.mainMenu,
-                                                                      &description_.popupMenu};
+    std::vector<const std::vector<forms::MenuItemDescription>*> menus{&description_.mainMenu, &description_.popupMenu};
     while (!menus.empty()) {
         const auto* items = menus.back();
         menus.pop_back();
@@ -594,10 +592,10 @@ void Form::Create(HandlerTable handlers, HWND owner) {
     } else {
         AdjustWindowRectEx(&frame, style, mainMenu_ != nullptr, exStyle);
     }
-    window_ = CreateWindowExW(exStyle, Widen(description_.className).c_str(), Widen(description_.caption).c_str(),
-                              style, description_.left, description_.top, frame.right - frame.left,
-                              frame.bottom - frame.top, owner, mainMenu_ ? mainMenu_->Handle() : nullptr,
-                              GetModuleHandleW(nullptr), this);
+    window_ =
+        CreateWindowExW(exStyle, Widen(description_.className).c_str(), Widen(description_.caption).c_str(), style,
+                        description_.left, description_.top, frame.right - frame.left, frame.bottom - frame.top, owner,
+                        mainMenu_ ? mainMenu_->Handle() : nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
         throw std::runtime_error("Cannot create the window " + description_.className);
     }
@@ -638,10 +636,10 @@ void Form::CreateComponents() {
         OffsetRect(&display, tabsBounds.left, tabsBounds.top);
         RegisterTabPageClass();
         for (std::size_t page = 0; page < tabs_->Description().items.size(); ++page) {
-            HWND pageWindow = CreateWindowExW(WS_EX_CONTROLPARENT, kTabPageClass, L"",
-                                              WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, display.left, display.top,
-                                              display.right - display.left, display.bottom - display.top, window_,
-                                              nullptr, GetModuleHandleW(nullptr), nullptr);
+            HWND pageWindow =
+                CreateWindowExW(WS_EX_CONTROLPARENT, kTabPageClass, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                                display.left, display.top, display.right - display.left, display.bottom - display.top,
+                                window_, nullptr, GetModuleHandleW(nullptr), nullptr);
             if (pageWindow == nullptr) {
                 throw std::runtime_error("Cannot create a tab page of " + description_.className);
             }
@@ -654,7 +652,7 @@ void Form::CreateComponents() {
         }
         const int page = control->Description().page;
         control->Create(page >= 0 && page < static_cast<int>(pages_.size()) ? pages_[static_cast<std::size_t>(page)]
-                                                                               : window_);
+                                                                            : window_);
     }
     // Frames go beneath the controls they surround, the outermost lowest; the tab order of the
     // controls is their creation order.
@@ -675,9 +673,9 @@ void Form::CreateComponents() {
             continue;
         }
         if (tooltip == nullptr) {
-            tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+            tooltip =
+                CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
         }
         std::wstring hint = Widen(control->Description().hint);
         TOOLINFOW tool{};
@@ -1049,7 +1047,8 @@ bool Form::OnNotify(const NMHDR& header, LRESULT& result) {
     }
     if (control->Kind() == ComponentKind::UpDown && header.code == UDN_DELTAPOS) {
         const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-        if (const std::string* handler = EventHandler(*control, change.iDelta > 0 ? Event::UpClick : Event::DownClick)) {
+        if (const std::string* handler =
+                EventHandler(*control, change.iDelta > 0 ? Event::UpClick : Event::DownClick)) {
             RunHandler(*handler);
         }
         result = TRUE;  // keep the position where it is

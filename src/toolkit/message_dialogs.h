@@ -13,7 +13,10 @@ enum class DialogButton { Ok, Yes, No, Cancel };
 class MessageDialogs {
   public:
     virtual ~MessageDialogs() = default;
-    virtual DialogButton Show(MessageKind kind, std::string_view text, ButtonSet buttons, DialogButton defaultButton) = 0;
+    virtual DialogButton Show(MessageKind kind,
+                              std::string_view text,
+                              ButtonSet buttons,
+                              DialogButton defaultButton) = 0;
 
     void Inform(std::string_view text) { Show(MessageKind::Information, text, ButtonSet::Ok, DialogButton::Ok); }
     void Warn(std::string_view text) { Show(MessageKind::Warning, text, ButtonSet::Ok, DialogButton::Ok); }

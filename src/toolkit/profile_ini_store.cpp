@@ -23,8 +23,8 @@ std::string ProfileIniStore::ReadString(std::string_view key, std::string_view d
 }
 
 bool ProfileIniStore::WriteString(std::string_view key, std::string_view value) {
-    return WritePrivateProfileStringW(section_.c_str(), Widen(key).c_str(), Widen(value).c_str(),
-                                      widePath_.c_str()) != FALSE;
+    return WritePrivateProfileStringW(section_.c_str(), Widen(key).c_str(), Widen(value).c_str(), widePath_.c_str()) !=
+           FALSE;
 }
 
 }  // namespace orvanta::toolkit

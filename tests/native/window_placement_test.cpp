@@ -11,10 +11,10 @@ TEST(WindowPlacementTest, AWindowNoMonitorShowsMovesTheShortestWayOntoTheWorkAre
         ScreenRect saved;
         ScreenRect expected;
     } cases[] = {
-        {{5000, 5000, 5286, 5404}, {738, 334, 1024, 738}},   // a second monitor to the lower right is gone
-        {{-2000, 100, -1714, 504}, {0, 100, 286, 504}},      // one to the left is gone: only left moves
-        {{100, -900, 386, -496}, {100, 0, 386, 404}},        // above
-        {{3000, 0, 4600, 1000}, {0, 0, 1600, 1000}},         // larger than the area: top-left stays inside
+        {{5000, 5000, 5286, 5404}, {738, 334, 1024, 738}},  // a second monitor to the lower right is gone
+        {{-2000, 100, -1714, 504}, {0, 100, 286, 504}},     // one to the left is gone: only left moves
+        {{100, -900, 386, -496}, {100, 0, 386, 404}},       // above
+        {{3000, 0, 4600, 1000}, {0, 0, 1600, 1000}},        // larger than the area: top-left stays inside
     };
     for (const auto& c : cases) {
         const ScreenRect moved = BringOntoWorkArea(c.saved, work);

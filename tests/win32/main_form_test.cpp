@@ -122,8 +122,10 @@ TEST_F(MainFormTest, TheClockKeepsTickingWhileAMessageDialogIsOpen) {
     DialogButton answer = DialogButton::Cancel;
     bool tickedWhileOpen = false;
     const bool opened = RunModal(
-        [&] { answer = realDialogs.Show(MessageKind::Warning, "Remove this Location ?", ButtonSet::YesCancel,
-                                        DialogButton::Yes); },
+        [&] {
+            answer = realDialogs.Show(MessageKind::Warning, "Remove this Location ?", ButtonSet::YesCancel,
+                                      DialogButton::Yes);
+        },
         [] { return FindWindowW(L"OrvantaMessageDialog", L"Warning") != nullptr; },
         [&] {
             now_ = *LocalDateTime::FromParts({2026, 12, 7, 14, 0, 0, 0});
@@ -172,8 +174,8 @@ TEST_F(MainFormTest, MenusHoldTheirEntriesInOrderOnceShown) {
     spare.SetVisible(true);
     Main().MenuEntry("About1").SetVisible(true);
     EXPECT_EQ(MenuCaptions(bar), (std::vector<std::string>{"&File", "Help", ""}));
-    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)), (std::vector<std::string>{"&Help", "-", "&View Readme file",
-                                                                           "View &Shareware Catalog", "-", "&About"}));
+    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)),
+              (std::vector<std::string>{"&Help", "-", "&View Readme file", "View &Shareware Catalog", "-", "&About"}));
 }
 
 INPUT Key(WORD key, bool up) {

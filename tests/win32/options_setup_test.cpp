@@ -374,15 +374,16 @@ TEST_F(OptionsSetupTest, RowsFollowTheDialogAtTheNextTickWhileItIsOpen) {
     StartApp();
     WaitForFirstTick();
     Main().TimerNamed("Timer1").SetInterval(30);
-    RunDialog("SettingsOption",
-              {[&] { AddLocation("Rio"); }, ModalStep::WaitUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }),
-               [&] {
-                   ClickTab(1);
-                   Options("Current_Location_EditBox").SetText("Home :");
-               },
-               ModalStep::WaitUntil([&] { return Description(0) == "Home :"; }),
-               [&] { SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_CLICK, 0, 0); },
-               ModalStep::WaitUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }), [&] { ClickOk(); }});
+    RunDialog(
+        "SettingsOption",
+        {[&] { AddLocation("Rio"); }, ModalStep::WaitUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }),
+         [&] {
+             ClickTab(1);
+             Options("Current_Location_EditBox").SetText("Home :");
+         },
+         ModalStep::WaitUntil([&] { return Description(0) == "Home :"; }),
+         [&] { SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_CLICK, 0, 0); },
+         ModalStep::WaitUntil([&] { return Description(0) == "Rio :" && !RowShown(1); }), [&] { ClickOk(); }});
 }
 
 }  // namespace

@@ -56,9 +56,9 @@ struct ModalStep {
 };
 
 struct ModalScriptOutcome {
-    bool opened = false;        // the window opened and the first step ran
-    bool finished = false;      // every step ran
-    bool forcedClosed = false;  // still open after the last step, so `forceClose` ended it
+    bool opened = false;                // the window opened and the first step ran
+    bool finished = false;              // every step ran
+    bool forcedClosed = false;          // still open after the last step, so `forceClose` ended it
     std::vector<std::size_t> timedOut;  // the steps whose condition never held
 };
 
