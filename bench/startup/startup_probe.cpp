@@ -2,8 +2,9 @@
 // window takes to appear, and the process's peak memory, then closes it as a user would.
 //   startup_probe.exe <program.exe> <window class> <runs>
 
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs the types of windows.h first.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
