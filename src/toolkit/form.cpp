@@ -868,6 +868,12 @@ ModalResult Form::ShowModal() {
     HWND owner = GetWindow(window_, GW_OWNER);
     modalResult_ = ModalResult::None;
     inModalLoop_ = true;
+    // The owner is disabled first, so that nothing the showing and activation do (a message box,
+    // say) leaves it open to clicks.
+    const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
+    if (disableOwner) {
+        EnableWindow(owner, FALSE);
+    }
     Show();
     Control* focus = everShown_ ? lastFocus_ : FindComponent(description_.activeControl);
     everShown_ = true;
@@ -878,10 +884,6 @@ ModalResult Form::ShowModal() {
     }
     if (const std::string* handler = EventHandler(Event::Activate)) {
         RunHandler(*handler);
-    }
-    const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
-    if (disableOwner) {
-        EnableWindow(owner, FALSE);
     }
     MSG message{};
     while (modalResult_ == ModalResult::None && window_ != nullptr && IsWindowVisible(window_)) {
