@@ -143,12 +143,12 @@ TEST(ReadSettingsTest, ReadsStoredValuesEntriesAndFlags) {
 
 TEST(ReadSettingsTest, ReadsNoMoreThanTenEntriesAndNoneForACountBelowOne) {
     const std::vector<std::pair<std::string, std::size_t>> cases = {
-        {"12", 10}, {"10", 10}, {"1", 1}, {"0", 0}, {"-3", 0}, {"many", 0},
+        {"25", 10}, {"10", 10}, {"1", 1}, {"0", 0}, {"-5", 0}, {"many", 0},
     };
     for (const auto& [count, expectedEntries] : cases) {
         FakeIniStore store;
         store.Set("num_other_locations", count);
-        for (int number = 1; number <= 12; ++number) {
+        for (int number = 1; number <= 25; ++number) {
             store.Set("other_location_caption_" + std::to_string(number), "Place " + std::to_string(number) + ":1.0");
         }
         std::vector<std::string> log;

@@ -175,6 +175,23 @@ TEST_F(SettingsFileTest, AFirstRunWithoutChangesWritesExactlyTheFourteenDefaults
     EXPECT_EQ(ReadFileBytes(IniPath()), text);
 }
 
+// A minimised window stands at -32000 with no client area, a maximised one fills the screen: what
+// is saved is the place and size the window returns to.
+TEST_F(SettingsFileTest, AMinimisedOrMaximisedWindowSavesThePlaceItReturnsTo) {
+    for (const int state : {SW_MINIMIZE, SW_MAXIMIZE}) {
+        WriteIni({"window_top_posn=150", "window_left_posn=120", "window_ClientWidth=300", "window_ClientHeight=140"});
+        StartApp();
+        ShowWindow(Main().Handle(), state);
+        ASSERT_TRUE(state == SW_MINIMIZE ? IsIconic(Main().Handle()) : IsZoomed(Main().Handle()));
+        CloseMainWindow();
+        EXPECT_EQ(Written("window_top_posn"), "150") << state;
+        EXPECT_EQ(Written("window_left_posn"), "120") << state;
+        EXPECT_EQ(Written("window_ClientWidth"), "300") << state;
+        EXPECT_EQ(Written("window_ClientHeight"), "140") << state;
+        app_.reset();
+    }
+}
+
 TEST_F(SettingsFileTest, EachFlagKeepsItsOwnKeyBothWays) {
     // Two complementary patterns: any two flags read or written under each other's key differ in one.
     for (const std::vector<bool>& pattern : {std::vector<bool>{true, false, true, false, true, false, true, false},
