@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "toolkit/fonts.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
@@ -573,10 +574,7 @@ void Form::Create(HandlerTable handlers, HWND owner) {
         }
     }
 
-    {
-        WindowDc screen(nullptr);
-        dpi_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    }
+    dpi_ = ScreenDpi();
     RegisterWindowClass();
     formBrush_.Reset(CreateSolidBrush(ToColorRef(description_.color, GetSysColor(COLOR_BTNFACE))));
 
@@ -699,23 +697,15 @@ void Form::ShowCurrentPage() {
     }
 }
 
-HFONT Form::Font(const forms::FontSpec& spec) {
-    const auto key = std::make_tuple(spec.face, spec.height, spec.bold, spec.underline);
+HFONT Form::Font(const forms::FontSpec& font) {
+    const auto key = std::make_tuple(font.face, font.height, font.bold, font.underline);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) {
         return found->second.Get();
     }
-    LOGFONTW logFont{};
-    logFont.lfHeight = Scale(spec.height);
-    logFont.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    logFont.lfUnderline = spec.underline ? TRUE : FALSE;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfQuality = DEFAULT_QUALITY;
-    const std::wstring face = Widen(spec.face);
-    wcsncpy(logFont.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    UniqueFont font(CreateFontIndirectW(&logFont));
-    HFONT handle = font.Get();
-    fonts_.emplace(key, std::move(font));
+    UniqueFont created = CreateScaledFont(font, dpi_);
+    HFONT handle = created.Get();
+    fonts_.emplace(key, std::move(created));
     return handle;
 }
 

@@ -216,7 +216,7 @@ class Form {
     Control* ControlById(int id) const;
     const std::string* EventHandler(forms::Event event) const;
     const std::string* EventHandler(const Control& control, forms::Event event) const;
-    HFONT Font(const forms::FontSpec& spec);
+    HFONT Font(const forms::FontSpec& font);
     HBRUSH FormBrush() const { return formBrush_.Get(); }
     void MoveFrame(int left, int top, int width, int height);
 

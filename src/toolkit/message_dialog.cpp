@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/fonts.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/win_text.h"
@@ -66,13 +67,7 @@ forms::FontSpec MessageFont(int dpi) {
 }
 
 SIZE MeasureText(const std::string& text, const forms::FontSpec& font, int dpi) {
-    LOGFONTW logFont{};
-    logFont.lfHeight = MulDiv(font.height, dpi, 96);
-    logFont.lfWeight = FW_NORMAL;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring face = Widen(font.face);
-    wcsncpy(logFont.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    UniqueFont handle(CreateFontIndirectW(&logFont));
+    const UniqueFont handle = CreateScaledFont(font, dpi);
     WindowDc dc(nullptr);
     SelectedObject selected(dc.Get(), handle.Get());
     const std::wstring wide = Widen(text.empty() ? " " : text);
@@ -112,11 +107,7 @@ DialogButton WinMessageDialogs::Show(MessageKind kind,
                                      std::string_view text,
                                      ButtonSet buttons,
                                      DialogButton defaultButton) {
-    int dpi = 96;
-    {
-        WindowDc screen(nullptr);
-        dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    }
+    const int dpi = ScreenDpi();
     const forms::FontSpec font = MessageFont(dpi);
     const std::string message(text);
     const SIZE textSize = MeasureText(message, font, dpi);
