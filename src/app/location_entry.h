@@ -6,6 +6,10 @@
 
 namespace orvanta {
 
+// The list of other locations holds at most this many: one for each row of the main window
+// below the current location.
+inline constexpr int kMaxOtherLocations = 10;
+
 // One other location as stored: "Tokyo:9.0". The first ":" separates the description from the
 // offset text; an entry without ":" uses the whole text as both.
 struct LocationEntryParts {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/local_datetime.h"
+#include "app/location_entry.h"
 #include "app/regional_formats.h"
 
 namespace orvanta {
 
-inline constexpr int kLocationRowCount = 11;  // row 0 and up to ten other locations
-inline constexpr int kMaxOtherLocations = 10;
+inline constexpr int kLocationRowCount = 1 + kMaxOtherLocations;  // row 0 and the other locations
 
 // What a time label shows when its offset cannot be read or moves the date out of range.
 inline constexpr const char* kUnknownTimeText = " ?? ";

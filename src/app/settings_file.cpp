@@ -5,12 +5,11 @@
 #include <cstdint>
 #include <utility>
 
+#include "app/location_entry.h"
+
 namespace orvanta {
 
 namespace {
-
-// Never more rows than the main window has.
-constexpr int kMaxStoredLocations = 10;
 
 constexpr const char* kWindowTopKey = "window_top_posn";
 constexpr const char* kWindowLeftKey = "window_left_posn";
@@ -96,7 +95,7 @@ void ReadSettings(IniStore& store, SettingsTarget& target) {
     target.SetClientHeight(ReadInteger(store, kClientHeightKey, kDefaultClientHeight));
     target.SetCurrentLocationCaption(store.ReadString(kCaptionKey, kDefaultCaption));
 
-    const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxStoredLocations);
+    const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxOtherLocations);
     for (int number = 1; number <= count; ++number) {
         target.AppendLocation(store.ReadString(LocationKey(number), ""));
     }

@@ -8,13 +8,6 @@
 
 namespace orvanta {
 
-namespace {
-
-// The rows the main window has for other locations.
-constexpr std::size_t kMaxEntriesInList = 10;
-
-}  // namespace
-
 std::string StepOffsetText(std::string_view offsetText, int direction) {
     // Whatever has been typed into the box, the spin button starts from a number.
     double hours = ParseOffsetHours(offsetText).value_or(0.0);
@@ -44,7 +37,7 @@ NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entr
     if (description.empty()) {
         return NewLocationCheck::BlankDescription;
     }
-    if (entriesInList >= kMaxEntriesInList) {
+    if (entriesInList >= static_cast<std::size_t>(kMaxOtherLocations)) {
         return NewLocationCheck::ListFull;
     }
     return NewLocationCheck::Accepted;
