@@ -292,13 +292,12 @@ void TMainForm1::Exit_Popup_OptionClick() {
     ExitOptionClick();
 }
 
-bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    // Windows announces a change of the regional settings with "intl".
+bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+    // Windows announces a change of the regional settings with "intl". The message goes on to
+    // DefWindowProc as well.
     if (message == WM_SETTINGCHANGE && lParam != 0 &&
         lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"intl") == 0) {
         formats_ = app_.Ports().regionalFormats();
-        result = 0;
-        return false;  // DefWindowProc may want it too
     }
     return false;
 }

@@ -278,6 +278,9 @@ void Control::Create(HWND parent) {
         default:
             break;
     }
+    if (d.backColor.kind != forms::Color::Kind::Default) {
+        backBrush_.Reset(CreateSolidBrush(ToColorRef(d.backColor, GetSysColor(COLOR_BTNFACE))));
+    }
     if (d.autoSize) {
         FitToText();
     }
@@ -481,9 +484,6 @@ HBRUSH Control::PrepareColors(HDC dc) const {
         return form_.FormBrush();
     }
     SetBkColor(dc, ToColorRef(d.backColor, formColor));
-    if (!backBrush_) {
-        const_cast<UniqueBrush&>(backBrush_).Reset(CreateSolidBrush(ToColorRef(d.backColor, formColor)));
-    }
     return backBrush_.Get();
 }
 
@@ -1007,10 +1007,6 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     switch (control->Kind()) {
         case ComponentKind::Button:
-            if (code == BN_CLICKED) {
-                ClickControl(*control);
-            }
-            break;
         case ComponentKind::CheckBox:
             if (code == BN_CLICKED) {
                 ClickControl(*control);
