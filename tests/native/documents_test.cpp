@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ViewCase{"EmptyPath", "C:\\windows", "C:\\windows\\notepad.exe", "", kNoFileToViewMessage, ""},
                       // The Notepad test comes first.
                       ViewCase{"MissingAndEmptyPath", "C:\\windows", nullptr, "", kNotepadMissingMessage, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testParam) { return std::string(testParam.param.name); });
 
 TEST(DocumentsTest, EachOpeningStartsANotepadOfItsOwn) {
     FakeShell shell;
