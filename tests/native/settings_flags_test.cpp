@@ -13,30 +13,19 @@
 namespace orvanta {
 namespace {
 
-const forms::ComponentDescription* FindComponent(const forms::FormDescription& form, std::string_view name) {
-    for (const auto& component : form.components) {
-        if (component.name == name) {
-            return &component;
-        }
-    }
-    return nullptr;
-}
-
+// The entry of that name in the menus or their sub-menus; nullptr where there is none.
 const forms::MenuItemDescription* FindMenuEntry(const std::vector<forms::MenuItemDescription>& items,
                                                 std::string_view name) {
     for (const auto& item : items) {
-        if (item.name == name) {
-            return &item;
-        }
-        if (const auto* found = FindMenuEntry(item.items, name)) {
+        const auto* found = item.name == name ? &item : FindMenuEntry(item.items, name);
+        if (found != nullptr) {
             return found;
         }
     }
     return nullptr;
 }
 
-// Each row sits at its flag's place, so the table reads and writes every flag once, in the file's
-// order, and looking a row up by its flag finds that row.
+// Each row sits at its flag's place, so every flag is read and written once, in the file's order.
 TEST(SettingsFlagFieldsTest, HoldsEveryFlagOnceInTheFilesOrder) {
     std::set<std::string> keys;
     std::set<std::string> holders;
@@ -48,32 +37,24 @@ TEST(SettingsFlagFieldsTest, HoldsEveryFlagOnceInTheFilesOrder) {
     }
 }
 
-// The glue finds holders by these names at run time; here a misspelt one, or one of the wrong
-// kind, fails without a window.
+// The glue finds holders by name at run time; a misspelt one, or one of the wrong kind, fails here.
 TEST(SettingsFlagFieldsTest, NamesHoldersThatTheFormsHave) {
-    const auto& mainForm = forms::MainForm1Description();
     const auto& options = forms::Options_SetupDescription();
     for (const auto& field : kSettingsFlagFields) {
-        const std::string_view name = field.holderName;
-        const auto* checkBox = FindComponent(options, name);
-        const auto* menuEntry = FindMenuEntry(mainForm.mainMenu, name);
-        switch (field.holder) {
-            case FlagHolder::SettingsCheckBox:
-                ASSERT_NE(checkBox, nullptr) << name;
-                EXPECT_EQ(checkBox->kind, forms::ComponentKind::CheckBox) << name;
-                break;
-            case FlagHolder::MenuCheckMark:
-                ASSERT_NE(menuEntry, nullptr) << name;
-                EXPECT_FALSE(menuEntry->IsSeparator()) << name;
-                EXPECT_TRUE(menuEntry->items.empty()) << name << " opens a sub-menu";
-                break;
-            case FlagHolder::MainFormMember:
-                // Nothing shows these flags: a control of that name would be a second holder.
-                EXPECT_EQ(checkBox, nullptr) << name;
-                EXPECT_EQ(FindComponent(mainForm, name), nullptr) << name;
-                EXPECT_EQ(menuEntry, nullptr) << name;
-                EXPECT_EQ(FindMenuEntry(mainForm.popupMenu, name), nullptr) << name;
-                break;
+        const int checkBoxId = forms::ControlIdOf(options, field.holderName);
+        const auto* menuEntry = FindMenuEntry(forms::MainForm1Description().mainMenu, field.holderName);
+        if (field.holder == FlagHolder::SettingsCheckBox) {
+            ASSERT_GE(checkBoxId, forms::kFirstControlId) << field.holderName;
+            EXPECT_EQ(options.components[static_cast<std::size_t>(checkBoxId - forms::kFirstControlId)].kind,
+                      forms::ComponentKind::CheckBox)
+                << field.holderName;
+        } else if (field.holder == FlagHolder::MenuCheckMark) {
+            ASSERT_NE(menuEntry, nullptr) << field.holderName;
+            EXPECT_TRUE(menuEntry->items.empty() && !menuEntry->IsSeparator()) << field.holderName;
+        } else {
+            // Nothing shows these flags: a control of that name would be a second holder.
+            EXPECT_EQ(checkBoxId, -1) << field.holderName;
+            EXPECT_EQ(menuEntry, nullptr) << field.holderName;
         }
     }
 }
