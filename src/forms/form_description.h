@@ -192,4 +192,10 @@ struct FormDescription {
 inline constexpr int kFirstControlId = 100;
 int ControlIdOf(const FormDescription& form, std::string_view componentName);
 
+// The command identifiers of the menu bar's entries, given out depth first from
+// kFirstMainMenuCommandId, so that programs driving a window from outside can choose an entry by
+// its name. -1 when there is no such entry.
+inline constexpr int kFirstMainMenuCommandId = 1000;
+int MainMenuCommandIdOf(const FormDescription& form, std::string_view entryName);
+
 }  // namespace orvanta::forms
