@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/ini_store.h"
+#include "ports/ini_store.h"
 
 namespace orvanta {
 

@@ -5,7 +5,7 @@
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
-#include "toolkit/message_dialog.h"
+#include "toolkit/win_message_dialogs.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::testing {

@@ -18,7 +18,7 @@
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
 #include "test_files.h"
-#include "toolkit/message_dialogs.h"
+#include "ports/message_dialogs.h"
 
 namespace orvanta::testing {
 
