@@ -102,7 +102,10 @@ class AppTest : public ::testing::Test {
 
     TempFolder folder_;
     ScriptedDialogs dialogs_;
+    MessageDialogs* dialogsPort_ = &dialogs_;  // what the program is given as its message dialogs
     LocalDateTime now_ = TestMoment();
+    bool clockFails_ = false;  // reading the clock throws
+    int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
     std::unique_ptr<OrvantaApp> app_;
