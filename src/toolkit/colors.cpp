@@ -14,12 +14,8 @@ namespace orvanta::toolkit {
 
 namespace {
 
-LRESULT CALLBACK FrameSubclassProc(HWND window,
-                                   UINT message,
-                                   WPARAM wParam,
-                                   LPARAM lParam,
-                                   UINT_PTR subclassId,
-                                   DWORD_PTR) {
+LRESULT CALLBACK
+FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId, DWORD_PTR) {
     switch (message) {
         case WM_ERASEBKGND: {
             auto brush = reinterpret_cast<HBRUSH>(

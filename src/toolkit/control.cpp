@@ -27,10 +27,10 @@ void Control::Create(HWND parent) {
     const bool clickable = form_.EventHandler(*this, forms::Event::Click) != nullptr;
     const DWORD style =
         WS_CHILD | WS_CLIPSIBLINGS | kind.style | (kind.describedStyle ? kind.describedStyle(d, clickable) : 0);
-    window_ = CreateWindowExW(kind.exStyle, kind.windowClass, kind.hasCaption ? Widen(d.caption).c_str() : L"", style,
-                              form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width), form_.Scale(d.height),
-                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)),
-                              GetModuleHandleW(nullptr), nullptr);
+    window_ =
+        CreateWindowExW(kind.exStyle, kind.windowClass, kind.hasCaption ? Widen(d.caption).c_str() : L"", style,
+                        form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width), form_.Scale(d.height), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("Cannot create the component " + d.name);
     }

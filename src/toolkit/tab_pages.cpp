@@ -7,7 +7,6 @@
 
 #include <stdexcept>
 
-
 namespace orvanta::toolkit {
 
 namespace {

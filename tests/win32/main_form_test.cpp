@@ -217,29 +217,29 @@ TEST_F(MainFormTest, AFailingTickWhileAMessageDialogIsOpenOpensOneErrorBox) {
     Main().TimerNamed("Timer1").SetInterval(30);
     int readingsWithTheBoxOpen = 0;
     int errorBoxesOnScreen = 0;
-    const ModalScriptOutcome outcome = RunModalScript(
-        [&] { app_->Dialogs().Warn("Read this while the clock fails."); },
-        [] { return OpenMessageDialogs(L"Warning") == 1; },
-        {
-            [&] { clockFails_ = true; },
-            ModalStep::WaitUntil([] { return OpenMessageDialogs(L"Error") > 0; }),
-            [&] { readingsWithTheBoxOpen = clockReadings_; },
-            ModalStep::WaitUntil([&] {
-                errorBoxesOnScreen = std::max(errorBoxesOnScreen, OpenMessageDialogs(L"Error"));
-                return clockReadings_ >= readingsWithTheBoxOpen + 5;
-            }),
-            [&] {
-                clockFails_ = false;
-                PressInEveryDialog(L"Error", L"OK");
-            },
-            ModalStep::WaitUntil([] { return OpenMessageDialogs(L"Error") == 0; }),
-            [] { PressInEveryDialog(L"Warning", L"OK"); },
-        },
+    auto closeEverything = [&] {
+        clockFails_ = false;
+        PressInEveryDialog(L"Error", L"OK");
+        PressInEveryDialog(L"Warning", L"OK");
+    };
+    std::vector<ModalStep> steps{
+        [&] { clockFails_ = true; },
+        ModalStep::WaitUntil([] { return OpenMessageDialogs(L"Error") > 0; }),
+        [&] { readingsWithTheBoxOpen = clockReadings_; },
+        ModalStep::WaitUntil([&] {
+            errorBoxesOnScreen = std::max(errorBoxesOnScreen, OpenMessageDialogs(L"Error"));
+            return clockReadings_ >= readingsWithTheBoxOpen + 5;
+        }),
         [&] {
             clockFails_ = false;
             PressInEveryDialog(L"Error", L"OK");
-            PressInEveryDialog(L"Warning", L"OK");
-        });
+        },
+        ModalStep::WaitUntil([] { return OpenMessageDialogs(L"Error") == 0; }),
+        [] { PressInEveryDialog(L"Warning", L"OK"); },
+    };
+    const ModalScriptOutcome outcome =
+        RunModalScript([&] { app_->Dialogs().Warn("Read this while the clock fails."); },
+                       [] { return OpenMessageDialogs(L"Warning") == 1; }, std::move(steps), closeEverything);
     ASSERT_TRUE(outcome.opened);
     EXPECT_TRUE(outcome.finished);
     EXPECT_TRUE(outcome.timedOut.empty());

@@ -17,8 +17,8 @@
 #include "app/application_win.h"
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
-#include "test_files.h"
 #include "ports/message_dialogs.h"
+#include "test_files.h"
 
 namespace orvanta::testing {
 
