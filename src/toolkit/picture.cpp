@@ -313,4 +313,25 @@ PictureView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size) {
+    const auto image = EmbeddedImage::Load(resourceName);
+    if (!image) {
+        return {};
+    }
+    // Laid on the button face: the image list then needs no alpha channel of its own.
+    UniqueBitmap bitmap = image->RenderBitmap(size, size, GetSysColor(COLOR_BTNFACE));
+    UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32, 1, 0));
+    if (!bitmap || !list || ImageList_Add(list.Get(), bitmap.Get(), nullptr) < 0) {
+        return {};
+    }
+    BUTTON_IMAGELIST glyph{};
+    glyph.himl = list.Get();
+    glyph.margin = {size / 4, 0, 0, 0};
+    glyph.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
+    if (!SendMessageW(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&glyph))) {
+        return {};
+    }
+    return list;
+}
+
 }  // namespace orvanta::toolkit

@@ -14,8 +14,6 @@
 
 namespace orvanta::toolkit {
 
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
-
 class GdiplusSession;
 struct DecodedImage;
 
@@ -80,5 +78,9 @@ class PictureView {
     std::unique_ptr<EmbeddedImage> image_;
     bool animated_ = false;
 };
+
+// Puts an embedded image on a push button, left of its caption, as a square of `size` pixels.
+// Nothing when the image does not decode: the button keeps its caption alone.
+[[nodiscard]] UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size);
 
 }  // namespace orvanta::toolkit

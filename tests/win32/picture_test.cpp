@@ -92,7 +92,7 @@ TEST_F(PictureViewTest, AStillPictureFillsItsBoundsSmoothly) {
     const auto pixels = Painted(view, width, height);
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     // The middle of each edge lies inside the rounded button.
-    for (const auto [x, y] :
+    for (const auto& [x, y] :
          {std::pair{width / 2, 0}, {width / 2, height - 1}, {0, height / 2}, {width - 1, height / 2}}) {
         EXPECT_NE(pixels[static_cast<std::size_t>(y * width + x)], background) << x << "," << y;
     }

@@ -151,6 +151,7 @@ OrvantaApp& AppTest::CreateApp() {
     };
     ports.regionalFormats = [this] { return formats_; };
     ports.dialogs = dialogsPort_;
+    ports.shell = &shell_;
     ports.startupShowState = startupShowState_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;
@@ -160,6 +161,13 @@ OrvantaApp& AppTest::StartApp() {
     CreateApp();
     app_->ShowMainForm();
     return *app_;
+}
+
+void AppTest::ActivateMainForm() {
+    // Without a window manager the desktop may keep the foreground after a modal window hides.
+    const HWND main = app_->MainForm().Handle();
+    SetForegroundWindow(main);
+    ASSERT_TRUE(PumpUntil([main] { return GetForegroundWindow() == main; }));
 }
 
 void AppTest::WaitForFirstTick() {
