@@ -79,11 +79,14 @@ HBRUSH Control::PrepareColors(HDC dc) const {
     if (KindInfo(d.kind).userEditsText) {
         return nullptr;  // read-only edits keep the system's look
     }
+    if (d.transparent) {
+        // The pictures beneath are clipped out of this control's area, so it paints them itself,
+        // before its own colours are chosen: a picture sets the colours of the DC it paints in.
+        form_.PaintPicturesBeneath(*this, dc);
+    }
     const COLORREF formColor = ToColorRef(form_.Description().color, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, ToColorRef(d.textColor, GetSysColor(COLOR_WINDOWTEXT)));
     if (d.transparent) {
-        // The pictures beneath are clipped out of this control's area, so it paints them itself.
-        form_.PaintPicturesBeneath(*this, dc);
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
