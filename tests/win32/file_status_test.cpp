@@ -41,7 +41,8 @@ TEST_F(FileStatusTest, TheStatusSaysWhetherAnotherProgramHoldsTheFile) {
     EXPECT_EQ(Get_File_Status(folder_.Path()), "") << "a folder is no file";
     EXPECT_EQ(Get_File_Status(path_), "CLOSED");
     {
-        const auto held = Hold(GENERIC_READ, FILE_SHARE_READ);
+        // Even a holder that lets others read and write keeps the file from being closed.
+        const auto held = Hold(GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
         EXPECT_EQ(Get_File_Status(path_), "OPEN");
     }
     EXPECT_EQ(Get_File_Status(path_), "CLOSED") << "the test leaves the file as it was";

@@ -53,6 +53,8 @@ class RegistryRoutinesTest : public ::testing::Test {
         wchar_t buffer[512] = {};
         raw.bytes = sizeof(buffer);
         raw.status = RegQueryValueExW(key_, name, nullptr, &raw.type, reinterpret_cast<BYTE*>(buffer), &raw.bytes);
+        // The size as stored: a reader may add a missing zero to what it hands back.
+        RegQueryValueExW(key_, name, nullptr, nullptr, nullptr, &raw.bytes);
         raw.bytesAsText.assign(buffer, raw.bytes / sizeof(wchar_t));
         return raw;
     }
