@@ -71,6 +71,10 @@ bool Disable_Auto_Run(const AutoRun& autoRun) {
     return true;
 }
 
+bool AutoRunCheckAfterClick(bool checked, const AutoRun& autoRun) {
+    return checked ? !Disable_Auto_Run(autoRun) : Enable_Auto_Run(autoRun);
+}
+
 bool Check_Auto_Run_Path(const AutoRun& autoRun) {
     const std::string fileName = ExecutableFileName(autoRun.executablePath);
     const std::string stored = Read_Registry_String(autoRun.registry, kAutoRunRoot, kAutoRunKey, fileName);

@@ -24,6 +24,9 @@ struct AutoRun {
 bool Enable_Auto_Run(const AutoRun& autoRun);
 // Removes the entry and says so; success also when there was none.
 bool Disable_Auto_Run(const AutoRun& autoRun);
+// The menu entry's click: disables when `checked`, enables otherwise; answers the check mark's new
+// state, which changes only when the operation succeeded.
+bool AutoRunCheckAfterClick(bool checked, const AutoRun& autoRun);
 // At start-up: true when an entry of the executable's name exists. An entry that points somewhere
 // else raises the question whether to rewrite it; true whatever the answer.
 bool Check_Auto_Run_Path(const AutoRun& autoRun);

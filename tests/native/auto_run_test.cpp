@@ -95,6 +95,17 @@ TEST_F(AutoRunTest, FailuresShowOnlyTheRoutinesErrorAndAnswerFalse) {
     }
 }
 
+TEST_F(AutoRunTest, TheCheckMarkChangesOnlyWhenTheClickSucceeded) {
+    // With no Run key both directions fail.
+    EXPECT_FALSE(AutoRunCheckAfterClick(false, Subject()));
+    EXPECT_TRUE(AutoRunCheckAfterClick(true, Subject()));
+    RunKey();
+    EXPECT_TRUE(AutoRunCheckAfterClick(false, Subject()));
+    EXPECT_EQ(Stored(), kExe);
+    EXPECT_FALSE(AutoRunCheckAfterClick(true, Subject()));
+    EXPECT_EQ(Stored(), std::nullopt);
+}
+
 TEST_F(AutoRunTest, TheStartUpCheckAsksOnlyWhenTheEntryPointsElsewhere) {
     const std::string zeitExe = "C:\\Zeit\\\xC3\xA4rger\\orvanta.exe";  // "ärger"
     const struct {
