@@ -168,12 +168,5 @@ TEST_F(AutoRunTest, YesRewritesTheEntryAndTheCheckHoldsWhateverTheRewriteDid) {
     }
 }
 
-TEST_F(AutoRunTest, ARenamedExecutableLooksUnderItsNewNameOnly) {
-    RunKey().values["orvanta.exe"] = {true, "C:\\Clock\\orvanta.exe"};
-    EXPECT_FALSE(Check_Auto_Run_Path(Subject("C:\\Clock\\clock2.exe")));
-    EXPECT_TRUE(dialogs_.shown.empty());
-    EXPECT_EQ(Stored(), "C:\\Clock\\orvanta.exe");
-}
-
 }  // namespace
 }  // namespace orvanta

@@ -81,19 +81,5 @@ TEST_F(FileStatusTest, AttributesAreSetToExactlyTheChosenFour) {
     EXPECT_FALSE(FileExists(folder_.Path() + "missing.ini"));
 }
 
-TEST_F(FileStatusTest, OnlyAFileNoOneHoldsIsDeletedButEachLosesItsAttributes) {
-    Set_File_Attributes(path_, true, true, true, true);
-    {
-        const auto held = Hold(GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-        EXPECT_FALSE(Delete_File_If_Closed(path_));
-        EXPECT_TRUE(FileExists(path_));
-        EXPECT_EQ(Attributes(), 0u);
-    }
-    Set_File_Attributes(path_, true, false, true, true);
-    EXPECT_TRUE(Delete_File_If_Closed(path_)) << "read-only, hidden and system do not keep it";
-    EXPECT_FALSE(FileExists(path_));
-    EXPECT_FALSE(Delete_File_If_Closed(path_)) << "nothing to delete";
-}
-
 }  // namespace
 }  // namespace orvanta::testing
