@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "ports/message_dialogs.h"
 #include "ports/registry.h"
-#include "toolkit/message_dialogs.h"
 
 namespace orvanta {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/message_dialogs.h"
+#include "ports/message_dialogs.h"
 
 namespace orvanta {
 
