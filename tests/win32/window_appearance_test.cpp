@@ -78,7 +78,7 @@ class WindowAppearanceTest : public AppTest {
     }
 };
 
-TEST_F(WindowAppearanceTest, TheWindowFitsItsRowsAtTheFirstTickAndWhenTheSettingsDialogCloses) {
+TEST_F(WindowAppearanceTest, TheWindowFitsItsRowsAtTheFirstTickAfterTheSettingsDialogAndAtTheSwitchOnly) {
     WriteIni({"window_ClientWidth=400", "window_ClientHeight=300", "num_other_locations=3",
               "other_location_caption_1=Tokyo:9.0", "other_location_caption_2=Rio:-3.0",
               "other_location_caption_3=Kabul:4.5", "Auto_Window_Height_Sizing_CheckBox=1",
@@ -105,6 +105,13 @@ TEST_F(WindowAppearanceTest, TheWindowFitsItsRowsAtTheFirstTickAndWhenTheSetting
     RunSettingsDialog("Settings_Popup_Option");
     EXPECT_EQ(MainFrame().client.cy, 104);
     EXPECT_EQ(MainFrame().client.cx, width);
+
+    // The borderless switch fits the window as its last step.
+    Options("Other_Locations_ListBox").AddItem("Oslo:1.0");
+    ASSERT_TRUE(PumpUntil([&] { return Main().Component("Other_Location_Time_3").Visible(); }));
+    EXPECT_EQ(MainFrame().client.cy, 104);
+    Choose("Menus_and_Title_Bar_On_Off_Popup_Option");
+    EXPECT_EQ(MainFrame().client.cy, 136);
 }
 
 TEST_F(WindowAppearanceTest, TheSwitchTakesFrameAndMenusAwayAndBackKeepingPlaceAndClientSize) {
