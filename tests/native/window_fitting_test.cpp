@@ -66,12 +66,6 @@ TEST(WindowFittingTest, FitsTheClientToTheVisibleLabels) {
     }
 }
 
-TEST(WindowFittingTest, MarginsComeFromTheCaller) {
-    // At 144 DPI the window passes its scaled margins.
-    const FittedClientSize fitted = FitClientToLabels(Rows(0), {true, true}, {15, 12});
-    EXPECT_EQ(fitted, (FittedClientSize{104 + kTimeWidth + 12, 4 + 26 + 15}));
-}
-
 TEST(WindowFittingTest, TheOrderIsTheOrderTheMainWindowCreatesItsLabels) {
     std::vector<std::string> created;
     for (const auto& component : forms::MainForm1Description().components) {
