@@ -28,6 +28,7 @@ class TMainForm1 final : public toolkit::Form {
     // Writes the settings file; on failure tells the user and answers false.
     bool Write_Settings_File();
     SettingsSnapshot CurrentSettings() const;
+    const RegionalFormats& Formats() const { return formats_; }
 
     // Fits the client area to the visible rows, as far as the two sizing options ask.
     void Auto_Size_Window();
@@ -35,7 +36,6 @@ class TMainForm1 final : public toolkit::Form {
     void Toggle_Title_Bar();
     void Toggle_Menus();
     void Toggle_Always_On_Top();
-    const RegionalFormats& Formats() const { return formats_; }
 
     // Handlers.
     void FormShow();
