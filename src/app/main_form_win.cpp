@@ -157,6 +157,10 @@ void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     if (reason == FirstShowing::Start) {
         Apply_Startup_Show_State();
     }
+    // Inverted, then toggled back: the window's band is set explicitly either way.
+    auto& alwaysOnTop = MenuEntry("Always_On_Top_Option");
+    alwaysOnTop.SetChecked(!alwaysOnTop.Checked());
+    Toggle_Always_On_Top();
     // The registry decides, whatever the settings file said; this may ask the user first.
     MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(Check_Auto_Run_Path(app_.AutoRunOperations()));
     FormShow_Already_Run_CheckBox = true;
@@ -227,9 +231,13 @@ void TMainForm1::Update_Location_Rows() {
 
 void TMainForm1::Timer1Timer() {
     if (!FormActivate_Already_Run_CheckBox) {
-        Update_Location_Rows();
-        TimerNamed("Timer1").SetInterval(kClockInterval);
+        // Marked first: the toggles handle pending messages, and a tick among them must not start
+        // this work again and take the menu bar's height off twice.
         FormActivate_Already_Run_CheckBox = true;
+        Apply_Stored_Menus_And_Title_Bar();
+        Update_Location_Rows();
+        Auto_Size_Window();
+        TimerNamed("Timer1").SetInterval(kClockInterval);
     }
     Update_Location_Rows();
 }
@@ -273,6 +281,7 @@ void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
 void TMainForm1::SettingsOptionClick() {
     app_.OptionsSetup().ShowModal();
     Update_Location_Rows();
+    Auto_Size_Window();
 }
 
 void TMainForm1::Generate_Time_Comparison_Table_OptionClick() {
@@ -291,11 +300,9 @@ void TMainForm1::ExitOptionClick() {
     Close();
 }
 
-void TMainForm1::Always_On_Top_OptionClick() {}
 void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
     Menus_and_Title_Bar_On_Off_Popup_OptionClick();
 }
-void TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick() {}
 void TMainForm1::View_Readme_file_OptionClick() {}
 void TMainForm1::View_Shareware_Catalog_OptionClick() {}
 void TMainForm1::SpareMenuClick() {
