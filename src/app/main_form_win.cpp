@@ -8,6 +8,7 @@
 
 #include "about/about_box_win.h"
 #include "app/application_win.h"
+#include "app/clock_tick.h"
 #include "app/location_rows.h"
 #include "app/program_titles.h"
 #include "app/window_placement.h"
@@ -22,8 +23,6 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
-
-constexpr unsigned kClockInterval = 1000;
 
 // The flags the main window keeps in plain members, by the names the flag table gives them.
 bool TMainForm1::*FlagMember(std::string_view name) {
@@ -237,9 +236,10 @@ void TMainForm1::Timer1Timer() {
         Apply_Stored_Menus_And_Title_Bar();
         Update_Location_Rows();
         Auto_Size_Window();
-        TimerNamed("Timer1").SetInterval(kClockInterval);
     }
     Update_Location_Rows();
+    // A fixed 1000 ms drifts against the clock's seconds and now and then skips or repeats one.
+    TimerNamed("Timer1").SetInterval(MillisecondsToNextTick(app_.Ports().clock()));
 }
 
 SettingsSnapshot TMainForm1::CurrentSettings() const {
