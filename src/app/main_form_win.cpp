@@ -12,6 +12,7 @@
 #include "app/location_rows.h"
 #include "app/program_titles.h"
 #include "app/window_placement.h"
+#include "desktop/auto_run.h"
 #include "forms/main_form.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
@@ -68,7 +69,8 @@ void UseFlagHolder(MainForm& mainForm, const TOptions_Setup& options, const Sett
 // Puts each value into its control as soon as it is read.
 class ControlsSettingsTarget final : public SettingsTarget {
   public:
-    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options) : main_(mainForm), options_(options) {}
+    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options, bool appendLocations)
+        : main_(mainForm), options_(options), appendLocations_(appendLocations) {}
 
     void SetWindowTop(int top) override { main_.SetWindowTop(top); }
     void SetWindowLeft(int left) override { main_.SetWindowLeft(left); }
@@ -80,7 +82,9 @@ class ControlsSettingsTarget final : public SettingsTarget {
         main_.Component("Other_Location_Label_0").SetText(editBox.Text());
     }
     void AppendLocation(const std::string& entry) override {
-        options_.Component("Other_Locations_ListBox").AddItem(entry);
+        if (appendLocations_) {
+            options_.Component("Other_Locations_ListBox").AddItem(entry);
+        }
     }
     void SetFlag(SettingsFlag flag, bool set) override {
         UseFlagHolder(main_, options_, FieldOf(flag), [set](auto& holder) { holder.SetChecked(set); });
@@ -89,6 +93,7 @@ class ControlsSettingsTarget final : public SettingsTarget {
   private:
     TMainForm1& main_;
     TOptions_Setup& options_;
+    bool appendLocations_;
 };
 
 }  // namespace
@@ -135,20 +140,28 @@ void TMainForm1::FormShow() {
     Initialise_From_Settings_File();
 }
 
-void TMainForm1::Initialise_From_Settings_File() {
+void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     {
         toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
-        ControlsSettingsTarget target(*this, app_.OptionsSetup());
+        // A settings file that outlived a reset still lists the locations the window already
+        // holds: appending them again would double every place.
+        ControlsSettingsTarget target(*this, app_.OptionsSetup(), reason == FirstShowing::Start);
         ReadSettings(store, target);
     }
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
-    Apply_Startup_Show_State();
+    // The show state a shortcut asked for belongs to the start; a reset has just restored the
+    // window and must not minimise it again.
+    if (reason == FirstShowing::Start) {
+        Apply_Startup_Show_State();
+    }
     // Inverted, then toggled back: the window's band is set explicitly either way.
     auto& alwaysOnTop = MenuEntry("Always_On_Top_Option");
     alwaysOnTop.SetChecked(!alwaysOnTop.Checked());
     Toggle_Always_On_Top();
+    // The registry decides, whatever the settings file said; this may ask the user first.
+    MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(Check_Auto_Run_Path(app_.AutoRunOperations()));
     FormShow_Already_Run_CheckBox = true;
 }
 
@@ -287,8 +300,6 @@ void TMainForm1::ExitOptionClick() {
     Close();
 }
 
-void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {}
-void TMainForm1::Restore_Factory_Defaults_OptionClick() {}
 void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
     Menus_and_Title_Bar_On_Off_Popup_OptionClick();
 }

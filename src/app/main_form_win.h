@@ -8,6 +8,10 @@ namespace orvanta {
 
 class OrvantaApp;
 
+// Why the first showing's work runs: the program's start, or the user restoring the factory
+// defaults, who asked for the defaults and keeps the locations the window holds.
+enum class FirstShowing { Start, FactoryReset };
+
 // The main window: the clock rows, the menus, and the settings file read at the first showing and
 // written at every close request.
 class TMainForm1 final : public toolkit::Form {
@@ -23,8 +27,9 @@ class TMainForm1 final : public toolkit::Form {
     void Update_Location_Rows();
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
-    // The first showing's work: settings file, titles, show state. Runs whatever the guard says.
-    void Initialise_From_Settings_File();
+    // The first showing's work: settings file, titles, show state, the auto-run check. Runs
+    // whatever the guard says.
+    void Initialise_From_Settings_File(FirstShowing reason = FirstShowing::Start);
     // Writes the settings file; on failure tells the user and answers false.
     bool Write_Settings_File();
     SettingsSnapshot CurrentSettings() const;

@@ -109,6 +109,7 @@ class AppTest : public ::testing::Test {
     int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
+    RegistryFactory registry_;  // empty: the registry of the test prefix
     std::unique_ptr<OrvantaApp> app_;
 };
 
