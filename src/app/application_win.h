@@ -7,6 +7,8 @@
 
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
+#include "desktop/auto_run.h"
+#include "ports/registry.h"
 #include "toolkit/uncaught_errors.h"
 #include "toolkit/win_message_dialogs.h"
 #include "toolkit/win_shell.h"
@@ -28,6 +30,7 @@ struct AppPorts {
     MessageDialogs* dialogs = nullptr;  // not owned; nullptr: the real message dialogs
     Shell* shell = nullptr;             // not owned; nullptr: the Windows shell
     std::optional<int> startupShowState;
+    RegistryFactory registry;  // empty: the real registry
 };
 
 // The ports of the running program.
@@ -53,6 +56,8 @@ class OrvantaApp {
     // Errors that no handler of any window caught: one error box at a time.
     const toolkit::UncaughtErrors& UncaughtErrors() const { return uncaughtErrors_; }
     std::string SettingsFilePath() const;
+    // What the auto-run operations work on: the registry, the dialogs and the running executable.
+    AutoRun AutoRunOperations() const;
 
     // Shows the main window for the first time, as entering the message loop does.
     void ShowMainForm();

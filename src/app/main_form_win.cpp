@@ -8,9 +8,11 @@
 
 #include "about/about_box_win.h"
 #include "app/application_win.h"
+#include "app/clock_tick.h"
 #include "app/location_rows.h"
 #include "app/program_titles.h"
 #include "app/window_placement.h"
+#include "desktop/auto_run.h"
 #include "desktop/documents.h"
 #include "forms/main_form.h"
 #include "settings/options_setup_win.h"
@@ -22,8 +24,6 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
-
-constexpr unsigned kClockInterval = 1000;
 
 // The flags the main window keeps in plain members, by the names the flag table gives them.
 bool TMainForm1::*FlagMember(std::string_view name) {
@@ -70,7 +70,8 @@ void UseFlagHolder(MainForm& mainForm, const TOptions_Setup& options, const Sett
 // Puts each value into its control as soon as it is read.
 class ControlsSettingsTarget final : public SettingsTarget {
   public:
-    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options) : main_(mainForm), options_(options) {}
+    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options, bool appendLocations)
+        : main_(mainForm), options_(options), appendLocations_(appendLocations) {}
 
     void SetWindowTop(int top) override { main_.SetWindowTop(top); }
     void SetWindowLeft(int left) override { main_.SetWindowLeft(left); }
@@ -82,7 +83,9 @@ class ControlsSettingsTarget final : public SettingsTarget {
         main_.Component("Other_Location_Label_0").SetText(editBox.Text());
     }
     void AppendLocation(const std::string& entry) override {
-        options_.Component("Other_Locations_ListBox").AddItem(entry);
+        if (appendLocations_) {
+            options_.Component("Other_Locations_ListBox").AddItem(entry);
+        }
     }
     void SetFlag(SettingsFlag flag, bool set) override {
         UseFlagHolder(main_, options_, FieldOf(flag), [set](auto& holder) { holder.SetChecked(set); });
@@ -91,6 +94,7 @@ class ControlsSettingsTarget final : public SettingsTarget {
   private:
     TMainForm1& main_;
     TOptions_Setup& options_;
+    bool appendLocations_;
 };
 
 }  // namespace
@@ -137,16 +141,28 @@ void TMainForm1::FormShow() {
     Initialise_From_Settings_File();
 }
 
-void TMainForm1::Initialise_From_Settings_File() {
+void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     {
         toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
-        ControlsSettingsTarget target(*this, app_.OptionsSetup());
+        // A settings file that outlived a reset still lists the locations the window already
+        // holds: appending them again would double every place.
+        ControlsSettingsTarget target(*this, app_.OptionsSetup(), reason == FirstShowing::Start);
         ReadSettings(store, target);
     }
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
-    Apply_Startup_Show_State();
+    // The show state a shortcut asked for belongs to the start; a reset has just restored the
+    // window and must not minimise it again.
+    if (reason == FirstShowing::Start) {
+        Apply_Startup_Show_State();
+    }
+    // Inverted, then toggled back: the window's band is set explicitly either way.
+    auto& alwaysOnTop = MenuEntry("Always_On_Top_Option");
+    alwaysOnTop.SetChecked(!alwaysOnTop.Checked());
+    Toggle_Always_On_Top();
+    // The registry decides, whatever the settings file said; this may ask the user first.
+    MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(Check_Auto_Run_Path(app_.AutoRunOperations()));
     FormShow_Already_Run_CheckBox = true;
 }
 
@@ -214,11 +230,16 @@ void TMainForm1::Update_Location_Rows() {
 
 void TMainForm1::Timer1Timer() {
     if (!FormActivate_Already_Run_CheckBox) {
-        Update_Location_Rows();
-        TimerNamed("Timer1").SetInterval(kClockInterval);
+        // Marked first: the toggles handle pending messages, and a tick among them must not start
+        // this work again and take the menu bar's height off twice.
         FormActivate_Already_Run_CheckBox = true;
+        Apply_Stored_Menus_And_Title_Bar();
+        Update_Location_Rows();
+        Auto_Size_Window();
     }
     Update_Location_Rows();
+    // A fixed 1000 ms drifts against the clock's seconds and now and then skips or repeats one.
+    TimerNamed("Timer1").SetInterval(MillisecondsToNextTick(app_.Ports().clock()));
 }
 
 SettingsSnapshot TMainForm1::CurrentSettings() const {
@@ -260,6 +281,7 @@ void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
 void TMainForm1::SettingsOptionClick() {
     app_.OptionsSetup().ShowModal();
     Update_Location_Rows();
+    Auto_Size_Window();
 }
 
 void TMainForm1::Generate_Time_Comparison_Table_OptionClick() {
@@ -278,14 +300,9 @@ void TMainForm1::ExitOptionClick() {
     Close();
 }
 
-void TMainForm1::Always_On_Top_OptionClick() {}
-void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {}
-void TMainForm1::Restore_Factory_Defaults_OptionClick() {}
 void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
     Menus_and_Title_Bar_On_Off_Popup_OptionClick();
 }
-void TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick() {}
-
 // The document commands tell the user in an information box what is missing.
 void TMainForm1::View_Readme_file_OptionClick() {
     if (const auto message = View_Readme_File(app_.ShellPort(), app_.Ports().executablePath)) {

@@ -8,6 +8,10 @@ namespace orvanta {
 
 class OrvantaApp;
 
+// Why the first showing's work runs: the program's start, or the user restoring the factory
+// defaults, who asked for the defaults and keeps the locations the window holds.
+enum class FirstShowing { Start, FactoryReset };
+
 // The main window: the clock rows, the menus, and the settings file read at the first showing and
 // written at every close request.
 class TMainForm1 final : public toolkit::Form {
@@ -23,12 +27,20 @@ class TMainForm1 final : public toolkit::Form {
     void Update_Location_Rows();
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
-    // The first showing's work: settings file, titles, show state. Runs whatever the guard says.
-    void Initialise_From_Settings_File();
+    // The first showing's work: settings file, titles, show state, the auto-run check. Runs
+    // whatever the guard says.
+    void Initialise_From_Settings_File(FirstShowing reason = FirstShowing::Start);
     // Writes the settings file; on failure tells the user and answers false.
     bool Write_Settings_File();
     SettingsSnapshot CurrentSettings() const;
     const RegionalFormats& Formats() const { return formats_; }
+
+    // Fits the client area to the visible rows, as far as the two sizing options ask.
+    void Auto_Size_Window();
+    // Each flips its flag and applies it; left, top and client size stay as they are.
+    void Toggle_Title_Bar();
+    void Toggle_Menus();
+    void Toggle_Always_On_Top();
 
     // Handlers.
     void FormShow();
@@ -56,6 +68,8 @@ class TMainForm1 final : public toolkit::Form {
   private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void KeepOnScreen();
+    // Puts back the menu-bar and title-bar flags read from the settings file (first tick).
+    void Apply_Stored_Menus_And_Title_Bar();
 
     OrvantaApp& app_;
     RegionalFormats formats_;
