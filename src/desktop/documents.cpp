@@ -1,5 +1,7 @@
 #include "desktop/documents.h"
 
+#include "desktop/auto_run.h"
+
 namespace orvanta {
 
 namespace {
@@ -13,10 +15,6 @@ std::size_t NameStart(std::string_view path) {
 
 std::string ExecutableDirectory(std::string_view executablePath) {
     return std::string(executablePath.substr(0, NameStart(executablePath)));
-}
-
-std::string ExecutableFileName(std::string_view executablePath) {
-    return std::string(executablePath.substr(NameStart(executablePath)));
 }
 
 std::string Readme_Path(std::string_view executablePath) {

@@ -12,9 +12,8 @@ inline constexpr const char* kNotepadMissingMessage = "Windows Notepad could not
 inline constexpr const char* kNoFileToViewMessage = "No Log File to View.";
 inline constexpr const char* kCatalogFileName = "catalog.txt";
 
-// The executable's folder with its trailing separator, and its file name.
+// The executable's folder with its trailing separator (its file name: ExecutableFileName).
 std::string ExecutableDirectory(std::string_view executablePath);
-std::string ExecutableFileName(std::string_view executablePath);
 
 // The readme beside the executable: its name cut at the first "." (my.clock.exe gives my.txt).
 std::string Readme_Path(std::string_view executablePath);

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "desktop/documents.h"
+#include "desktop/auto_run.h"
 #include "ports/shell.h"
 
 namespace orvanta::testing {
