@@ -39,8 +39,13 @@ DWORD PushButtonStyle(const ComponentDescription& d, bool) {
     return d.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
-DWORD PictureStyle(const ComponentDescription&, bool clickable) {
-    return clickable ? SS_NOTIFY : 0;
+// A system icon is centred in its place; an embedded image is drawn to fill it.
+DWORD PictureStyle(const ComponentDescription& d, bool clickable) {
+    return (clickable ? SS_NOTIFY : 0) | (d.image.empty() ? SS_ICON | SS_CENTERIMAGE : SS_BITMAP);
+}
+
+DWORD BevelStyle(const ComponentDescription& d, bool) {
+    return d.raised ? 0 : SS_ETCHEDFRAME;
 }
 
 void FillListBox(Control& list, const Form& form) {
@@ -176,7 +181,7 @@ constexpr std::array<ComponentKindInfo, 12> kKinds{{
      .fill = &FillGrid},
     {.kind = ComponentKind::Bevel,
      .windowClass = L"STATIC",
-     .style = SS_ETCHEDFRAME,
+     .describedStyle = &BevelStyle,
      .hasCaption = true,
      .isFrame = true,
      .liesBeneath = true},
@@ -194,7 +199,6 @@ constexpr std::array<ComponentKindInfo, 12> kKinds{{
      .liesBeneath = true},
     {.kind = ComponentKind::Picture,
      .windowClass = L"STATIC",
-     .style = SS_ICON | SS_CENTERIMAGE,
      .describedStyle = &PictureStyle,
      .clickNotification = STN_CLICKED,
      .fill = &FillPicture},

@@ -17,7 +17,6 @@ namespace orvanta::toolkit {
 
 namespace {
 
-constexpr UINT kFirstMainMenuCommand = 1000;
 constexpr UINT kFirstPopupMenuCommand = 3000;
 
 }  // namespace
@@ -64,7 +63,8 @@ void Form::CreateFrameWindow(HWND owner) {
     // does not become topmost itself.
     owner_ = owner;
     if (!description_.mainMenu.empty()) {
-        mainMenu_ = std::make_unique<Menu>(Menu::Kind::Bar, description_.mainMenu, kFirstMainMenuCommand);
+        mainMenu_ = std::make_unique<Menu>(Menu::Kind::Bar, description_.mainMenu,
+                                           static_cast<UINT>(forms::kFirstMainMenuCommandId));
     }
     const DWORD style = FrameStyle(description_.border) | WS_CLIPCHILDREN;
     const DWORD exStyle = FrameExStyle(description_.border);
