@@ -43,6 +43,38 @@ class SetTextCounter {
     HWND window_;
 };
 
+// Counts the messages sent on this thread to a window or any window inside it, while it lives.
+class MessagesInto {
+  public:
+    explicit MessagesInto(HWND window) : window_(window) {
+        current_ = this;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Count, nullptr, GetCurrentThreadId());
+    }
+    MessagesInto(const MessagesInto&) = delete;
+    MessagesInto& operator=(const MessagesInto&) = delete;
+    ~MessagesInto() {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+
+    bool Hooked() const { return hook_ != nullptr; }
+    std::vector<UINT> messages;
+
+  private:
+    static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && current_ != nullptr &&
+            (sent->hwnd == current_->window_ || IsChild(current_->window_, sent->hwnd))) {
+            current_->messages.push_back(sent->message);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline MessagesInto* current_ = nullptr;
+    HWND window_;
+    HHOOK hook_ = nullptr;
+};
+
 // The message dialogs that are open now, of one title.
 int OpenMessageDialogs(const wchar_t* title) {
     int open = 0;
@@ -171,6 +203,33 @@ TEST_F(MainFormTest, TheClockTickRefreshesRowsAndSteadyLabelsAreLeftAlone) {
     Main().Update_Location_Rows();
     EXPECT_EQ(description.count, 0);
     EXPECT_EQ(time.count, 1);
+}
+
+TEST_F(MainFormTest, SteadyTicksAskTheSettingsDialogNothingYetFollowEveryChangeMadeToIt) {
+    StartApp();
+    WaitForFirstTick();
+    Options("Other_Locations_ListBox").AddItem("Tokyo:9.0");
+    ASSERT_TRUE(PumpUntil([&] { return Description(1) == "Tokyo :"; }, 3000));
+    {
+        MessagesInto counted(app_->OptionsSetup().Handle());
+        ASSERT_TRUE(counted.Hooked());
+        const int readings = clockReadings_;
+        ASSERT_TRUE(PumpUntil([&] { return clockReadings_ >= readings + 6; }, 3000));
+        EXPECT_TRUE(counted.messages.empty()) << counted.messages.size() << " messages, the first "
+                                              << (counted.messages.empty() ? 0 : counted.messages.front());
+    }
+
+    // Sent straight to the windows, as another program or the user's keys would.
+    SendMessageW(Options("Other_Locations_ListBox").Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Lima:-5.0"));
+    ASSERT_TRUE(PumpUntil([&] { return Description(2) == "Lima :"; }, 3000));
+    const HWND edit = Options("Current_Location_EditBox").Handle();
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, WM_CHAR, L'X', 1);
+    ASSERT_TRUE(PumpUntil([&] { return Description(0) == "X"; }, 3000));
+    SendMessageW(Options("Hide_Current_Location_CheckBox").Handle(), BM_SETCHECK, BST_CHECKED, 0);
+    ASSERT_TRUE(PumpUntil([&] { return Description(0) == "Tokyo :"; }, 3000));
+    SendMessageW(Options("Other_Locations_ListBox").Handle(), LB_RESETCONTENT, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return VisibleRowCount() == 0; }, 3000));
 }
 
 TEST_F(MainFormTest, TheFirstTickComesSoonAndEveryTickAimsJustPastTheNextSecond) {
