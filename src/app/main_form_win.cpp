@@ -183,7 +183,7 @@ void TMainForm1::KeepOnScreen() {
 
 void TMainForm1::Set_Program_Titles() {
     SetCaption(kProgramTitle);
-    app_.AboutBox().Set_Startup_Texts(app_.Ports().clock().Split().year);
+    app_.Set_About_Startup_Texts(app_.Ports().clock().Split().year);
     auto& spare = MenuEntry("SpareMenu");
     spare.SetCaption("");
     spare.SetVisible(false);
