@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
 #include "about/about_box_win.h"
 #include "app/application_win.h"
 #include "app/location_rows.h"
@@ -19,6 +23,48 @@ using toolkit::Bind;
 namespace {
 
 constexpr unsigned kClockInterval = 1000;
+
+// The flags the main window keeps in plain members, by the names the flag table gives them.
+bool TMainForm1::*FlagMember(std::string_view name) {
+    if (name == "Menus_Off_CheckBox") {
+        return &TMainForm1::Menus_Off_CheckBox;
+    }
+    if (name == "Title_Bar_Off_CheckBox") {
+        return &TMainForm1::Title_Bar_Off_CheckBox;
+    }
+    throw std::logic_error("The main window holds no flag named " + std::string(name));
+}
+
+// A plain member seen through the same two calls as a check box or a menu check mark.
+template <typename Bool>
+class MemberFlag {
+  public:
+    explicit MemberFlag(Bool& value) : value_(value) {}
+    bool Checked() const { return value_; }
+    void SetChecked(bool checked) { value_ = checked; }
+
+  private:
+    Bool& value_;
+};
+
+// Hands the holder of a flag to `use`; reading the settings file and taking the snapshot for
+// writing both find their holders here. The main window is const where the flags are only read.
+template <typename MainForm, typename Use>
+void UseFlagHolder(MainForm& mainForm, const TOptions_Setup& options, const SettingsFlagField& field, Use use) {
+    switch (field.holder) {
+        case FlagHolder::MainFormMember: {
+            MemberFlag member(mainForm.*FlagMember(field.holderName));
+            use(member);
+            break;
+        }
+        case FlagHolder::SettingsCheckBox:
+            use(options.Component(field.holderName));
+            break;
+        case FlagHolder::MenuCheckMark:
+            use(mainForm.MenuEntry(field.holderName));
+            break;
+    }
+}
 
 // Puts each value into its control as soon as it is read.
 class ControlsSettingsTarget final : public SettingsTarget {
@@ -38,32 +84,7 @@ class ControlsSettingsTarget final : public SettingsTarget {
         options_.Component("Other_Locations_ListBox").AddItem(entry);
     }
     void SetFlag(SettingsFlag flag, bool set) override {
-        switch (flag) {
-            case SettingsFlag::MenusOff:
-                main_.Menus_Off_CheckBox = set;
-                break;
-            case SettingsFlag::TitleBarOff:
-                main_.Title_Bar_Off_CheckBox = set;
-                break;
-            case SettingsFlag::AutoWindowHeightSizing:
-                options_.Component("Auto_Window_Height_Sizing_CheckBox").SetChecked(set);
-                break;
-            case SettingsFlag::AutoWindowWidthSizing:
-                options_.Component("Auto_Window_Width_Sizing_CheckBox").SetChecked(set);
-                break;
-            case SettingsFlag::ShowDatesAndTimes:
-                options_.Component("Show_Dates_and_Times_CheckBox").SetChecked(set);
-                break;
-            case SettingsFlag::HideCurrentLocation:
-                options_.Component("Hide_Current_Location_CheckBox").SetChecked(set);
-                break;
-            case SettingsFlag::AlwaysOnTop:
-                main_.MenuEntry("Always_On_Top_Option").SetChecked(set);
-                break;
-            case SettingsFlag::AutoRunAtWindowsStartup:
-                main_.MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(set);
-                break;
-        }
+        UseFlagHolder(main_, options_, FieldOf(flag), [set](auto& holder) { holder.SetChecked(set); });
     }
 
   private:
@@ -211,15 +232,11 @@ SettingsSnapshot TMainForm1::CurrentSettings() const {
     settings.clientHeight = client.cy;
     settings.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
     settings.locations = options.Component("Other_Locations_ListBox").Items();
-    auto setFlag = [&settings](SettingsFlag flag, bool set) { settings.flags[static_cast<int>(flag)] = set; };
-    setFlag(SettingsFlag::MenusOff, Menus_Off_CheckBox);
-    setFlag(SettingsFlag::TitleBarOff, Title_Bar_Off_CheckBox);
-    setFlag(SettingsFlag::AutoWindowHeightSizing, options.Component("Auto_Window_Height_Sizing_CheckBox").Checked());
-    setFlag(SettingsFlag::AutoWindowWidthSizing, options.Component("Auto_Window_Width_Sizing_CheckBox").Checked());
-    setFlag(SettingsFlag::ShowDatesAndTimes, options.Component("Show_Dates_and_Times_CheckBox").Checked());
-    setFlag(SettingsFlag::HideCurrentLocation, options.Component("Hide_Current_Location_CheckBox").Checked());
-    setFlag(SettingsFlag::AlwaysOnTop, MenuEntry("Always_On_Top_Option").Checked());
-    setFlag(SettingsFlag::AutoRunAtWindowsStartup, MenuEntry("Auto_Run_at_Windows_Startup_Option").Checked());
+    for (const auto& field : kSettingsFlagFields) {
+        UseFlagHolder(*this, options, field, [&](const auto& holder) {
+            settings.flags[static_cast<std::size_t>(field.flag)] = holder.Checked();
+        });
+    }
     return settings;
 }
 
@@ -261,7 +278,6 @@ void TMainForm1::ExitOptionClick() {
     Close();
 }
 
-// Commands whose features are not built yet.
 void TMainForm1::Always_On_Top_OptionClick() {}
 void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {}
 void TMainForm1::Restore_Factory_Defaults_OptionClick() {}

@@ -26,6 +26,18 @@ std::size_t RunLength(std::string_view picture, std::size_t pos) {
     return end - pos;
 }
 
+// A day or month field: one letter gives the number, two give it with two digits, three the short
+// name and four or more the full name.
+std::string NumberOrName(std::size_t count, int number, const std::string& shortName, const std::string& name) {
+    if (count == 1) {
+        return std::to_string(number);
+    }
+    if (count == 2) {
+        return TwoDigits(number);
+    }
+    return count == 3 ? shortName : name;
+}
+
 }  // namespace
 
 std::string FormatLongTime(const DateTimeParts& moment, const RegionalFormats& formats) {
@@ -95,26 +107,11 @@ std::string FormatShortDate(const DateTimeParts& moment, const RegionalFormats& 
         pos += count;
         switch (c) {
             case 'd':
-                if (count == 1) {
-                    text += std::to_string(moment.day);
-                } else if (count == 2) {
-                    text += TwoDigits(moment.day);
-                } else if (count == 3) {
-                    text += formats.shortDayNames[dayOfWeek];
-                } else {
-                    text += formats.dayNames[dayOfWeek];
-                }
+                text += NumberOrName(count, moment.day, formats.shortDayNames[dayOfWeek], formats.dayNames[dayOfWeek]);
                 break;
             case 'M':
-                if (count == 1) {
-                    text += std::to_string(moment.month);
-                } else if (count == 2) {
-                    text += TwoDigits(moment.month);
-                } else if (count == 3) {
-                    text += formats.shortMonthNames[monthIndex];
-                } else {
-                    text += formats.monthNames[monthIndex];
-                }
+                text += NumberOrName(count, moment.month, formats.shortMonthNames[monthIndex],
+                                     formats.monthNames[monthIndex]);
                 break;
             case 'y':
                 if (count == 1) {

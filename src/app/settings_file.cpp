@@ -19,26 +19,9 @@ constexpr const char* kCaptionKey = "current_location_caption";
 constexpr const char* kLocationCountKey = "num_other_locations";
 constexpr const char* kLocationKeyPrefix = "other_location_caption_";
 
-// The keys as they are written. Files have always been read with the first one spelled
-// "Menus_Off_Checkbox"; key names ignore case, so both spellings reach the same value, and each
-// direction keeps its own spelling.
-constexpr std::array<const char*, kSettingsFlagCount> kFlagKeys = {
-    "Menus_Off_CheckBox",
-    "Title_Bar_Off_CheckBox",
-    "Auto_Window_Height_Sizing_CheckBox",
-    "Auto_Window_Width_Sizing_CheckBox",
-    "Show_Dates_and_Times_CheckBox",
-    "Hide_Current_Location_CheckBox",
-    "Always_on_Top_Option",
-    "Auto_Run_at_Windows_Startup_Option",
-};
+// Files have always been read with the menus flag's key spelled this way. Key names ignore case,
+// so both spellings reach the same value, and each direction keeps its own spelling.
 constexpr const char* kMenusOffReadKey = "Menus_Off_Checkbox";
-
-constexpr int kDefaultWindowTop = 200;
-constexpr int kDefaultWindowLeft = 200;
-constexpr int kDefaultClientWidth = 240;
-constexpr int kDefaultClientHeight = 87;
-constexpr const char* kDefaultCaption = "Here :";
 
 std::string LocationKey(int number) {
     return kLocationKeyPrefix + std::to_string(number);
@@ -88,21 +71,27 @@ int ParseIniInteger(std::string_view text, int defaultValue) {
     return value;
 }
 
+const SettingsSnapshot& FactorySettings() {
+    static const SettingsSnapshot factory;
+    return factory;
+}
+
 void ReadSettings(IniStore& store, SettingsTarget& target) {
-    target.SetWindowTop(ReadInteger(store, kWindowTopKey, kDefaultWindowTop));
-    target.SetWindowLeft(ReadInteger(store, kWindowLeftKey, kDefaultWindowLeft));
-    target.SetClientWidth(ReadInteger(store, kClientWidthKey, kDefaultClientWidth));
-    target.SetClientHeight(ReadInteger(store, kClientHeightKey, kDefaultClientHeight));
-    target.SetCurrentLocationCaption(store.ReadString(kCaptionKey, kDefaultCaption));
+    const SettingsSnapshot& factory = FactorySettings();
+    target.SetWindowTop(ReadInteger(store, kWindowTopKey, factory.windowTop));
+    target.SetWindowLeft(ReadInteger(store, kWindowLeftKey, factory.windowLeft));
+    target.SetClientWidth(ReadInteger(store, kClientWidthKey, factory.clientWidth));
+    target.SetClientHeight(ReadInteger(store, kClientHeightKey, factory.clientHeight));
+    target.SetCurrentLocationCaption(store.ReadString(kCaptionKey, factory.currentLocationCaption));
 
     const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxOtherLocations);
     for (int number = 1; number <= count; ++number) {
         target.AppendLocation(store.ReadString(LocationKey(number), ""));
     }
 
-    for (int index = 0; index < kSettingsFlagCount; ++index) {
-        const char* key = index == 0 ? kMenusOffReadKey : kFlagKeys[index];
-        target.SetFlag(static_cast<SettingsFlag>(index), ReadInteger(store, key, 0) != 0);
+    for (const auto& field : kSettingsFlagFields) {
+        const char* key = field.flag == SettingsFlag::MenusOff ? kMenusOffReadKey : field.key;
+        target.SetFlag(field.flag, ReadInteger(store, key, factory.Flag(field.flag) ? 1 : 0) != 0);
     }
 }
 
@@ -118,8 +107,8 @@ SettingsWriteResult WriteSettings(IniStore& store, const SettingsSnapshot& setti
     for (std::size_t index = 0; index < settings.locations.size(); ++index) {
         values.emplace_back(LocationKey(static_cast<int>(index + 1)), settings.locations[index]);
     }
-    for (int index = 0; index < kSettingsFlagCount; ++index) {
-        values.emplace_back(kFlagKeys[index], settings.flags[index] ? "1" : "0");
+    for (const auto& field : kSettingsFlagFields) {
+        values.emplace_back(field.key, settings.Flag(field.flag) ? "1" : "0");
     }
 
     // Once a write has failed nothing more is attempted: the file is evidently not writable, and

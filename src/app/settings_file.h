@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/settings_flags.h"
 #include "toolkit/ini_store.h"
 
 namespace orvanta {
@@ -19,19 +20,6 @@ std::string SettingsFilePath(std::string_view executablePath);
 // hexadecimal when the text is longer than two characters; anything else (empty, "12abc", out of
 // range) gives the default.
 int ParseIniInteger(std::string_view text, int defaultValue);
-
-// The eight flags, in the order in which they are read and written.
-enum class SettingsFlag {
-    MenusOff,
-    TitleBarOff,
-    AutoWindowHeightSizing,
-    AutoWindowWidthSizing,
-    ShowDatesAndTimes,
-    HideCurrentLocation,
-    AlwaysOnTop,
-    AutoRunAtWindowsStartup,
-};
-inline constexpr int kSettingsFlagCount = 8;
 
 // Where the values go as they are read, each one as soon as it is read.
 class SettingsTarget {
@@ -48,7 +36,8 @@ class SettingsTarget {
 
 void ReadSettings(IniStore& store, SettingsTarget& target);
 
-// Everything that is written at a close request, taken from the controls at that moment.
+// Everything that is written at a close request, taken from the controls at that moment. A snapshot
+// starts out as the factory settings.
 struct SettingsSnapshot {
     int windowTop = 200;
     int windowLeft = 200;
@@ -60,6 +49,9 @@ struct SettingsSnapshot {
 
     bool Flag(SettingsFlag flag) const { return flags[static_cast<int>(flag)]; }
 };
+
+// The factory settings: what a missing or unreadable value reads as, and what a first run writes.
+const SettingsSnapshot& FactorySettings();
 
 // Writes every key in order and stops at the first write that fails, leaving the rest unwritten.
 // Entry keys beyond the current count, left from a longer list, stay in the file.

@@ -22,13 +22,6 @@ std::size_t RescanBudget(std::size_t sourceSize, std::size_t replacementSize) {
     return std::min(16 * base * base, kMaxRescanBudget);
 }
 
-// Six control characters that no typed text contains.
-constexpr std::string_view kMarker{"\x01\x02\x03\x04\x05\x01", 6};
-
-bool HoldsMarkerCharacters(std::string_view text) {
-    return text.find_first_of(std::string_view{"\x01\x02\x03\x04\x05", 5}) != std::string_view::npos;
-}
-
 // One pass from left to right; the inserted text is never searched again.
 std::string ReplaceOnce(std::string_view source, std::string_view pattern, std::string_view replacement) {
     std::string result;
@@ -87,13 +80,8 @@ std::string Replace_Text(std::string_view source, std::string_view pattern, std:
     }
     if (replacement.find(pattern) != std::string_view::npos) {
         // Searching again would find the pattern inside every copy of the replacement, for ever:
-        // swap each occurrence for a marker first, then each marker for the replacement. The two
-        // passes end only when no text involved holds a marker character; otherwise one plain pass
-        // gives the same result without the risk.
-        if (HoldsMarkerCharacters(source) || HoldsMarkerCharacters(pattern) || HoldsMarkerCharacters(replacement)) {
-            return ReplaceOnce(source, pattern, replacement);
-        }
-        return Replace_Text(Replace_Text(source, pattern, kMarker), kMarker, replacement);
+        // each occurrence in the source is replaced once, and what is put in is never searched.
+        return ReplaceOnce(source, pattern, replacement);
     }
     return ReplaceRescanning(source, pattern, replacement);
 }

@@ -90,6 +90,13 @@ std::vector<std::string> TimeTableEntries(std::string_view currentLocationCaptio
     return entries;
 }
 
+std::array<std::string, kTimeTableColumns> DefaultTimeTablePair(const std::vector<std::string>& entries) {
+    if (entries.empty()) {
+        return {};
+    }
+    return {entries.front(), entries.size() > 1 ? entries[1] : entries.front()};
+}
+
 TimeTable Build_Time_Table(std::string_view location1Entry, std::string_view location2Entry) {
     const LocationEntryParts location1 = SplitLocationEntry(location1Entry);
     const LocationEntryParts location2 = SplitLocationEntry(location2Entry);

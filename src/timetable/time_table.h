@@ -28,6 +28,10 @@ std::string Time_To_Clock_Text(double hours);
 std::vector<std::string> TimeTableEntries(std::string_view currentLocationCaption,
                                           const std::vector<std::string>& otherLocations);
 
+// The two entries a table compares when it opens: the first entry (the current location) against
+// the second, or against itself when there is no other. Two empty entries for an empty list.
+std::array<std::string, kTimeTableColumns> DefaultTimeTablePair(const std::vector<std::string>& entries);
+
 // Row 0: the two descriptions; row r: the clock text of r and of r - offset 1 + offset 2.
 // Throws InvalidOffsetError when either offset is not a number.
 TimeTable Build_Time_Table(std::string_view location1Entry, std::string_view location2Entry);

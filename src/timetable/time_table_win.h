@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <string>
 
+#include "timetable/time_table.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
@@ -18,12 +21,13 @@ class TTime_Table final : public toolkit::Form {
   public:
     TTime_Table(OrvantaApp& app, HWND owner);
 
-    const std::string& Location1Entry() const { return location1Entry_; }
-    const std::string& Location2Entry() const { return location2Entry_; }
+    const std::string& Location1Entry() const { return locationEntries_[0]; }
+    const std::string& Location2Entry() const { return locationEntries_[1]; }
 
     void FormActivate();
-    void Time_Zone_1_ListBoxClick();
-    void Time_Zone_2_ListBoxClick();
+    // Time_Zone_1_ListBoxClick and Time_Zone_2_ListBoxClick: the entry chosen in a list becomes
+    // the place of its column.
+    void ChooseLocation(std::size_t column);
     void Copy_Time_Table_to_Clipboard_ButtonClick();
     // Rewrites the whole grid from the two chosen entries; leaves it as it was when an offset is
     // not a number, and lets that error reach the user.
@@ -31,8 +35,7 @@ class TTime_Table final : public toolkit::Form {
 
   private:
     OrvantaApp& app_;
-    std::string location1Entry_;
-    std::string location2Entry_;
+    std::array<std::string, kTimeTableColumns> locationEntries_;
 };
 
 }  // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -68,6 +69,19 @@ TEST(TimeTableEntriesTest, OffersTheCurrentLocationAtOffsetZeroFirst) {
     EXPECT_EQ(TimeTableEntries("Here :", {"Tokyo:9.0", "Rio Brazil:-3.0"}),
               (std::vector<std::string>{"Here :0", "Tokyo:9.0", "Rio Brazil:-3.0"}));
     EXPECT_EQ(TimeTableEntries("Here : ", {}), (std::vector<std::string>{"Here : 0"}));
+}
+
+TEST(DefaultTimeTablePairTest, ComparesTheCurrentLocationWithTheFirstOtherOrWithItself) {
+    using Pair = std::array<std::string, kTimeTableColumns>;
+    const std::vector<std::pair<std::vector<std::string>, Pair>> cases = {
+        {{"Here :0", "Tokyo:9.0", "Kabul:4.5"}, {"Here :0", "Tokyo:9.0"}},
+        {{"Here :0", "Tokyo:9.0"}, {"Here :0", "Tokyo:9.0"}},
+        {{"Here :0"}, {"Here :0", "Here :0"}},
+        {{}, {"", ""}},
+    };
+    for (const auto& [entries, expected] : cases) {
+        EXPECT_EQ(DefaultTimeTablePair(entries), expected) << entries.size() << " entries";
+    }
 }
 
 struct TableCase {
