@@ -2,8 +2,9 @@
    and dates shown. Eleven rows of two STATIC labels in Common Controls 6, the eleven times filled
    before the window shows and refreshed by a 1 s timer. Built with the same compiler and flags as
    orvanta.exe, so that the benchmark's ratios measure our own code and nothing else. */
-#include <commctrl.h>
 #include <windows.h>
+/* commctrl.h needs the types of windows.h first. */
+#include <commctrl.h>
 
 /* The row-0 time label has orvanta.exe's id for it (the third component, 102): the probe reads it. */
 enum { kRows = 11, kRow0TimeId = 102, kFirstTimeId = 200, kFirstNameId = 300 };

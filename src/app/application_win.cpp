@@ -12,8 +12,9 @@
 namespace orvanta {
 
 OrvantaApp::OrvantaApp(AppPorts ports)
-    : ports_(std::move(ports)), dialogs_(ports_.dialogs != nullptr ? ports_.dialogs : &realDialogs_) {
-    toolkit::SetUncaughtErrorReporter([this](const std::string& text) { dialogs_->Fail(text); });
+    : ports_(std::move(ports)),
+      dialogs_(ports_.dialogs != nullptr ? ports_.dialogs : &realDialogs_),
+      uncaughtErrors_([dialogs = dialogs_](const std::string& text) { dialogs->Fail(text); }) {
     mainForm_ = std::make_unique<TMainForm1>(*this);
     HWND owner = mainForm_->Handle();
     realDialogs_.SetFallbackOwner(owner);
@@ -21,6 +22,10 @@ OrvantaApp::OrvantaApp(AppPorts ports)
     aboutBox_ = std::make_unique<TAboutBox>(*this, owner);
     helpBox_ = std::make_unique<THelpBox>(*this, owner);
     timeTable_ = std::make_unique<TTime_Table>(*this, owner);
+    for (toolkit::Form* form : std::initializer_list<toolkit::Form*>{
+             mainForm_.get(), optionsSetup_.get(), aboutBox_.get(), helpBox_.get(), timeTable_.get()}) {
+        form->ReportErrorsTo(uncaughtErrors_);
+    }
 }
 
 OrvantaApp::~OrvantaApp() {
@@ -29,7 +34,6 @@ OrvantaApp::~OrvantaApp() {
     aboutBox_.reset();
     optionsSetup_.reset();
     mainForm_.reset();
-    toolkit::SetUncaughtErrorReporter(nullptr);
 }
 
 std::string OrvantaApp::SettingsFilePath() const {

@@ -7,7 +7,8 @@
 
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
-#include "toolkit/message_dialog.h"
+#include "toolkit/uncaught_errors.h"
+#include "toolkit/win_message_dialogs.h"
 
 namespace orvanta {
 
@@ -46,6 +47,8 @@ class OrvantaApp {
 
     const AppPorts& Ports() const { return ports_; }
     MessageDialogs& Dialogs() const { return *dialogs_; }
+    // Errors that no handler of any window caught: one error box at a time.
+    const toolkit::UncaughtErrors& UncaughtErrors() const { return uncaughtErrors_; }
     std::string SettingsFilePath() const;
 
     // Shows the main window for the first time, as entering the message loop does.
@@ -57,6 +60,7 @@ class OrvantaApp {
     AppPorts ports_;
     toolkit::WinMessageDialogs realDialogs_;
     MessageDialogs* dialogs_;
+    toolkit::UncaughtErrors uncaughtErrors_;
     std::unique_ptr<TMainForm1> mainForm_;
     std::unique_ptr<TOptions_Setup> optionsSetup_;
     std::unique_ptr<TAboutBox> aboutBox_;

@@ -251,8 +251,8 @@ bool TMainForm1::Write_Settings_File() {
 
 void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
     // Closing after a failed write would lose every change of this run; the user can fix the
-    // cause and close again. Windows ending the session does not wait, so it is not refused.
-    if (!Write_Settings_File() && !args.endingSession) {
+    // cause and close again. When Windows ends the session it asks this too, and ends regardless.
+    if (!Write_Settings_File()) {
         args.canClose = false;
     }
 }

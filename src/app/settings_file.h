@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/settings_flags.h"
-#include "toolkit/ini_store.h"
+#include "ports/ini_store.h"
 
 namespace orvanta {
 

@@ -106,8 +106,9 @@ Menu::Menu(Kind kind, const std::vector<forms::MenuItemDescription>& items, UINT
 }
 
 Menu::~Menu() {
-    // A bar attached to a window is destroyed with the window.
-    if (attachedWindow_ == nullptr || !IsWindow(attachedWindow_)) {
+    // A bar attached to a window belongs to the window, which destroys it with itself: by now it
+    // may already have, and the handle may name another menu.
+    if (!attached_) {
         DestroyMenu(handle_);
     }
 }

@@ -65,8 +65,8 @@ class Menu {
     MenuItem* FindByCommand(UINT commandId) const;
     // Called after a change that the menu bar must redraw.
     void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
-    // The window that shows the bar, once attached; the bar's handle then belongs to it.
-    void AttachedTo(HWND window) { attachedWindow_ = window; }
+    // The bar is now shown by a window, which owns its handle from here on.
+    void Attached() { attached_ = true; }
 
   private:
     friend class MenuItem;
@@ -78,7 +78,7 @@ class Menu {
 
     Kind kind_;
     HMENU handle_ = nullptr;
-    HWND attachedWindow_ = nullptr;
+    bool attached_ = false;
     std::vector<std::unique_ptr<MenuItem>> items_;
     std::function<void()> changed_;
 };

@@ -2,11 +2,20 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
+
+void InitialiseCommonControls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES;
+    InitCommonControlsEx(&controls);
+}
 
 std::string ExecutablePath() {
     // Long paths do not fit MAX_PATH: grow the buffer until the name fits.
@@ -37,19 +46,6 @@ LocalClockReading ReadLocalClock() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
-}
-
-}  // namespace orvanta::toolkit
-
-#include <commctrl.h>
-
-namespace orvanta::toolkit {
-
-void InitialiseCommonControls() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES;
-    InitCommonControlsEx(&controls);
 }
 
 }  // namespace orvanta::toolkit

@@ -5,6 +5,9 @@
 
 namespace orvanta::toolkit {
 
+// Registers the common control classes the forms use; once per process, before any form.
+void InitialiseCommonControls();
+
 // The full path of the running executable.
 std::string ExecutablePath();
 
@@ -17,9 +20,4 @@ struct LocalClockReading {
 // The system clock in local time, to the millisecond.
 LocalClockReading ReadLocalClock();
 
-}  // namespace orvanta::toolkit
-
-namespace orvanta::toolkit {
-// Registers the common control classes the forms use; once per process, before any form.
-void InitialiseCommonControls();
 }  // namespace orvanta::toolkit

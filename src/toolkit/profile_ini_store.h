@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/ini_store.h"
+#include "ports/ini_store.h"
 
 namespace orvanta::toolkit {
 

@@ -26,4 +26,12 @@ std::string Narrow(std::wstring_view utf16) {
     return narrow;
 }
 
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return Narrow(text);
+}
+
 }  // namespace orvanta::toolkit

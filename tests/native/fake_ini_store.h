@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "toolkit/ini_store.h"
+#include "ports/ini_store.h"
 
 namespace orvanta {
 

@@ -1,15 +1,80 @@
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
-#include "toolkit/message_dialog.h"
+#include "toolkit/win_message_dialogs.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::testing {
 namespace {
+
+// Counts the WM_SETTEXT messages a window receives while it lives.
+class SetTextCounter {
+  public:
+    explicit SetTextCounter(HWND window) : window_(window) {
+        SetWindowSubclass(window_, &Count, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+    SetTextCounter(const SetTextCounter&) = delete;
+    SetTextCounter& operator=(const SetTextCounter&) = delete;
+    ~SetTextCounter() { RemoveWindowSubclass(window_, &Count, 0); }
+
+    int count = 0;
+
+  private:
+    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+        if (message == WM_SETTEXT) {
+            ++reinterpret_cast<SetTextCounter*>(self)->count;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+
+    HWND window_;
+};
+
+// The message dialogs that are open now, of one title.
+int OpenMessageDialogs(const wchar_t* title) {
+    int open = 0;
+    for (HWND dialog = FindWindowExW(nullptr, nullptr, L"OrvantaMessageDialog", title); dialog != nullptr;
+         dialog = FindWindowExW(nullptr, dialog, L"OrvantaMessageDialog", title)) {
+        open += IsWindowVisible(dialog) ? 1 : 0;
+    }
+    return open;
+}
+
+// Presses a button of every open message dialog of one title.
+void PressInEveryDialog(const wchar_t* title, const wchar_t* button) {
+    for (HWND dialog = FindWindowExW(nullptr, nullptr, L"OrvantaMessageDialog", title); dialog != nullptr;
+         dialog = FindWindowExW(nullptr, dialog, L"OrvantaMessageDialog", title)) {
+        PostMessageW(FindWindowExW(dialog, nullptr, L"Button", button), BM_CLICK, 0, 0);
+    }
+}
+
+// The real message dialogs, counting the error boxes they show and how many are open at once.
+class CountedDialogs final : public MessageDialogs {
+  public:
+    DialogButton Show(MessageKind kind, std::string_view text, ButtonSet buttons, DialogButton defaultButton) override {
+        const bool error = kind == MessageKind::Error;
+        errorsShown += error ? 1 : 0;
+        errorsOpen += error ? 1 : 0;
+        mostErrorsOpen = std::max(mostErrorsOpen, errorsOpen);
+        const DialogButton answer = real_.Show(kind, text, buttons, defaultButton);
+        errorsOpen -= error ? 1 : 0;
+        return answer;
+    }
+
+    int errorsShown = 0;
+    int errorsOpen = 0;
+    int mostErrorsOpen = 0;
+
+  private:
+    toolkit::WinMessageDialogs real_;
+};
 
 class MainFormTest : public AppTest {
   protected:
@@ -89,13 +154,17 @@ TEST_F(MainFormTest, TheClockTickRefreshesRowsAndSteadyLabelsAreLeftAlone) {
     EXPECT_EQ(Time(1), " ?? ");
     EXPECT_EQ(Time(2), " 10:20:09 ");
 
-    // A label whose text has not changed is not touched, so it does not repaint.
-    const HWND timeLabel = Row("Other_Location_Time_", 0).Handle();
-    RECT client{};
-    GetClientRect(timeLabel, &client);
-    ValidateRect(timeLabel, nullptr);
+    // A label whose text has not changed is not touched, so it does not repaint. Wine's STATIC
+    // repaints inside WM_SETTEXT, leaving no update region to look at: WM_SETTEXT is counted.
+    SetTextCounter description(Row("Other_Location_Label_", 0).Handle());
+    SetTextCounter time(Row("Other_Location_Time_", 0).Handle());
     Main().Update_Location_Rows();
-    EXPECT_FALSE(GetUpdateRect(timeLabel, nullptr, FALSE));
+    EXPECT_EQ(description.count, 0);
+    EXPECT_EQ(time.count, 0);
+    now_ = *LocalDateTime::FromParts({2026, 12, 7, 13, 20, 10, 0});
+    Main().Update_Location_Rows();
+    EXPECT_EQ(description.count, 0);
+    EXPECT_EQ(time.count, 1);
 }
 
 TEST_F(MainFormTest, TheFirstTickDoesItsOneOffWorkOnce) {
@@ -136,6 +205,52 @@ TEST_F(MainFormTest, TheClockKeepsTickingWhileAMessageDialogIsOpen) {
     ASSERT_TRUE(opened);
     EXPECT_TRUE(tickedWhileOpen);
     EXPECT_EQ(answer, DialogButton::Cancel);
+}
+
+// The clock keeps ticking inside every modal loop, the error box's own included: a tick that
+// fails again and again while a message dialog is open opens one error box, not one inside another.
+TEST_F(MainFormTest, AFailingTickWhileAMessageDialogIsOpenOpensOneErrorBox) {
+    CountedDialogs dialogs;
+    dialogsPort_ = &dialogs;
+    StartApp();
+    WaitForFirstTick();
+    Main().TimerNamed("Timer1").SetInterval(30);
+    int readingsWithTheBoxOpen = 0;
+    int errorBoxesOnScreen = 0;
+    auto closeEverything = [&] {
+        clockFails_ = false;
+        PressInEveryDialog(L"Error", L"OK");
+        PressInEveryDialog(L"Warning", L"OK");
+    };
+    std::vector<ModalStep> steps{
+        [&] { clockFails_ = true; },
+        ModalStep::WaitUntil([] { return OpenMessageDialogs(L"Error") > 0; }),
+        [&] { readingsWithTheBoxOpen = clockReadings_; },
+        ModalStep::WaitUntil([&] {
+            errorBoxesOnScreen = std::max(errorBoxesOnScreen, OpenMessageDialogs(L"Error"));
+            return clockReadings_ >= readingsWithTheBoxOpen + 5;
+        }),
+        [&] {
+            clockFails_ = false;
+            PressInEveryDialog(L"Error", L"OK");
+        },
+        ModalStep::WaitUntil([] { return OpenMessageDialogs(L"Error") == 0; }),
+        [] { PressInEveryDialog(L"Warning", L"OK"); },
+    };
+    const ModalScriptOutcome outcome =
+        RunModalScript([&] { app_->Dialogs().Warn("Read this while the clock fails."); },
+                       [] { return OpenMessageDialogs(L"Warning") == 1; }, std::move(steps), closeEverything);
+    ASSERT_TRUE(outcome.opened);
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_TRUE(outcome.timedOut.empty());
+    EXPECT_EQ(dialogs.errorsShown, 1);
+    EXPECT_EQ(dialogs.mostErrorsOpen, 1);
+    EXPECT_EQ(errorBoxesOnScreen, 1);
+    // The ticks that failed while the box was open were counted, not shown.
+    EXPECT_GE(app_->UncaughtErrors().CountedWhileOpen(), 5);
+    // And the clock goes on once it can be read again.
+    now_ = *LocalDateTime::FromParts({2026, 12, 7, 15, 0, 0, 0});
+    EXPECT_TRUE(PumpUntil([&] { return Time(0) == " 15:00:00 "; }, 2000));
 }
 
 // The captions of a menu's entries as Windows holds them, "-" for a separator.

@@ -294,9 +294,12 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedOnceAndKeepsTheWindowOpenUnlessWi
     EXPECT_EQ(dialogs_.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(dialogs_.shown[0].buttons, ButtonSet::Ok);
 
+    // Windows ending the session asks the same question: the write fails and is reported again,
+    // and although the close question now says no, the end of the session is not refused.
     EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
     ASSERT_EQ(dialogs_.shown.size(), 2u);
     EXPECT_EQ(dialogs_.shown[1].text, message);
+    EXPECT_EQ(dialogs_.shown[1].kind, MessageKind::Error);
 
     // Once the cause is gone, the next close request writes the file and closes.
     ASSERT_TRUE(RemoveDirectoryW(toolkit::Widen(IniPath()).c_str()));

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <stdexcept>
+
 #include "app/main_form_win.h"
 #include "toolkit/win_text.h"
 
@@ -140,9 +142,15 @@ AppTest::~AppTest() {
 OrvantaApp& AppTest::CreateApp() {
     AppPorts ports;
     ports.executablePath = ExecutablePath();
-    ports.clock = [this] { return now_; };
+    ports.clock = [this] {
+        ++clockReadings_;
+        if (clockFails_) {
+            throw std::runtime_error("The clock cannot be read");
+        }
+        return now_;
+    };
     ports.regionalFormats = [this] { return formats_; };
-    ports.dialogs = &dialogs_;
+    ports.dialogs = dialogsPort_;
     ports.startupShowState = startupShowState_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;

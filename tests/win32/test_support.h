@@ -17,8 +17,8 @@
 #include "app/application_win.h"
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
+#include "ports/message_dialogs.h"
 #include "test_files.h"
-#include "toolkit/message_dialogs.h"
 
 namespace orvanta::testing {
 
@@ -102,7 +102,10 @@ class AppTest : public ::testing::Test {
 
     TempFolder folder_;
     ScriptedDialogs dialogs_;
+    MessageDialogs* dialogsPort_ = &dialogs_;  // what the program is given as its message dialogs
     LocalDateTime now_ = TestMoment();
+    bool clockFails_ = false;  // reading the clock throws
+    int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
     std::unique_ptr<OrvantaApp> app_;

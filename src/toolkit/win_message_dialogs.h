@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "toolkit/message_dialogs.h"
+#include "ports/message_dialogs.h"
 
 namespace orvanta::toolkit {
 

@@ -1,4 +1,4 @@
-#include "toolkit/message_dialog.h"
+#include "toolkit/win_message_dialogs.h"
 
 #include <algorithm>
 #include <vector>
@@ -78,15 +78,18 @@ SIZE MeasureText(const std::string& text, const forms::FontSpec& font, int dpi) 
     return {MulDiv(bounds.right, 96, dpi) + 2, MulDiv(bounds.bottom, 96, dpi) + 1};
 }
 
-class MessageDialogForm final : public Form {
+// The description lives as long as the dialog. It is held by a base listed before Form, so that
+// it is built before Form keeps a reference to it.
+struct OwnedDescription {
+    forms::FormDescription description;
+};
+
+class MessageDialogForm final : private OwnedDescription, public Form {
   public:
-    MessageDialogForm(forms::FormDescription description, HWND owner)
-        : Form(description_), description_(std::move(description)) {
+    MessageDialogForm(forms::FormDescription built, HWND owner)
+        : OwnedDescription{std::move(built)}, Form(OwnedDescription::description) {
         Create({}, owner);
     }
-
-  private:
-    forms::FormDescription description_;
 };
 
 }  // namespace
@@ -151,6 +154,7 @@ DialogButton WinMessageDialogs::Show(MessageKind kind,
 
     int left = (d.clientWidth - buttonsWidth) / 2;
     d.cancelResult = choices.back().result;
+    std::string firstButton;
     for (const ButtonChoice& choice : choices) {
         ComponentDescription button;
         button.kind = ComponentKind::Button;
@@ -165,11 +169,15 @@ DialogButton WinMessageDialogs::Show(MessageKind kind,
         if (button.isDefault) {
             d.activeControl = button.name;
         }
+        if (firstButton.empty()) {
+            firstButton = button.name;
+        }
         d.components.push_back(button);
         left += kButtonWidth + kButtonGap;
     }
+    // A default that the button set does not hold: the focus starts on the first button.
     if (d.activeControl.empty()) {
-        d.activeControl = d.components[2].name;
+        d.activeControl = firstButton;
     }
 
     HWND owner = GetActiveWindow();

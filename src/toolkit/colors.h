@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include "forms/form_description.h"
+
+namespace orvanta::toolkit {
+
+// A description's colour as Windows gives it; `fallback` for the default colour.
+COLORREF ToColorRef(const forms::Color& color, COLORREF fallback);
+
+// A frame does not paint inside itself, and the window beneath it clips it out: from now on the
+// frame fills its interior with the background its parent gives static controls.
+void PaintFrameInterior(HWND frame);
+
+}  // namespace orvanta::toolkit

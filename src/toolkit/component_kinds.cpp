@@ -1,0 +1,188 @@
+#include "toolkit/component_kinds.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+#include "toolkit/form.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::toolkit {
+
+namespace {
+
+using forms::ComponentDescription;
+using forms::ComponentKind;
+
+// Only the direction of a spin button's click matters; its position is kept in the middle.
+constexpr int kUpDownRange = 1000;
+
+DWORD LabelStyle(const ComponentDescription& d, bool clickable) {
+    const DWORD notify = clickable ? SS_NOTIFY : 0;
+    switch (d.alignment) {
+        case forms::Alignment::Center:
+            return notify | SS_CENTER;
+        case forms::Alignment::Right:
+            return notify | SS_RIGHT;
+        case forms::Alignment::Left:
+            break;
+    }
+    return notify | (d.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+}
+
+DWORD EditStyle(const ComponentDescription& d, bool) {
+    return d.readOnly ? ES_READONLY : 0;
+}
+
+DWORD PushButtonStyle(const ComponentDescription& d, bool) {
+    return d.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+DWORD PictureStyle(const ComponentDescription&, bool clickable) {
+    return clickable ? SS_NOTIFY : 0;
+}
+
+void FillListBox(Control& list, const Form& form) {
+    const auto& d = list.Description();
+    if (d.itemHeight > 0) {
+        SendMessageW(list.Handle(), LB_SETITEMHEIGHT, 0, form.Scale(d.itemHeight));
+    }
+    for (const auto& item : d.items) {
+        list.AddItem(item);
+    }
+}
+
+void FillUpDown(Control& spin, const Form&) {
+    SendMessageW(spin.Handle(), UDM_SETRANGE32, static_cast<WPARAM>(-kUpDownRange), kUpDownRange);
+    SendMessageW(spin.Handle(), UDM_SETPOS32, 0, 0);
+}
+
+void FillTabs(Control& tabs, const Form&) {
+    const auto& pages = tabs.Description().items;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        std::wstring caption = Widen(pages[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tabs.Handle(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void FillGrid(Control& grid, const Form& form) {
+    const auto& d = grid.Description();
+    SendMessageW(grid.Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    for (std::size_t i = 0; i < d.columnWidths.size(); ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_WIDTH | LVCF_TEXT;
+        column.cx = form.Scale(d.columnWidths[i]);
+        column.pszText = const_cast<wchar_t*>(L"");
+        SendMessageW(grid.Handle(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+    for (int row = 0; row < d.rowCount; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = const_cast<wchar_t*>(L"");
+        SendMessageW(grid.Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// A picture's caption names a system icon: "error", "warning" or "information".
+void FillPicture(Control& picture, const Form&) {
+    const std::string& name = picture.Description().caption;
+    const wchar_t* icon = name == "error"         ? IDI_ERROR
+                          : name == "warning"     ? IDI_WARNING
+                          : name == "information" ? IDI_INFORMATION
+                                                  : nullptr;
+    if (icon != nullptr) {
+        SendMessageW(picture.Handle(), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)), 0);
+    }
+}
+
+// In the order of forms::ComponentKind.
+constexpr std::array<ComponentKindInfo, 12> kKinds{{
+    {.kind = ComponentKind::Label,
+     .windowClass = L"STATIC",
+     .style = SS_NOPREFIX,
+     .describedStyle = &LabelStyle,
+     .hasCaption = true,
+     .clickNotification = STN_CLICKED},
+    {.kind = ComponentKind::Edit,
+     .windowClass = L"EDIT",
+     .style = WS_TABSTOP | ES_AUTOHSCROLL,
+     .exStyle = WS_EX_CLIENTEDGE,
+     .describedStyle = &EditStyle,
+     .hasCaption = true,
+     .userEditsText = true},
+    {.kind = ComponentKind::Button,
+     .windowClass = L"BUTTON",
+     .style = WS_TABSTOP,
+     .describedStyle = &PushButtonStyle,
+     .hasCaption = true,
+     .clickNotification = BN_CLICKED},
+    {.kind = ComponentKind::CheckBox,
+     .windowClass = L"BUTTON",
+     .style = WS_TABSTOP | BS_AUTOCHECKBOX,
+     .hasCaption = true,
+     .clickNotification = BN_CLICKED},
+    {.kind = ComponentKind::ListBox,
+     .windowClass = L"LISTBOX",
+     .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+     .exStyle = WS_EX_CLIENTEDGE,
+     .clickNotification = LBN_SELCHANGE,
+     .fill = &FillListBox},
+    {.kind = ComponentKind::UpDown, .windowClass = UPDOWN_CLASSW, .style = UDS_ARROWKEYS, .fill = &FillUpDown},
+    {.kind = ComponentKind::Tabs,
+     .windowClass = WC_TABCONTROLW,
+     .style = WS_TABSTOP,
+     .liesBeneath = true,
+     .fill = &FillTabs},
+    {.kind = ComponentKind::Grid,
+     .windowClass = WC_LISTVIEWW,
+     .style = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS,
+     .exStyle = WS_EX_CLIENTEDGE,
+     .fill = &FillGrid},
+    {.kind = ComponentKind::Bevel,
+     .windowClass = L"STATIC",
+     .style = SS_ETCHEDFRAME,
+     .hasCaption = true,
+     .isFrame = true,
+     .liesBeneath = true},
+    {.kind = ComponentKind::GroupBox,
+     .windowClass = L"BUTTON",
+     .style = BS_GROUPBOX,
+     .hasCaption = true,
+     .isFrame = true,
+     .liesBeneath = true},
+    {.kind = ComponentKind::Panel,
+     .windowClass = L"STATIC",
+     .style = SS_ETCHEDFRAME,
+     .hasCaption = true,
+     .isFrame = true,
+     .liesBeneath = true},
+    {.kind = ComponentKind::Picture,
+     .windowClass = L"STATIC",
+     .style = SS_ICON | SS_CENTERIMAGE,
+     .describedStyle = &PictureStyle,
+     .clickNotification = STN_CLICKED,
+     .fill = &FillPicture},
+}};
+
+constexpr bool InKindOrder() {
+    for (std::size_t i = 0; i < kKinds.size(); ++i) {
+        if (static_cast<std::size_t>(kKinds[i].kind) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(InKindOrder(), "one row for each component kind, in the order of forms::ComponentKind");
+
+}  // namespace
+
+const ComponentKindInfo& KindInfo(forms::ComponentKind kind) {
+    return kKinds.at(static_cast<std::size_t>(kind));
+}
+
+}  // namespace orvanta::toolkit

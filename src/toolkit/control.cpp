@@ -1,0 +1,234 @@
+// A component: its creation from the row of its kind, and what reads and changes it.
+
+#include "toolkit/control.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "toolkit/colors.h"
+#include "toolkit/component_kinds.h"
+#include "toolkit/form.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::toolkit {
+
+Control::Control(Form& form, const forms::ComponentDescription& description, int controlId)
+    : form_(form),
+      description_(description),
+      controlId_(controlId),
+      text_(description.caption),
+      visible_(description.visible) {}
+
+void Control::Create(HWND parent) {
+    const auto& d = description_;
+    const ComponentKindInfo& kind = KindInfo(d.kind);
+    const bool clickable = form_.EventHandler(*this, forms::Event::Click) != nullptr;
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (kind.describedStyle ? kind.describedStyle(d, clickable) : 0);
+    window_ =
+        CreateWindowExW(kind.exStyle, kind.windowClass, kind.hasCaption ? Widen(d.caption).c_str() : L"", style,
+                        form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width), form_.Scale(d.height), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr), nullptr);
+    if (window_ == nullptr) {
+        throw std::runtime_error("Cannot create the component " + d.name);
+    }
+    if (kind.isFrame) {
+        PaintFrameInterior(window_);
+    }
+    font_ = form_.Font(d.font.InheritsFormFont() ? form_.Description().font : d.font);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (kind.fill != nullptr) {
+        kind.fill(*this, form_);
+    }
+    if (d.backColor.kind != forms::Color::Kind::Default) {
+        backBrush_.Reset(CreateSolidBrush(ToColorRef(d.backColor, GetSysColor(COLOR_BTNFACE))));
+    }
+    if (d.autoSize) {
+        FitToText();
+    }
+}
+
+std::string Control::Text() const {
+    if (KindInfo(description_.kind).userEditsText) {
+        return WindowText(window_);
+    }
+    return text_;
+}
+
+void Control::SetText(std::string_view text) {
+    if (KindInfo(description_.kind).userEditsText) {
+        if (WindowText(window_) != text) {
+            SetWindowTextW(window_, Widen(text).c_str());
+        }
+        return;
+    }
+    if (text == text_) {
+        return;
+    }
+    text_ = text;
+    SetWindowTextW(window_, Widen(text_).c_str());
+    if (description_.autoSize) {
+        FitToText();
+    }
+}
+
+void Control::FitToText() {
+    WindowDc dc(window_);
+    SelectedObject selected(dc.Get(), font_);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    int width = 0;
+    int height = metrics.tmHeight;
+    if (!text_.empty()) {
+        const std::wstring wide = Widen(text_);
+        RECT bounds{0, 0, description_.wordWrap ? Bounds().right - Bounds().left : 0, 0};
+        DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &bounds,
+                  DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (description_.wordWrap ? DT_WORDBREAK : 0));
+        width = bounds.right - bounds.left;
+        height = std::max<int>(height, bounds.bottom - bounds.top);
+    }
+    RECT current{};
+    GetWindowRect(window_, &current);
+    if (current.right - current.left != width || current.bottom - current.top != height) {
+        SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    ApplyVisibility();
+}
+
+void Control::ApplyVisibility() {
+    const bool isShown = (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible_ != isShown) {
+        ShowWindow(window_, visible_ ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+bool Control::Checked() const {
+    return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Control::SetChecked(bool checked) {
+    SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Control::Enabled() const {
+    return IsWindowEnabled(window_) != FALSE;
+}
+
+void Control::SetEnabled(bool enabled) {
+    EnableWindow(window_, enabled ? TRUE : FALSE);
+}
+
+void Control::SetFocus() {
+    ::SetFocus(window_);
+}
+
+RECT Control::Bounds() const {
+    RECT bounds{};
+    GetWindowRect(window_, &bounds);
+    MapWindowPoints(HWND_DESKTOP, form_.Handle(), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+int Control::ItemCount() const {
+    return static_cast<int>(SendMessageW(window_, LB_GETCOUNT, 0, 0));
+}
+
+std::string Control::Item(int index) const {
+    const LRESULT length = SendMessageW(window_, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) {
+        throw std::out_of_range(description_.name + ": no item " + std::to_string(index));
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(window_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
+    return Narrow(text);
+}
+
+std::vector<std::string> Control::Items() const {
+    std::vector<std::string> items;
+    const int count = ItemCount();
+    items.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        items.push_back(Item(i));
+    }
+    return items;
+}
+
+void Control::AddItem(std::string_view text) {
+    SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+void Control::DeleteItem(int index) {
+    SendMessageW(window_, LB_DELETESTRING, index, 0);
+}
+
+void Control::ClearItems() {
+    SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+}
+
+int Control::ItemIndex() const {
+    const LRESULT index = SendMessageW(window_, LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Control::SetItemIndex(int index) {
+    SendMessageW(window_, LB_SETCURSEL, index, 0);
+}
+
+int Control::RowCount() const {
+    return 1 + static_cast<int>(SendMessageW(window_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int Control::ColumnCount() const {
+    return static_cast<int>(description_.columnWidths.size());
+}
+
+std::string Control::Cell(int column, int row) const {
+    wchar_t buffer[512] = {};
+    if (row == 0) {
+        LVCOLUMNW header{};
+        header.mask = LVCF_TEXT;
+        header.pszText = buffer;
+        header.cchTextMax = static_cast<int>(std::size(buffer));
+        SendMessageW(window_, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&header));
+        return Narrow(buffer);
+    }
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = static_cast<int>(std::size(buffer));
+    SendMessageW(window_, LVM_GETITEMTEXTW, row - 1, reinterpret_cast<LPARAM>(&item));
+    return Narrow(buffer);
+}
+
+void Control::SetCell(int column, int row, std::string_view text) {
+    std::wstring wide = Widen(text);
+    if (row == 0) {
+        LVCOLUMNW header{};
+        header.mask = LVCF_TEXT;
+        header.pszText = wide.data();
+        SendMessageW(window_, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&header));
+        return;
+    }
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = wide.data();
+    SendMessageW(window_, LVM_SETITEMTEXTW, row - 1, reinterpret_cast<LPARAM>(&item));
+}
+
+int Control::PageIndex() const {
+    return static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
+}
+
+void Control::SetPageIndex(int page) {
+    SendMessageW(window_, TCM_SETCURSEL, page, 0);
+    form_.ShowCurrentPage();
+}
+
+}  // namespace orvanta::toolkit

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/form_description.h"
+#include "toolkit/handles.h"
+
+namespace orvanta::toolkit {
+
+class Form;
+
+// One component of a form: a real child window of a standard class.
+class Control {
+  public:
+    Control(Form& form, const forms::ComponentDescription& description, int controlId);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const forms::ComponentDescription& Description() const { return description_; }
+    const std::string& Name() const { return description_.name; }
+    forms::ComponentKind Kind() const { return description_.kind; }
+    int Tag() const { return description_.tag; }
+    HWND Handle() const { return window_; }
+    int ControlId() const { return controlId_; }
+
+    // Caption of labels, buttons and check boxes; contents of edits. Setting the text it already
+    // has does nothing, so a steady label is not repainted.
+    std::string Text() const;
+    void SetText(std::string_view text);
+
+    // The component's own visibility; a component on a tab page shows only while its page does.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+    bool Checked() const;
+    void SetChecked(bool checked);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    void SetFocus();
+
+    // Place and size in the form's client coordinates.
+    RECT Bounds() const;
+
+    // List boxes.
+    int ItemCount() const;
+    std::string Item(int index) const;
+    std::vector<std::string> Items() const;
+    void AddItem(std::string_view text);
+    void DeleteItem(int index);
+    void ClearItems();
+    int ItemIndex() const;  // -1: none selected
+    void SetItemIndex(int index);
+
+    // Grids: row 0 is the header row.
+    int RowCount() const;
+    int ColumnCount() const;
+    std::string Cell(int column, int row) const;
+    void SetCell(int column, int row, std::string_view text);
+
+    // Tab controls.
+    int PageIndex() const;
+    void SetPageIndex(int page);
+
+    // Colours for WM_CTLCOLORSTATIC and WM_CTLCOLORBTN; nullptr: the system's.
+    HBRUSH PrepareColors(HDC dc) const;
+
+  private:
+    friend class Form;
+    void Create(HWND parent);
+    void FitToText();
+    void ApplyVisibility();
+
+    Form& form_;
+    const forms::ComponentDescription& description_;
+    int controlId_;
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    std::string text_;  // labels, buttons and check boxes keep their caption here
+    bool visible_;
+    UniqueBrush backBrush_;
+};
+
+}  // namespace orvanta::toolkit

@@ -1,0 +1,194 @@
+// Creating a form: its window class, the frame window with its menu bar, the components (tab pages
+// first, then the rest), their z-order, the spin buttons' buddies, the tooltips and the timers.
+
+#include "toolkit/form.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "toolkit/colors.h"
+#include "toolkit/component_kinds.h"
+#include "toolkit/fonts.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::toolkit {
+
+namespace {
+
+constexpr UINT kFirstMainMenuCommand = 1000;
+constexpr UINT kFirstPopupMenuCommand = 3000;
+
+DWORD FrameStyle(forms::BorderStyle border) {
+    switch (border) {
+        case forms::BorderStyle::Sizeable:
+            return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+        case forms::BorderStyle::Dialog:
+            return WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        case forms::BorderStyle::DialogWithoutSystemMenu:
+            return WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+        case forms::BorderStyle::None:
+            return WS_POPUP;
+    }
+    return WS_OVERLAPPEDWINDOW;
+}
+
+DWORD FrameExStyle(forms::BorderStyle border) {
+    switch (border) {
+        case forms::BorderStyle::Dialog:
+        case forms::BorderStyle::DialogWithoutSystemMenu:
+            return WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+        default:
+            return WS_EX_CONTROLPARENT;
+    }
+}
+
+}  // namespace
+
+void Form::Create(HandlerTable handlers, HWND owner) {
+    handlers_ = std::move(handlers);
+    CheckHandlerNames();
+    dpi_ = ScreenDpi();
+    RegisterWindowClass();
+    formBrush_.Reset(CreateSolidBrush(ToColorRef(description_.color, GetSysColor(COLOR_BTNFACE))));
+    CreateFrameWindow(owner);
+    CreateComponents();
+    if (!description_.popupMenu.empty()) {
+        popupMenu_ = std::make_unique<Menu>(Menu::Kind::Popup, description_.popupMenu, kFirstPopupMenuCommand);
+    }
+    CreateTimers();
+}
+
+void Form::RegisterWindowClass() const {
+    const std::wstring className = Widen(description_.className);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className.c_str(), &existing)) {
+        return;
+    }
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = &Form::WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className.c_str();
+    if (RegisterClassExW(&windowClass) == 0) {
+        throw std::runtime_error("Cannot register the window class " + description_.className);
+    }
+}
+
+void Form::CreateFrameWindow(HWND owner) {
+    if (!description_.mainMenu.empty()) {
+        mainMenu_ = std::make_unique<Menu>(Menu::Kind::Bar, description_.mainMenu, kFirstMainMenuCommand);
+    }
+    const DWORD style = FrameStyle(description_.border) | WS_CLIPCHILDREN;
+    const DWORD exStyle = FrameExStyle(description_.border);
+    const bool outerSizeGiven = description_.width > 0 && description_.height > 0;
+    RECT frame{0, 0, Scale(description_.clientWidth), Scale(description_.clientHeight)};
+    if (outerSizeGiven) {
+        frame = {0, 0, Scale(description_.width), Scale(description_.height)};
+    } else {
+        AdjustWindowRectEx(&frame, style, mainMenu_ != nullptr, exStyle);
+    }
+    window_ =
+        CreateWindowExW(exStyle, Widen(description_.className).c_str(), Widen(description_.caption).c_str(), style,
+                        description_.left, description_.top, frame.right - frame.left, frame.bottom - frame.top, owner,
+                        mainMenu_ ? mainMenu_->Handle() : nullptr, GetModuleHandleW(nullptr), this);
+    if (window_ == nullptr) {
+        throw std::runtime_error("Cannot create the window " + description_.className);
+    }
+    if (mainMenu_) {
+        mainMenu_->Attached();
+        mainMenu_->SetChangedCallback([this] { DrawMenuBar(window_); });
+    }
+    if (!outerSizeGiven) {
+        // A menu bar that wraps makes the frame taller than AdjustWindowRectEx says.
+        SetClientWidth(Scale(description_.clientWidth));
+        SetClientHeight(Scale(description_.clientHeight));
+    }
+}
+
+void Form::CreateComponents() {
+    int id = forms::kFirstControlId;
+    for (const auto& component : description_.components) {
+        components_.push_back(std::make_unique<Control>(*this, component, id++));
+        if (component.kind == forms::ComponentKind::Tabs) {
+            tabs_ = components_.back().get();
+        }
+    }
+    CreateTabPages();
+    for (auto& control : components_) {
+        if (control.get() != tabs_) {
+            control->Create(PageWindow(control->Description().page));
+        }
+    }
+    StackFramesBeneath();
+    AttachBuddies();
+    AddTooltips();
+    ShowCurrentPage();
+}
+
+// Frames go beneath the controls they surround, the outermost lowest; the tab order of the
+// controls is their creation order.
+void Form::StackFramesBeneath() {
+    for (auto it = components_.rbegin(); it != components_.rend(); ++it) {
+        if (KindInfo((*it)->Kind()).liesBeneath) {
+            SetWindowPos((*it)->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+}
+
+void Form::AttachBuddies() {
+    for (auto& control : components_) {
+        const auto& d = control->Description();
+        if (d.kind == forms::ComponentKind::UpDown && !d.buddy.empty()) {
+            SendMessageW(control->Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Component(d.buddy).Handle()), 0);
+        }
+    }
+}
+
+void Form::AddTooltips() {
+    HWND tooltip = nullptr;
+    for (auto& control : components_) {
+        if (control->Description().hint.empty()) {
+            continue;
+        }
+        if (tooltip == nullptr) {
+            tooltip =
+                CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        }
+        std::wstring hint = Widen(control->Description().hint);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control->Handle());
+        tool.lpszText = hint.data();
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void Form::CreateTimers() {
+    UINT_PTR timerId = 1;
+    for (const auto& timer : description_.timers) {
+        timers_.push_back(std::make_unique<Timer>(*this, timer, timerId++));
+        timers_.back()->Apply();
+    }
+}
+
+HFONT Form::Font(const forms::FontSpec& font) {
+    const auto key = std::make_tuple(font.face, font.height, font.bold, font.underline);
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) {
+        return found->second.Get();
+    }
+    UniqueFont created = CreateScaledFont(font, dpi_);
+    HFONT handle = created.Get();
+    fonts_.emplace(key, std::move(created));
+    return handle;
+}
+
+}  // namespace orvanta::toolkit
