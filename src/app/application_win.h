@@ -26,6 +26,8 @@ struct AppPorts {
     std::function<RegionalFormats()> regionalFormats;
     MessageDialogs* dialogs = nullptr;  // not owned; nullptr: the real message dialogs
     std::optional<int> startupShowState;
+    // Waits between looks at a settings file another program holds; empty: the thread sleeps.
+    std::function<void(unsigned milliseconds)> pause;
 };
 
 // The ports of the running program.

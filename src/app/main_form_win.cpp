@@ -10,6 +10,7 @@
 #include "app/application_win.h"
 #include "app/location_rows.h"
 #include "app/program_titles.h"
+#include "app/settings_file_access_win.h"
 #include "app/window_placement.h"
 #include "forms/main_form.h"
 #include "settings/options_setup_win.h"
@@ -66,6 +67,20 @@ void UseFlagHolder(MainForm& mainForm, const TOptions_Setup& options, const Sett
     }
 }
 
+// A settings file that could not be read gives every key its default, as a missing one does.
+class NoSettingsFile final : public IniStore {
+  public:
+    explicit NoSettingsFile(std::string path) : path_(std::move(path)) {}
+    std::string ReadString(std::string_view, std::string_view defaultValue) override {
+        return std::string(defaultValue);
+    }
+    bool WriteString(std::string_view, std::string_view) override { return false; }
+    const std::string& Path() const override { return path_; }
+
+  private:
+    std::string path_;
+};
+
 // Puts each value into its control as soon as it is read.
 class ControlsSettingsTarget final : public SettingsTarget {
   public:
@@ -94,7 +109,10 @@ class ControlsSettingsTarget final : public SettingsTarget {
 
 }  // namespace
 
-TMainForm1::TMainForm1(OrvantaApp& app) : Form(forms::MainForm1Description()), app_(app) {
+TMainForm1::TMainForm1(OrvantaApp& app)
+    : Form(forms::MainForm1Description()),
+      app_(app),
+      settingsWarningMessage_(RegisterWindowMessageW(L"OrvantaUnreadableSettingsWarning")) {
     formats_ = app_.Ports().regionalFormats();
     SetEndsApplication(true);
     Create(
@@ -136,17 +154,40 @@ void TMainForm1::FormShow() {
     Initialise_From_Settings_File();
 }
 
-void TMainForm1::Initialise_From_Settings_File() {
-    {
-        toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
-        ControlsSettingsTarget target(*this, app_.OptionsSetup());
-        ReadSettings(store, target);
-    }
+void TMainForm1::Initialise_From_Settings_File(SettingsReadReason reason) {
+    // The saved size is applied to the menu bar as it will be shown: with the spare entry still in
+    // it, a narrow window wraps the bar onto a second line, the client height is measured under
+    // that line, and the window grows by one line at every start.
+    Hide_Spare_Menu_Entries();
+    const SettingsStartup startup = ReadSettingsFile(reason);
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
     Apply_Startup_Show_State();
     FormShow_Already_Run_CheckBox = true;
+    if (startup.warn) {
+        PostMessageW(Handle(), settingsWarningMessage_, 0, 0);
+    }
+}
+
+SettingsStartup TMainForm1::ReadSettingsFile(SettingsReadReason reason) {
+    const std::string path = app_.SettingsFilePath();
+    const auto& pause = app_.Ports().pause;
+    const SettingsFileState state = WaitForSettingsFile(
+        [&path] { return LookAtSettingsFile(path); },
+        [&pause](unsigned milliseconds) { pause ? pause(milliseconds) : Sleep(milliseconds); }, reason);
+    const SettingsStartup startup = DecideSettingsStartup(state, reason);
+    keepSettingsFileUntouched_ = startup.keepFileUntouched;
+
+    ControlsSettingsTarget target(*this, app_.OptionsSetup());
+    if (startup.readFile) {
+        toolkit::ProfileIniStore store(path, kSettingsSection);
+        ReadSettings(store, target);
+    } else {
+        NoSettingsFile defaults(path);
+        ReadSettings(defaults, target);
+    }
+    return startup;
 }
 
 void TMainForm1::KeepOnScreen() {
@@ -168,6 +209,10 @@ void TMainForm1::Set_Program_Titles() {
     SetCaption(kProgramTitle);
     app_.AboutBox().SetCaption(kAboutTitle);
     app_.AboutBox().Component("Product_Name_Label").SetText(kProgramTitle);
+    Hide_Spare_Menu_Entries();
+}
+
+void TMainForm1::Hide_Spare_Menu_Entries() {
     auto& spare = MenuEntry("SpareMenu");
     spare.SetCaption("");
     spare.SetVisible(false);
@@ -250,6 +295,11 @@ bool TMainForm1::Write_Settings_File() {
 }
 
 void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
+    // The user was told at start-up that the settings in the file could not be read and that it
+    // would not be saved over: the places in it are still the user's.
+    if (keepSettingsFileUntouched_) {
+        return;
+    }
     // Closing after a failed write would lose every change of this run; the user can fix the
     // cause and close again. When Windows ends the session it asks this too, and ends regardless.
     if (!Write_Settings_File()) {
@@ -308,7 +358,12 @@ void TMainForm1::Exit_Popup_OptionClick() {
     ExitOptionClick();
 }
 
-bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == settingsWarningMessage_) {
+        app_.Dialogs().Warn(UnreadableSettingsMessage(app_.SettingsFilePath()));
+        result = 0;
+        return true;
+    }
     // Windows announces a change of the regional settings with "intl". The message goes on to
     // DefWindowProc as well.
     if (message == WM_SETTINGCHANGE && lParam != 0 &&

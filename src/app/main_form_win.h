@@ -2,6 +2,7 @@
 
 #include "app/regional_formats.h"
 #include "app/settings_file.h"
+#include "app/settings_file_guard.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
@@ -23,10 +24,13 @@ class TMainForm1 final : public toolkit::Form {
     void Update_Location_Rows();
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
-    // The first showing's work: settings file, titles, show state. Runs whatever the guard says.
-    void Initialise_From_Settings_File();
+    // The first showing's work: settings file, titles, show state. Runs whatever the guard says;
+    // a factory reset passes its own reason, so that a file it could not remove is not guarded.
+    void Initialise_From_Settings_File(SettingsReadReason reason = SettingsReadReason::FirstShowing);
     // Writes the settings file; on failure tells the user and answers false.
     bool Write_Settings_File();
+    // True after a start-up that could not read the file: the close leaves it as it is.
+    bool KeepsSettingsFileUntouched() const { return keepSettingsFileUntouched_; }
     SettingsSnapshot CurrentSettings() const;
     const RegionalFormats& Formats() const { return formats_; }
 
@@ -56,9 +60,14 @@ class TMainForm1 final : public toolkit::Form {
   private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void KeepOnScreen();
+    void Hide_Spare_Menu_Entries();
+    SettingsStartup ReadSettingsFile(SettingsReadReason reason);
 
     OrvantaApp& app_;
     RegionalFormats formats_;
+    bool keepSettingsFileUntouched_ = false;
+    // Posted to itself, so the warning about an unreadable file stands over a window already shown.
+    const UINT settingsWarningMessage_;
 };
 
 }  // namespace orvanta

@@ -152,6 +152,7 @@ OrvantaApp& AppTest::CreateApp() {
     ports.regionalFormats = [this] { return formats_; };
     ports.dialogs = dialogsPort_;
     ports.startupShowState = startupShowState_;
+    ports.pause = pause_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;
 }

@@ -108,6 +108,7 @@ class AppTest : public ::testing::Test {
     int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
+    std::function<void(unsigned milliseconds)> pause_;  // empty: the program's own pause
     std::unique_ptr<OrvantaApp> app_;
 };
 
