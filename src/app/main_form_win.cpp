@@ -158,7 +158,7 @@ void TMainForm1::Initialise_From_Settings_File(SettingsReadReason reason) {
     // The saved size is applied to the menu bar as it will be shown: with the spare entry still in
     // it, a narrow window wraps the bar onto a second line, the client height is measured under
     // that line, and the window grows by one line at every start.
-    Hide_Spare_Menu_Entries();
+    HideSpareMenuEntries();
     const SettingsStartup startup = ReadSettingsFile(reason);
     KeepOnScreen();
     Set_Program_Titles();
@@ -209,10 +209,10 @@ void TMainForm1::Set_Program_Titles() {
     SetCaption(kProgramTitle);
     app_.AboutBox().SetCaption(kAboutTitle);
     app_.AboutBox().Component("Product_Name_Label").SetText(kProgramTitle);
-    Hide_Spare_Menu_Entries();
+    HideSpareMenuEntries();
 }
 
-void TMainForm1::Hide_Spare_Menu_Entries() {
+void TMainForm1::HideSpareMenuEntries() {
     auto& spare = MenuEntry("SpareMenu");
     spare.SetCaption("");
     spare.SetVisible(false);

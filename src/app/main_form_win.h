@@ -60,7 +60,7 @@ class TMainForm1 final : public toolkit::Form {
   private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void KeepOnScreen();
-    void Hide_Spare_Menu_Entries();
+    void HideSpareMenuEntries();
     SettingsStartup ReadSettingsFile(SettingsReadReason reason);
 
     OrvantaApp& app_;
