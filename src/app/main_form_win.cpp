@@ -164,6 +164,10 @@ void TMainForm1::Initialise_From_Settings_File(SettingsReadReason reason) {
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
     Apply_Startup_Show_State();
+    // Inverted, then toggled back: the window's band is set explicitly either way.
+    auto& alwaysOnTop = MenuEntry("Always_On_Top_Option");
+    alwaysOnTop.SetChecked(!alwaysOnTop.Checked());
+    Toggle_Always_On_Top();
     FormShow_Already_Run_CheckBox = true;
     if (startup.warn) {
         PostMessageW(Handle(), settingsWarningMessage_, 0, 0);
@@ -259,9 +263,13 @@ void TMainForm1::Update_Location_Rows() {
 
 void TMainForm1::Timer1Timer() {
     if (!FormActivate_Already_Run_CheckBox) {
-        Update_Location_Rows();
-        TimerNamed("Timer1").SetInterval(kClockInterval);
+        // Marked first: the toggles handle pending messages, and a tick among them must not start
+        // this work again and take the menu bar's height off twice.
         FormActivate_Already_Run_CheckBox = true;
+        Apply_Stored_Menus_And_Title_Bar();
+        Update_Location_Rows();
+        Auto_Size_Window();
+        TimerNamed("Timer1").SetInterval(kClockInterval);
     }
     Update_Location_Rows();
 }
@@ -310,6 +318,7 @@ void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
 void TMainForm1::SettingsOptionClick() {
     app_.OptionsSetup().ShowModal();
     Update_Location_Rows();
+    Auto_Size_Window();
 }
 
 void TMainForm1::Generate_Time_Comparison_Table_OptionClick() {
@@ -328,13 +337,11 @@ void TMainForm1::ExitOptionClick() {
     Close();
 }
 
-void TMainForm1::Always_On_Top_OptionClick() {}
 void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {}
 void TMainForm1::Restore_Factory_Defaults_OptionClick() {}
 void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
     Menus_and_Title_Bar_On_Off_Popup_OptionClick();
 }
-void TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick() {}
 void TMainForm1::View_Readme_file_OptionClick() {}
 void TMainForm1::View_Shareware_Catalog_OptionClick() {}
 void TMainForm1::SpareMenuClick() {

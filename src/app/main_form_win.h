@@ -34,6 +34,13 @@ class TMainForm1 final : public toolkit::Form {
     SettingsSnapshot CurrentSettings() const;
     const RegionalFormats& Formats() const { return formats_; }
 
+    // Fits the client area to the visible rows, as far as the two sizing options ask.
+    void Auto_Size_Window();
+    // Each flips its flag and applies it; left, top and client size stay as they are.
+    void Toggle_Title_Bar();
+    void Toggle_Menus();
+    void Toggle_Always_On_Top();
+
     // Handlers.
     void FormShow();
     void FormCloseQuery(toolkit::EventArgs& args);
@@ -60,6 +67,8 @@ class TMainForm1 final : public toolkit::Form {
   private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void KeepOnScreen();
+    // Puts back the menu-bar and title-bar flags read from the settings file (first tick).
+    void Apply_Stored_Menus_And_Title_Bar();
     void HideSpareMenuEntries();
     SettingsStartup ReadSettingsFile(SettingsReadReason reason);
 

@@ -1,8 +1,6 @@
 #include "settings/location_editing.h"
 
-#include <array>
-#include <charconv>
-
+#include "app/decimal_text.h"
 #include "app/location_entry.h"
 #include "settings/replace_text.h"
 
@@ -21,11 +19,7 @@ std::string StepOffsetText(std::string_view offsetText, int direction) {
 }
 
 std::string FormatOffsetHours(double hours) {
-    // Room for the longest fixed-point double: 309 digits, sign, point and one decimal.
-    std::array<char, 320> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), hours, std::chars_format::fixed, 1);
-    std::string text = error == std::errc() ? std::string(buffer.data(), end) : std::string("0.0");
+    std::string text = FixedDecimal(hours, 1);
     // A small negative value rounds to "-0.0", which would read as a different offset from "0.0".
     if (text == "-0.0") {
         text = "0.0";

@@ -1,10 +1,10 @@
 #include "timetable/time_table.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <string>
 
+#include "app/decimal_text.h"
 #include "app/location_entry.h"
 #include "settings/replace_text.h"
 
@@ -33,12 +33,6 @@ double FoldIntoDay(double hours) {
         return rest == 0.0 ? 0.0 : rest + kHoursPerDay;
     }
     return hours;
-}
-
-std::string ShortestDecimal(double value) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return error == std::errc() ? std::string(buffer.data(), end) : std::string();
 }
 
 }  // namespace

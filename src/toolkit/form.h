@@ -23,7 +23,8 @@ namespace orvanta::toolkit {
 // calls Create at the end of its constructor; Create fails on any handler name it cannot bind.
 //
 // Its members are defined by theme: form.cpp (parts by name), form_creation.cpp, tab_pages.cpp,
-// colors.cpp, modal_loop.cpp, dispatch.cpp (messages and handlers) and geometry.cpp.
+// colors.cpp, modal_loop.cpp, dispatch.cpp (messages and handlers), geometry.cpp and
+// window_frame.cpp (border and client size changed while shown).
 class Form {
   public:
     Form(const Form&) = delete;
@@ -65,6 +66,11 @@ class Form {
     SIZE ClientSize() const;
     void SetClientWidth(int width);
     void SetClientHeight(int height);
+    // Both at once, keeping left and top; while minimised or maximised, in the place the window
+    // returns to.
+    void SetClientSize(int width, int height);
+    // Another border while the window lives, keeping left, top and client size.
+    void SetBorder(forms::BorderStyle border);
 
     // Lengths of the form description, at the screen's resolution.
     int Scale(int designPixels) const;
@@ -82,7 +88,7 @@ class Form {
     explicit Form(const forms::FormDescription& description);
 
     // Builds the window hidden, with its components, menus and timers. Owner: the window this form
-    // stays above and disables while modal.
+    // stays above while shown and disables while modal.
     void Create(HandlerTable handlers, HWND owner);
     // The window procedure's hook for messages a form class handles itself; true when handled.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -135,6 +141,7 @@ class Form {
     const forms::FormDescription& description_;
     HandlerTable handlers_;
     HWND window_ = nullptr;
+    HWND owner_ = nullptr;  // the owner only while this window is shown
     int dpi_ = 96;
     std::vector<std::unique_ptr<Control>> components_;
     std::vector<std::unique_ptr<Timer>> timers_;
@@ -152,5 +159,9 @@ class Form {
     UncaughtErrors ownErrors_{&ShowErrorInMessageBox};
     UncaughtErrors* errors_ = &ownErrors_;
 };
+
+// Handles every message waiting for this thread, as a long operation does between its steps. A
+// quit request stays for the loop that owns it.
+void ProcessPendingMessages();
 
 }  // namespace orvanta::toolkit

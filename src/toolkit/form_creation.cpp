@@ -11,6 +11,7 @@
 #include "toolkit/component_kinds.h"
 #include "toolkit/fonts.h"
 #include "toolkit/win_text.h"
+#include "toolkit/window_frame.h"
 
 namespace orvanta::toolkit {
 
@@ -18,30 +19,6 @@ namespace {
 
 constexpr UINT kFirstMainMenuCommand = 1000;
 constexpr UINT kFirstPopupMenuCommand = 3000;
-
-DWORD FrameStyle(forms::BorderStyle border) {
-    switch (border) {
-        case forms::BorderStyle::Sizeable:
-            return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-        case forms::BorderStyle::Dialog:
-            return WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        case forms::BorderStyle::DialogWithoutSystemMenu:
-            return WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-        case forms::BorderStyle::None:
-            return WS_POPUP;
-    }
-    return WS_OVERLAPPEDWINDOW;
-}
-
-DWORD FrameExStyle(forms::BorderStyle border) {
-    switch (border) {
-        case forms::BorderStyle::Dialog:
-        case forms::BorderStyle::DialogWithoutSystemMenu:
-            return WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-        default:
-            return WS_EX_CONTROLPARENT;
-    }
-}
 
 }  // namespace
 
@@ -80,6 +57,9 @@ void Form::RegisterWindowClass() const {
 }
 
 void Form::CreateFrameWindow(HWND owner) {
+    // Owned only while shown (see Show): under Wine a window that owns others, even hidden ones,
+    // does not become topmost itself.
+    owner_ = owner;
     if (!description_.mainMenu.empty()) {
         mainMenu_ = std::make_unique<Menu>(Menu::Kind::Bar, description_.mainMenu, kFirstMainMenuCommand);
     }
@@ -94,14 +74,14 @@ void Form::CreateFrameWindow(HWND owner) {
     }
     window_ =
         CreateWindowExW(exStyle, Widen(description_.className).c_str(), Widen(description_.caption).c_str(), style,
-                        description_.left, description_.top, frame.right - frame.left, frame.bottom - frame.top, owner,
-                        mainMenu_ ? mainMenu_->Handle() : nullptr, GetModuleHandleW(nullptr), this);
+                        description_.left, description_.top, frame.right - frame.left, frame.bottom - frame.top,
+                        nullptr, mainMenu_ ? mainMenu_->Handle() : nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
         throw std::runtime_error("Cannot create the window " + description_.className);
     }
     if (mainMenu_) {
-        mainMenu_->Attached();
-        mainMenu_->SetChangedCallback([this] { DrawMenuBar(window_); });
+        mainMenu_->SetAttached(true);
+        mainMenu_->SetChangedCallback([this] { ShowMenuBarWhileItHasEntries(window_, *mainMenu_); });
     }
     if (!outerSizeGiven) {
         // A menu bar that wraps makes the frame taller than AdjustWindowRectEx says.

@@ -65,8 +65,8 @@ class Menu {
     MenuItem* FindByCommand(UINT commandId) const;
     // Called after a change that the menu bar must redraw.
     void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
-    // The bar is now shown by a window, which owns its handle from here on.
-    void Attached() { attached_ = true; }
+    // Whether a window shows the bar: while it does, the window owns the handle and destroys it.
+    void SetAttached(bool attached) { attached_ = attached; }
 
   private:
     friend class MenuItem;

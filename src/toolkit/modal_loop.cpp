@@ -1,6 +1,7 @@
 // Showing and closing a form, and the nested message loop of a modal one.
 
 #include "toolkit/form.h"
+#include "toolkit/window_frame.h"
 
 namespace orvanta::toolkit {
 
@@ -12,7 +13,7 @@ void Form::Show() {
         return;
     }
     if (description_.placement == forms::Placement::ScreenCenter) {
-        HWND reference = GetWindow(window_, GW_OWNER) != nullptr ? GetWindow(window_, GW_OWNER) : window_;
+        HWND reference = owner_ != nullptr ? owner_ : window_;
         MONITORINFO monitor{};
         monitor.cbSize = sizeof(monitor);
         GetMonitorInfoW(MonitorFromWindow(reference, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -30,6 +31,11 @@ void Form::Show() {
         RunHandler(*handler);
     }
     if (!IsWindowVisible(window_)) {
+        if (owner_ != nullptr) {
+            SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
+            // Above a topmost owner only from the topmost band.
+            SetTopmost(window_, IsTopmost(owner_));
+        }
         ShowWindow(window_, SW_SHOW);
     }
 }
@@ -37,6 +43,10 @@ void Form::Show() {
 void Form::Hide() {
     if (window_ != nullptr && IsWindowVisible(window_)) {
         ShowWindow(window_, SW_HIDE);
+        if (owner_ != nullptr) {
+            SetWindowLongPtrW(window_, GWLP_HWNDPARENT, 0);
+            SetTopmost(window_, false);
+        }
     }
 }
 
@@ -49,7 +59,7 @@ ModalResult Form::ShowModal() {
         SetForegroundWindow(window_);
         return ModalResult::None;
     }
-    HWND owner = GetWindow(window_, GW_OWNER);
+    HWND owner = owner_;
     modalResult_ = ModalResult::None;
     inModalLoop_ = true;
     // The owner is disabled first, so that nothing the showing and activation do (a message box,
@@ -130,6 +140,18 @@ void Form::OnClose() {
         DestroyWindow(window_);
     } else {
         EndModal(description_.cancelResult);
+    }
+}
+
+void ProcessPendingMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
 }
 

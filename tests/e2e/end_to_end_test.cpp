@@ -222,6 +222,63 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     EXPECT_EQ(testing::ReadFileBytes(IniPath()), kDefaultSettingsFile);
 }
 
+TEST_F(EndToEndTest, ABorderlessTopmostFittedWindowComesBackTheSameAfterEveryRestart) {
+    const std::string prepared =
+        "[orvanta]\r\n"
+        "window_top_posn=150\r\n"
+        "window_left_posn=120\r\n"
+        "window_ClientWidth=300\r\n"
+        "window_ClientHeight=200\r\n"
+        "current_location_caption=Here :\r\n"
+        "num_other_locations=3\r\n"
+        "other_location_caption_1=Auckland:12.0\r\n"
+        "other_location_caption_2=Midway:-12.0\r\n"
+        "other_location_caption_3=Fiji:12.0\r\n"
+        "Menus_Off_CheckBox=1\r\n"
+        "Title_Bar_Off_CheckBox=1\r\n"
+        "Auto_Window_Height_Sizing_CheckBox=1\r\n"
+        "Auto_Window_Width_Sizing_CheckBox=1\r\n"
+        "Show_Dates_and_Times_CheckBox=0\r\n"
+        "Hide_Current_Location_CheckBox=0\r\n"
+        "Always_on_Top_Option=1\r\n"
+        "Auto_Run_at_Windows_Startup_Option=0\r\n";
+    // Half a day apart: whatever the hour, the rows show both designators, so the widest time text,
+    // and with it the fitted width, is the same in every round.
+    testing::WriteFileBytes(IniPath(), prepared);
+    std::string firstWritten;
+    for (int round = 1; round <= 4; ++round) {
+        RunningProgram program(folder_.WidePath());
+        ASSERT_TRUE(program.Started());
+        const HWND main = program.WaitForMainWindow();
+        ASSERT_NE(main, nullptr) << "round " << round;
+        // The first tick shows the rows before it fits the window.
+        const bool settled = WaitUntil(
+            [&] {
+                RECT client{};
+                GetClientRect(main, &client);
+                return client.bottom == 136 && (GetWindowLongW(main, GWL_STYLE) & WS_CAPTION) == 0;
+            },
+            kWindowTimeoutMs);
+        EXPECT_TRUE(settled) << "round " << round;
+        EXPECT_NE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "round " << round;
+        EXPECT_EQ(GetMenu(main), nullptr) << "round " << round;
+        RECT frame{};
+        GetWindowRect(main, &frame);
+        EXPECT_EQ(frame.left, 120) << "round " << round;
+        EXPECT_EQ(frame.top, 150) << "round " << round;
+
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForExit()) << "round " << round;
+        const std::string written = testing::ReadFileBytes(IniPath());
+        if (round == 1) {
+            firstWritten = written;
+            EXPECT_NE(written.find("window_ClientHeight=136\r\n"), std::string::npos) << written;
+        } else {
+            EXPECT_EQ(written, firstWritten) << "round " << round;
+        }
+    }
+}
+
 TEST_F(EndToEndTest, AFolderNamedOutsideTheAnsiCodePageHoldsTheProgramAndItsSettings) {
     // Neither "日本" nor "Ω" is in code page 1252: only the wide Windows functions reach this folder.
     const std::wstring folder = folder_.WidePath() + L"Zeit-\u65E5\u672C-\u03A9\\";

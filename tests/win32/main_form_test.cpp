@@ -318,7 +318,7 @@ void CALLBACK LeaveMenuMode(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 // Real input, as the user gives it: Shift+F10, the menu key, and a right click on a row's labels.
-TEST_F(MainFormTest, ThePopupMenuOpensFromTheKeyboardAndFromARightClickOnARow) {
+TEST_F(MainFormTest, ThePopupMenuOpensFromTheKeyboardAndFromARightClickOnARowAlsoWhenBorderless) {
     StartApp();
     WaitForFirstTick();
     auto centreOf = [](HWND label) {
@@ -326,41 +326,47 @@ TEST_F(MainFormTest, ThePopupMenuOpensFromTheKeyboardAndFromARightClickOnARow) {
         GetWindowRect(label, &bounds);
         return POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
     };
-    const POINT description = centreOf(Row("Other_Location_Label_", 0).Handle());
-    const POINT time = centreOf(Row("Other_Location_Time_", 0).Handle());
-    const std::vector<std::pair<const char*, std::vector<INPUT>>> gestures{
-        {"Shift+F10", {Key(VK_SHIFT, false), Key(VK_F10, false), Key(VK_F10, true), Key(VK_SHIFT, true)}},
-        {"menu key", {Key(VK_APPS, false), Key(VK_APPS, true)}},
-        {"right click on the description", {RightButton(description, false), RightButton(description, true)}},
-        {"right click on the time", {RightButton(time, false), RightButton(time, true)}},
-    };
-    for (const auto& [name, inputs] : gestures) {
-        SetForegroundWindow(Main().Handle());
-        SetFocus(Main().Handle());
-        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Main().Handle(); }));
-        bool closed = false;
-        const UINT_PTR safety = SetTimer(nullptr, 0, 2500, &LeaveMenuMode);
-        const bool opened = RunModal(
-            [&] {
-                std::vector<INPUT> events = inputs;
-                SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-                // The input arrives through the queue; the menu's own loop runs inside this pumping.
-                PumpUntil([&] { return closed; }, 2000);
-            },
-            [] {
+    // In the borderless strip too: there the keyboard and the rows are the only way back.
+    for (const bool borderless : {false, true}) {
+        if (borderless) {
+            Main().Menus_and_Title_Bar_On_Off_Popup_OptionClick();
+        }
+        const POINT description = centreOf(Row("Other_Location_Label_", 0).Handle());
+        const POINT time = centreOf(Row("Other_Location_Time_", 0).Handle());
+        const std::vector<std::pair<const char*, std::vector<INPUT>>> gestures{
+            {"Shift+F10", {Key(VK_SHIFT, false), Key(VK_F10, false), Key(VK_F10, true), Key(VK_SHIFT, true)}},
+            {"menu key", {Key(VK_APPS, false), Key(VK_APPS, true)}},
+            {"right click on the description", {RightButton(description, false), RightButton(description, true)}},
+            {"right click on the time", {RightButton(time, false), RightButton(time, true)}},
+        };
+        for (const auto& [name, inputs] : gestures) {
+            SetForegroundWindow(Main().Handle());
+            SetFocus(Main().Handle());
+            ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Main().Handle(); }));
+            bool closed = false;
+            const UINT_PTR safety = SetTimer(nullptr, 0, 2500, &LeaveMenuMode);
+            const bool opened = RunModal(
+                [&] {
+                    std::vector<INPUT> events = inputs;
+                    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+                    // The input arrives through the queue; the menu's own loop runs inside this pumping.
+                    PumpUntil([&] { return closed; }, 2000);
+                },
+                [] {
+                    HWND menu = FindWindowW(L"#32768", nullptr);
+                    return menu != nullptr && IsWindowVisible(menu);
+                },
+                [&] {
+                    EndMenu();
+                    closed = true;
+                });
+            KillTimer(nullptr, safety);
+            EXPECT_TRUE(opened) << name << (borderless ? ", borderless" : "");
+            PumpUntil([] {
                 HWND menu = FindWindowW(L"#32768", nullptr);
-                return menu != nullptr && IsWindowVisible(menu);
-            },
-            [&] {
-                EndMenu();
-                closed = true;
+                return menu == nullptr || !IsWindowVisible(menu);
             });
-        KillTimer(nullptr, safety);
-        EXPECT_TRUE(opened) << name;
-        PumpUntil([] {
-            HWND menu = FindWindowW(L"#32768", nullptr);
-            return menu == nullptr || !IsWindowVisible(menu);
-        });
+        }
     }
 }
 
