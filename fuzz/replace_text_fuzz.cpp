@@ -11,9 +11,10 @@ using namespace orvanta;
 
 namespace {
 
-// The callers pass a description typed into one edit box, or a short clock text; longer texts
-// only make each run slower without reaching anything new.
-constexpr std::size_t kMaxTextSize = 256;
+// The callers pass short patterns: a ":" taken out of a description, a clock text's ".5". Longer
+// texts reach nothing new; a growing replacement rescans up to a million characters, each checked
+// against the pattern, so long ones only slow every run down (seconds for 256-character texts).
+constexpr std::size_t kMaxTextSize = 64;
 
 std::string ReplaceFromTheStart(std::string text, std::string_view pattern, std::string_view replacement) {
     for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern)) {
