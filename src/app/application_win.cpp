@@ -8,6 +8,7 @@
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
 #include "toolkit/form.h"
+#include "toolkit/win_registry.h"
 
 namespace orvanta {
 
@@ -38,6 +39,11 @@ OrvantaApp::~OrvantaApp() {
 
 std::string OrvantaApp::SettingsFilePath() const {
     return orvanta::SettingsFilePath(ports_.executablePath);
+}
+
+AutoRun OrvantaApp::AutoRunOperations() const {
+    return {ports_.registry ? ports_.registry : RegistryFactory(toolkit::OpenWinRegistry), *dialogs_,
+            ports_.executablePath};
 }
 
 void OrvantaApp::ShowMainForm() {

@@ -7,6 +7,8 @@
 
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
+#include "desktop/auto_run.h"
+#include "ports/registry.h"
 #include "toolkit/uncaught_errors.h"
 #include "toolkit/win_message_dialogs.h"
 
@@ -26,6 +28,7 @@ struct AppPorts {
     std::function<RegionalFormats()> regionalFormats;
     MessageDialogs* dialogs = nullptr;  // not owned; nullptr: the real message dialogs
     std::optional<int> startupShowState;
+    RegistryFactory registry;  // empty: the real registry
     // Waits between looks at a settings file another program holds; empty: the thread sleeps.
     std::function<void(unsigned milliseconds)> pause;
 };
@@ -52,6 +55,8 @@ class OrvantaApp {
     // Errors that no handler of any window caught: one error box at a time.
     const toolkit::UncaughtErrors& UncaughtErrors() const { return uncaughtErrors_; }
     std::string SettingsFilePath() const;
+    // What the auto-run operations work on: the registry, the dialogs and the running executable.
+    AutoRun AutoRunOperations() const;
 
     // Shows the main window for the first time, as entering the message loop does.
     void ShowMainForm();

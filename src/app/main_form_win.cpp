@@ -8,10 +8,12 @@
 
 #include "about/about_box_win.h"
 #include "app/application_win.h"
+#include "app/clock_tick.h"
 #include "app/location_rows.h"
 #include "app/program_titles.h"
 #include "app/settings_file_access_win.h"
 #include "app/window_placement.h"
+#include "desktop/auto_run.h"
 #include "forms/main_form.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
@@ -22,8 +24,6 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
-
-constexpr unsigned kClockInterval = 1000;
 
 // The flags the main window keeps in plain members, by the names the flag table gives them.
 bool TMainForm1::*FlagMember(std::string_view name) {
@@ -84,7 +84,8 @@ class NoSettingsFile final : public IniStore {
 // Puts each value into its control as soon as it is read.
 class ControlsSettingsTarget final : public SettingsTarget {
   public:
-    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options) : main_(mainForm), options_(options) {}
+    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options, bool appendLocations)
+        : main_(mainForm), options_(options), appendLocations_(appendLocations) {}
 
     void SetWindowTop(int top) override { main_.SetWindowTop(top); }
     void SetWindowLeft(int left) override { main_.SetWindowLeft(left); }
@@ -96,7 +97,9 @@ class ControlsSettingsTarget final : public SettingsTarget {
         main_.Component("Other_Location_Label_0").SetText(editBox.Text());
     }
     void AppendLocation(const std::string& entry) override {
-        options_.Component("Other_Locations_ListBox").AddItem(entry);
+        if (appendLocations_) {
+            options_.Component("Other_Locations_ListBox").AddItem(entry);
+        }
     }
     void SetFlag(SettingsFlag flag, bool set) override {
         UseFlagHolder(main_, options_, FieldOf(flag), [set](auto& holder) { holder.SetChecked(set); });
@@ -105,6 +108,7 @@ class ControlsSettingsTarget final : public SettingsTarget {
   private:
     TMainForm1& main_;
     TOptions_Setup& options_;
+    bool appendLocations_;
 };
 
 }  // namespace
@@ -154,7 +158,7 @@ void TMainForm1::FormShow() {
     Initialise_From_Settings_File();
 }
 
-void TMainForm1::Initialise_From_Settings_File(SettingsReadReason reason) {
+void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     // The saved size is applied to the menu bar as it will be shown: with the spare entry still in
     // it, a narrow window wraps the bar onto a second line, the client height is measured under
     // that line, and the window grows by one line at every start.
@@ -163,18 +167,24 @@ void TMainForm1::Initialise_From_Settings_File(SettingsReadReason reason) {
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
-    Apply_Startup_Show_State();
+    // The show state a shortcut asked for belongs to the start; a reset has just restored the
+    // window and must not minimise it again.
+    if (reason == FirstShowing::Start) {
+        Apply_Startup_Show_State();
+    }
     // Inverted, then toggled back: the window's band is set explicitly either way.
     auto& alwaysOnTop = MenuEntry("Always_On_Top_Option");
     alwaysOnTop.SetChecked(!alwaysOnTop.Checked());
     Toggle_Always_On_Top();
+    // The registry decides, whatever the settings file said; this may ask the user first.
+    MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(Check_Auto_Run_Path(app_.AutoRunOperations()));
     FormShow_Already_Run_CheckBox = true;
     if (startup.warn) {
         PostMessageW(Handle(), settingsWarningMessage_, 0, 0);
     }
 }
 
-SettingsStartup TMainForm1::ReadSettingsFile(SettingsReadReason reason) {
+SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
     const std::string path = app_.SettingsFilePath();
     const auto& pause = app_.Ports().pause;
     const SettingsFileState state = WaitForSettingsFile(
@@ -183,7 +193,9 @@ SettingsStartup TMainForm1::ReadSettingsFile(SettingsReadReason reason) {
     const SettingsStartup startup = DecideSettingsStartup(state, reason);
     keepSettingsFileUntouched_ = startup.keepFileUntouched;
 
-    ControlsSettingsTarget target(*this, app_.OptionsSetup());
+    // A settings file that outlived a reset still lists the locations the window already holds:
+    // appending them again would double every place.
+    ControlsSettingsTarget target(*this, app_.OptionsSetup(), reason == FirstShowing::Start);
     if (startup.readFile) {
         toolkit::ProfileIniStore store(path, kSettingsSection);
         ReadSettings(store, target);
@@ -269,9 +281,10 @@ void TMainForm1::Timer1Timer() {
         Apply_Stored_Menus_And_Title_Bar();
         Update_Location_Rows();
         Auto_Size_Window();
-        TimerNamed("Timer1").SetInterval(kClockInterval);
     }
     Update_Location_Rows();
+    // A fixed 1000 ms drifts against the clock's seconds and now and then skips or repeats one.
+    TimerNamed("Timer1").SetInterval(MillisecondsToNextTick(app_.Ports().clock()));
 }
 
 SettingsSnapshot TMainForm1::CurrentSettings() const {
@@ -337,8 +350,6 @@ void TMainForm1::ExitOptionClick() {
     Close();
 }
 
-void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {}
-void TMainForm1::Restore_Factory_Defaults_OptionClick() {}
 void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
     Menus_and_Title_Bar_On_Off_Popup_OptionClick();
 }

@@ -24,9 +24,9 @@ class TMainForm1 final : public toolkit::Form {
     void Update_Location_Rows();
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
-    // The first showing's work: settings file, titles, show state. Runs whatever the guard says;
-    // a factory reset passes its own reason, so that a file it could not remove is not guarded.
-    void Initialise_From_Settings_File(SettingsReadReason reason = SettingsReadReason::FirstShowing);
+    // The first showing's work: settings file, titles, show state, the auto-run check. Runs
+    // whatever the guard says; a factory reset neither waits for nor guards a file it could not read.
+    void Initialise_From_Settings_File(FirstShowing reason = FirstShowing::Start);
     // Writes the settings file; on failure tells the user and answers false.
     bool Write_Settings_File();
     // True after a start-up that could not read the file: the close leaves it as it is.
@@ -70,7 +70,7 @@ class TMainForm1 final : public toolkit::Form {
     // Puts back the menu-bar and title-bar flags read from the settings file (first tick).
     void Apply_Stored_Menus_And_Title_Bar();
     void HideSpareMenuEntries();
-    SettingsStartup ReadSettingsFile(SettingsReadReason reason);
+    SettingsStartup ReadSettingsFile(FirstShowing reason);
 
     OrvantaApp& app_;
     RegionalFormats formats_;

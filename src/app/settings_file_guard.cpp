@@ -4,9 +4,9 @@ namespace orvanta {
 
 SettingsFileState WaitForSettingsFile(const std::function<SettingsFileState()>& look,
                                       const std::function<void(unsigned milliseconds)>& pause,
-                                      SettingsReadReason reason) {
+                                      FirstShowing reason) {
     SettingsFileState state = look();
-    if (reason == SettingsReadReason::FactoryReset) {
+    if (reason == FirstShowing::FactoryReset) {
         return state;
     }
     for (unsigned waited = 0; state == SettingsFileState::Unreadable && waited < kSettingsFileRetryMs;
@@ -17,11 +17,11 @@ SettingsFileState WaitForSettingsFile(const std::function<SettingsFileState()>& 
     return state;
 }
 
-SettingsStartup DecideSettingsStartup(SettingsFileState state, SettingsReadReason reason) {
+SettingsStartup DecideSettingsStartup(SettingsFileState state, FirstShowing reason) {
     if (state != SettingsFileState::Unreadable) {
         return {};
     }
-    if (reason == SettingsReadReason::FactoryReset) {
+    if (reason == FirstShowing::FactoryReset) {
         return {.readFile = false};
     }
     return {.readFile = false, .warn = true, .keepFileUntouched = true};

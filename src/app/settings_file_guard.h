@@ -11,9 +11,9 @@ namespace orvanta {
 // Unreadable: reading it would give every value its default without a word.
 enum class SettingsFileState { Missing, Readable, Unreadable };
 
-// Why the settings are being read: the first showing of the main window, or the user asking for
-// the factory defaults, who wants the defaults anyway.
-enum class SettingsReadReason { FirstShowing, FactoryReset };
+// Why the first showing's work runs: the program's start, or the user restoring the factory
+// defaults, who asked for the defaults and keeps the locations the window holds.
+enum class FirstShowing { Start, FactoryReset };
 
 // A sync tool or a virus scanner holds a file for a moment; an editor holds it until it closes.
 inline constexpr unsigned kSettingsFileRetryMs = 2000;
@@ -23,7 +23,7 @@ inline constexpr unsigned kSettingsFileRetryStepMs = 100;
 // kSettingsFileRetryMs in all; answers the last look. A factory reset looks once.
 SettingsFileState WaitForSettingsFile(const std::function<SettingsFileState()>& look,
                                       const std::function<void(unsigned milliseconds)>& pause,
-                                      SettingsReadReason reason);
+                                      FirstShowing reason);
 
 struct SettingsStartup {
     bool readFile = true;            // false: every value takes its default
@@ -32,7 +32,7 @@ struct SettingsStartup {
 };
 
 // A file that could not be read is not written over at close: the user's places are still in it.
-SettingsStartup DecideSettingsStartup(SettingsFileState state, SettingsReadReason reason);
+SettingsStartup DecideSettingsStartup(SettingsFileState state, FirstShowing reason);
 
 // The Warning shown when the file could not be read at start-up.
 std::string UnreadableSettingsMessage(std::string_view path);

@@ -98,6 +98,61 @@ long long SecondsFromClock(const SYSTEMTIME& shown, bool withDate, double offset
     return std::llabs(SecondsOf(shown) - expected);
 }
 
+constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Runs `reg query` on the machine-wide Run key for one value, as an administrator would look;
+// its output, or nothing when reg.exe could not be started or found no such value.
+std::optional<std::string> RegQueryRunValue(const std::wstring& folder, const std::wstring& name) {
+    const std::wstring outputPath = folder + L"reg-query.txt";
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    const HANDLE output = CreateFileW(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::wstring commandLine = L"reg.exe query \"HKLM\\" + std::wstring(kRunKey) + L"\" /v \"" + name + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    PROCESS_INFORMATION process{};
+    const bool started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                        folder.c_str(), &startup, &process);
+    CloseHandle(output);
+    if (!started) {
+        return std::nullopt;
+    }
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, kExitTimeoutMs) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (exitCode != 0) {
+        return std::nullopt;
+    }
+    return testing::ReadFileBytes(outputPath);
+}
+
+// An entry of the program's file name in the machine-wide Run key for the length of a test.
+class RunEntry {
+  public:
+    RunEntry(const std::wstring& name, const std::wstring& data) : name_(name) {
+        const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+        written_ =
+            RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, name.c_str(), REG_SZ, data.c_str(), bytes) == ERROR_SUCCESS;
+    }
+    RunEntry(const RunEntry&) = delete;
+    RunEntry& operator=(const RunEntry&) = delete;
+    ~RunEntry() { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, name_.c_str()); }
+    bool Written() const { return written_; }
+
+  private:
+    std::wstring name_;
+    bool written_ = false;
+};
+
 bool ComponentVisible(HWND main, const char* name) {
     return IsWindowVisible(GetDlgItem(main, forms::ControlIdOf(forms::MainForm1Description(), name))) != FALSE;
 }
@@ -220,6 +275,42 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0u);
     EXPECT_EQ(testing::ReadFileBytes(IniPath()), kDefaultSettingsFile);
+}
+
+TEST_F(EndToEndTest, AStaleAutoRunEntryIsQuestionedBeforeTheWindowShowsAndYesRewritesIt) {
+    const RunEntry stale(L"orvanta.exe", L"C:\\Elsewhere\\orvanta.exe");
+    ASSERT_TRUE(stale.Written());
+    RunningProgram program(folder_.WidePath());
+    ASSERT_TRUE(program.Started());
+
+    const HWND question = program.WaitForWindow(L"OrvantaMessageDialog", L"Warning", kStartTimeoutMs);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(program.FindWindowOf(L"TMainForm1"), nullptr) << "the question comes before the window";
+    const std::string current = toolkit::Narrow(folder_.WidePath()) + "orvanta.exe";
+    const std::string texts = ChildTexts(question);
+    EXPECT_NE(texts.find(" Old      = C:\\Elsewhere\\orvanta.exe\r\n Current = " + current + "\r\n"), std::string::npos)
+        << texts;
+    PostMessageW(FindWindowExW(question, nullptr, L"Button", L"&Yes"), BM_CLICK, 0, 0);
+
+    const HWND told = program.WaitForWindow(L"OrvantaMessageDialog", L"Information");
+    ASSERT_NE(told, nullptr);
+    EXPECT_NE(ChildTexts(told).find("This program (orvanta.exe) will now run automatically at Windows Start-Up."),
+              std::string::npos)
+        << ChildTexts(told);
+    PostMessageW(FindWindowExW(told, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+
+    const auto query = RegQueryRunValue(folder_.WidePath(), L"orvanta.exe");
+    ASSERT_TRUE(query.has_value());
+    const std::string line = "orvanta.exe    REG_SZ    " + current;
+    const auto at = query->find(line);
+    ASSERT_NE(at, std::string::npos) << *query;
+    EXPECT_TRUE(query->substr(at + line.size(), 1).find_first_of("\r\n") == 0) << "the whole path, nothing after it";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_NE(testing::ReadFileBytes(IniPath()).find("Auto_Run_at_Windows_Startup_Option=1\r\n"), std::string::npos);
 }
 
 TEST_F(EndToEndTest, ABorderlessTopmostFittedWindowComesBackTheSameAfterEveryRestart) {

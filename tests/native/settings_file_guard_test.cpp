@@ -10,7 +10,7 @@ namespace orvanta {
 namespace {
 
 using State = SettingsFileState;
-using Reason = SettingsReadReason;
+using Reason = FirstShowing;
 
 struct WaitCase {
     const char* name;
@@ -41,15 +41,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases,
     WaitForSettingsFileTest,
     ::testing::Values(
-        WaitCase{"Readable", Reason::FirstShowing, {State::Readable}, State::Readable, 1},
-        WaitCase{"Missing", Reason::FirstShowing, {State::Missing}, State::Missing, 1},
+        WaitCase{"Readable", Reason::Start, {State::Readable}, State::Readable, 1},
+        WaitCase{"Missing", Reason::Start, {State::Missing}, State::Missing, 1},
         WaitCase{"ReleasedOnTheThirdLook",
-                 Reason::FirstShowing,
+                 Reason::Start,
                  {State::Unreadable, State::Unreadable, State::Readable},
                  State::Readable,
                  3},
-        WaitCase{"DeletedMeanwhile", Reason::FirstShowing, {State::Unreadable, State::Missing}, State::Missing, 2},
-        WaitCase{"NeverReleased", Reason::FirstShowing, {State::Unreadable}, State::Unreadable, kAllLooks},
+        WaitCase{"DeletedMeanwhile", Reason::Start, {State::Unreadable, State::Missing}, State::Missing, 2},
+        WaitCase{"NeverReleased", Reason::Start, {State::Unreadable}, State::Unreadable, kAllLooks},
         WaitCase{"FactoryResetLooksOnce",
                  Reason::FactoryReset,
                  {State::Unreadable, State::Readable},
@@ -64,9 +64,9 @@ TEST(DecideSettingsStartupTest, OnlyAFileThatCouldNotBeReadAtStartUpIsWarnedAbou
         bool readFile, warn, keepFileUntouched;
     };
     const Case cases[] = {
-        {State::Readable, Reason::FirstShowing, true, false, false},
-        {State::Missing, Reason::FirstShowing, true, false, false},
-        {State::Unreadable, Reason::FirstShowing, false, true, true},
+        {State::Readable, Reason::Start, true, false, false},
+        {State::Missing, Reason::Start, true, false, false},
+        {State::Unreadable, Reason::Start, false, true, true},
         {State::Readable, Reason::FactoryReset, true, false, false},
         {State::Missing, Reason::FactoryReset, true, false, false},
         // The user asked for the defaults: no warning, and the next close writes as usual.

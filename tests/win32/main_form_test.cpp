@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <string>
+#include <vector>
 
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
@@ -25,11 +28,14 @@ class SetTextCounter {
     ~SetTextCounter() { RemoveWindowSubclass(window_, &Count, 0); }
 
     int count = 0;
+    std::vector<std::wstring> texts;
 
   private:
     static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
         if (message == WM_SETTEXT) {
-            ++reinterpret_cast<SetTextCounter*>(self)->count;
+            auto* counter = reinterpret_cast<SetTextCounter*>(self);
+            ++counter->count;
+            counter->texts.emplace_back(reinterpret_cast<const wchar_t*>(lParam));
         }
         return DefSubclassProc(window, message, wParam, lParam);
     }
@@ -167,26 +173,40 @@ TEST_F(MainFormTest, TheClockTickRefreshesRowsAndSteadyLabelsAreLeftAlone) {
     EXPECT_EQ(time.count, 1);
 }
 
-TEST_F(MainFormTest, TheFirstTickDoesItsOneOffWorkOnce) {
+TEST_F(MainFormTest, TheFirstTickComesSoonAndEveryTickAimsJustPastTheNextSecond) {
     StartApp();
     auto& timer = Main().TimerNamed("Timer1");
     EXPECT_EQ(timer.Interval(), 100u);
     EXPECT_EQ(Time(0), "...");  // the rows wait for the first tick
     WaitForFirstTick();
-    EXPECT_EQ(timer.Interval(), 1000u);
     EXPECT_EQ(Time(0), " 13:20:05 ");
-
-    // Were the one-off work to run again, it would put the interval back to 1000.
-    timer.SetInterval(30);
-    now_ = *LocalDateTime::FromParts({2026, 12, 7, 13, 21, 0, 0});
-    ASSERT_TRUE(PumpUntil([&] { return Time(0) == " 13:21:00 "; }, 2000));
+    // The test clock reads 13:20:05.985: the next second is 15 ms away, and the tick aims past it.
     EXPECT_EQ(timer.Interval(), 30u);
+}
+
+TEST_F(MainFormTest, EverySecondOfTheComputersClockIsShownOnceAndInOrder) {
+    systemClock_ = true;
+    StartApp();
+    WaitForFirstTick();
+    SetTextCounter time(Row("Other_Location_Time_", 0).Handle());
+    PumpUntil([] { return false; }, 20000);
+
+    ASSERT_GE(time.texts.size(), 18u);
+    int previous = -1;
+    for (const std::wstring& text : time.texts) {
+        int hour = 0, minute = 0, second = 0;
+        ASSERT_EQ(swscanf(text.c_str(), L" %d:%d:%d", &hour, &minute, &second), 3) << toolkit::Narrow(text);
+        const int now = (hour * 60 + minute) * 60 + second;
+        if (previous >= 0) {
+            EXPECT_EQ(now, (previous + 1) % 86400) << toolkit::Narrow(text);
+        }
+        previous = now;
+    }
 }
 
 TEST_F(MainFormTest, TheClockKeepsTickingWhileAMessageDialogIsOpen) {
     StartApp();
     WaitForFirstTick();
-    Main().TimerNamed("Timer1").SetInterval(30);
     toolkit::WinMessageDialogs realDialogs(Main().Handle());
     DialogButton answer = DialogButton::Cancel;
     bool tickedWhileOpen = false;
@@ -214,7 +234,6 @@ TEST_F(MainFormTest, AFailingTickWhileAMessageDialogIsOpenOpensOneErrorBox) {
     dialogsPort_ = &dialogs;
     StartApp();
     WaitForFirstTick();
-    Main().TimerNamed("Timer1").SetInterval(30);
     int readingsWithTheBoxOpen = 0;
     int errorBoxesOnScreen = 0;
     auto closeEverything = [&] {

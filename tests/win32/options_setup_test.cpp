@@ -373,7 +373,6 @@ TEST_F(OptionsSetupTest, ReopensOnThePageAndWithTheSelectionTheUserLeft) {
 TEST_F(OptionsSetupTest, RowsFollowTheDialogAtTheNextTickWhileItIsOpen) {
     StartApp();
     WaitForFirstTick();
-    Main().TimerNamed("Timer1").SetInterval(30);
     RunDialog(
         "SettingsOption",
         {[&] { AddLocation("Rio"); }, ModalStep::WaitUntil([&] { return RowShown(1) && Description(1) == "Rio :"; }),

@@ -202,7 +202,15 @@ TEST_F(SettingsFileTest, EachFlagKeepsItsOwnKeyBothWays) {
             lines.push_back(std::string(i == 0 ? "Menus_Off_Checkbox" : kFlagKeys[i]) + (pattern[i] ? "=1" : "=0"));
         }
         WriteIni(lines);
+        // At start the registry decides the auto-run flag: give it the entry the pattern asks for.
+        const wchar_t* runKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+        const std::wstring exe = toolkit::Widen(ExecutablePath());
+        if (pattern.back()) {
+            RegSetKeyValueW(HKEY_LOCAL_MACHINE, runKey, L"orvanta.exe", REG_SZ, exe.c_str(),
+                            static_cast<DWORD>((exe.size() + 1) * sizeof(wchar_t)));
+        }
         StartApp();
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, runKey, L"orvanta.exe");
         EXPECT_EQ(Flags(), pattern);
         CloseMainWindow();
         for (std::size_t i = 0; i < pattern.size(); ++i) {

@@ -193,15 +193,18 @@ TEST_F(SettingsSurvivalTest, AFactoryResetOverAHeldFileNeitherWaitsNorWarnsAndTh
     ASSERT_TRUE(Main().KeepsSettingsFileUntouched());
 
     pauses = 0;
-    Main().Initialise_From_Settings_File(SettingsReadReason::FactoryReset);
+    dialogs_.answers = {DialogButton::Yes};
+    SendMessageW(Main().Handle(), WM_COMMAND, Main().MenuEntry("Restore_Factory_Defaults_Option").CommandId(), 0);
     PumpPending();
     EXPECT_EQ(pauses, 0u);
-    EXPECT_EQ(dialogs_.shown.size(), 1u);
+    ASSERT_EQ(dialogs_.shown.size(), 2u) << "the warning at the start and the reset's question, nothing more";
+    EXPECT_EQ(dialogs_.shown[1].buttons, ButtonSet::YesNo);
     EXPECT_FALSE(Main().KeepsSettingsFileUntouched());
 
     held.Release();
     const HWND window = Main().Handle();
     SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
     PumpPending();
     EXPECT_NE(ReadFileBytes(IniPath()).find("\r\ncurrent_location_caption=Here :\r\n"), std::string::npos);
 }

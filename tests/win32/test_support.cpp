@@ -51,6 +51,8 @@ ModalStep ModalStep::WaitUntil(std::function<bool()> condition) {
 
 namespace {
 
+constexpr std::int64_t kLateInTheSecondMs = 985;
+
 constexpr DWORD kStepTimeoutMs = 3000;
 
 struct ModalScript {
@@ -142,16 +144,22 @@ AppTest::~AppTest() {
 OrvantaApp& AppTest::CreateApp() {
     AppPorts ports;
     ports.executablePath = ExecutablePath();
-    ports.clock = [this] {
+    ports.clock = [this, systemClock = SystemPorts().clock] {
         ++clockReadings_;
         if (clockFails_) {
             throw std::runtime_error("The clock cannot be read");
         }
-        return now_;
+        if (systemClock_) {
+            return systemClock();
+        }
+        // Late in now_'s second: the clock aims each tick just past the next second, so the tests'
+        // clock ticks every few tens of milliseconds and shows now_'s time.
+        return *LocalDateTime::FromMilliseconds(now_.Milliseconds() / 1000 * 1000 + kLateInTheSecondMs);
     };
     ports.regionalFormats = [this] { return formats_; };
     ports.dialogs = dialogsPort_;
     ports.startupShowState = startupShowState_;
+    ports.registry = registry_;
     ports.pause = pause_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;

@@ -104,10 +104,12 @@ class AppTest : public ::testing::Test {
     ScriptedDialogs dialogs_;
     MessageDialogs* dialogsPort_ = &dialogs_;  // what the program is given as its message dialogs
     LocalDateTime now_ = TestMoment();
-    bool clockFails_ = false;  // reading the clock throws
+    bool clockFails_ = false;   // reading the clock throws
+    bool systemClock_ = false;  // the computer's own clock instead of now_
     int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
+    RegistryFactory registry_;                          // empty: the registry of the test prefix
     std::function<void(unsigned milliseconds)> pause_;  // empty: the program's own pause
     std::unique_ptr<OrvantaApp> app_;
 };

@@ -92,7 +92,6 @@ TEST_F(WindowAppearanceTest, TheWindowFitsItsRowsAtTheFirstTickAfterTheSettingsD
     // A plain tick shows a new row; the window waits for the dialog to close.
     auto& list = Options("Other_Locations_ListBox");
     list.AddItem("Lima:-5.0");
-    Main().TimerNamed("Timer1").SetInterval(30);
     ASSERT_TRUE(PumpUntil([&] { return Main().Component("Other_Location_Time_4").Visible(); }));
     EXPECT_EQ(ClientHeight(), 136);
     RunSettingsDialog("SettingsOption");

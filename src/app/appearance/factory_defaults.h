@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace orvanta {
+
+// The question asked before the settings are thrown away.
+std::string RestoreFactoryDefaultsQuestion();
+
+}  // namespace orvanta

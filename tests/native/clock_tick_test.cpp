@@ -1,0 +1,31 @@
+#include "app/clock_tick.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+LocalDateTime At(int second, int millisecond) {
+    return *LocalDateTime::FromParts({2026, 12, 7, 23, 59, second, millisecond});
+}
+
+TEST(ClockTickTest, TheNextTickLandsJustPastTheNextSecondFromAnyMillisecond) {
+    for (int millisecond = 0; millisecond < 1000; ++millisecond) {
+        const LocalDateTime now = At(58, millisecond);
+        const std::int64_t next = now.Milliseconds() + MillisecondsToNextTick(now);
+        EXPECT_EQ(next, At(59, 0).Milliseconds() + kTickMarginMs) << millisecond;
+    }
+    // The last millisecond of a second still waits for the next one, not the one after.
+    EXPECT_EQ(MillisecondsToNextTick(At(58, 999)), 1 + kTickMarginMs);
+}
+
+TEST(ClockTickTest, AClockSetBackIsFollowedFromItsNewTime) {
+    // Nothing of the earlier reading is kept: an hour back gives the same wait as any moment.
+    const LocalDateTime before = At(30, 400);
+    const LocalDateTime setBack = *LocalDateTime::FromParts({2026, 12, 7, 22, 59, 30, 900});
+    EXPECT_EQ(MillisecondsToNextTick(before), 600 + kTickMarginMs);
+    EXPECT_EQ(MillisecondsToNextTick(setBack), 100 + kTickMarginMs);
+}
+
+}  // namespace
+}  // namespace orvanta
