@@ -10,6 +10,20 @@
 
 using namespace orvanta;
 
+namespace {
+
+// The same path for Windows' purposes here: equal once a to z are put in upper case.
+std::string AsciiUpper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput input(data, size);
     const std::uint8_t switches = input.Byte();
@@ -32,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(registry.accessesAlive == 0, "a registry access outlived its routine");
     const bool entryThere = keyThere && storedAsString && !stored.empty();
     fuzz::Require(checked == entryThere, "the check mark does not follow the entry");
-    if (!entryThere || SamePathIgnoringAsciiCase(stored, executablePath)) {
+    if (!entryThere || AsciiUpper(stored) == AsciiUpper(executablePath)) {
         fuzz::Require(dialogs.shown.empty(), "a question about an entry that needs none");
         return 0;
     }
@@ -40,6 +54,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string now = registry.Find(kAutoRunRoot, kAutoRunKey)->values[ExecutableFileName(executablePath)].data;
     const bool rewritten = (switches & 8) != 0 && !registry.refuseWrites;
     fuzz::Require(now == (rewritten ? executablePath : stored), "the entry holds the wrong path afterwards");
-    fuzz::Require(SamePathIgnoringAsciiCase(stored, stored), "a path differs from itself");
     return 0;
 }
