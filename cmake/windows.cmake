@@ -50,3 +50,7 @@ add_custom_target(release
     COMMENT "Packing orvanta-2.7f.zip")
 
 add_subdirectory(bench/startup)
+
+# The pictures the windows show, in the program and in the in-process tests.
+target_sources(orvanta PRIVATE src/app/pictures.rc)
+target_sources(orvanta_win32_tests PRIVATE src/app/pictures.rc tests/win32/test_resources.rc)

@@ -15,10 +15,12 @@ namespace orvanta {
 OrvantaApp::OrvantaApp(AppPorts ports)
     : ports_(std::move(ports)),
       dialogs_(ports_.dialogs != nullptr ? ports_.dialogs : &realDialogs_),
+      shell_(ports_.shell != nullptr ? ports_.shell : &realShell_),
       uncaughtErrors_([dialogs = dialogs_](const std::string& text) { dialogs->Fail(text); }) {
     mainForm_ = std::make_unique<TMainForm1>(*this);
     HWND owner = mainForm_->Handle();
     realDialogs_.SetFallbackOwner(owner);
+    realShell_.SetParentWindow(owner);
     optionsSetup_ = std::make_unique<TOptions_Setup>(*this, owner);
     aboutBox_ = std::make_unique<TAboutBox>(*this, owner);
     helpBox_ = std::make_unique<THelpBox>(*this, owner);

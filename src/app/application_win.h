@@ -11,6 +11,7 @@
 #include "ports/registry.h"
 #include "toolkit/uncaught_errors.h"
 #include "toolkit/win_message_dialogs.h"
+#include "toolkit/win_shell.h"
 
 namespace orvanta {
 
@@ -27,6 +28,7 @@ struct AppPorts {
     std::function<LocalDateTime()> clock;
     std::function<RegionalFormats()> regionalFormats;
     MessageDialogs* dialogs = nullptr;  // not owned; nullptr: the real message dialogs
+    Shell* shell = nullptr;             // not owned; nullptr: the Windows shell
     std::optional<int> startupShowState;
     RegistryFactory registry;  // empty: the real registry
     // Waits between looks at a settings file another program holds; empty: the thread sleeps.
@@ -52,6 +54,7 @@ class OrvantaApp {
 
     const AppPorts& Ports() const { return ports_; }
     MessageDialogs& Dialogs() const { return *dialogs_; }
+    Shell& ShellPort() const { return *shell_; }
     // Errors that no handler of any window caught: one error box at a time.
     const toolkit::UncaughtErrors& UncaughtErrors() const { return uncaughtErrors_; }
     std::string SettingsFilePath() const;
@@ -67,6 +70,8 @@ class OrvantaApp {
     AppPorts ports_;
     toolkit::WinMessageDialogs realDialogs_;
     MessageDialogs* dialogs_;
+    toolkit::WinShell realShell_;
+    Shell* shell_;
     toolkit::UncaughtErrors uncaughtErrors_;
     std::unique_ptr<TMainForm1> mainForm_;
     std::unique_ptr<TOptions_Setup> optionsSetup_;

@@ -14,6 +14,7 @@
 #include "app/settings_file_access_win.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
+#include "desktop/documents.h"
 #include "forms/main_form.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
@@ -223,8 +224,7 @@ void TMainForm1::KeepOnScreen() {
 
 void TMainForm1::Set_Program_Titles() {
     SetCaption(kProgramTitle);
-    app_.AboutBox().SetCaption(kAboutTitle);
-    app_.AboutBox().Component("Product_Name_Label").SetText(kProgramTitle);
+    app_.AboutBox().Set_Startup_Texts(app_.Ports().clock().Split().year);
     HideSpareMenuEntries();
 }
 
@@ -353,8 +353,18 @@ void TMainForm1::ExitOptionClick() {
 void TMainForm1::Menus_and_Title_On_Off_OptionClick() {
     Menus_and_Title_Bar_On_Off_Popup_OptionClick();
 }
-void TMainForm1::View_Readme_file_OptionClick() {}
-void TMainForm1::View_Shareware_Catalog_OptionClick() {}
+// The document commands tell the user in an information box what is missing.
+void TMainForm1::View_Readme_file_OptionClick() {
+    if (const auto message = View_Readme_File(app_.ShellPort(), app_.Ports().executablePath)) {
+        app_.Dialogs().Inform(*message);
+    }
+}
+void TMainForm1::View_Shareware_Catalog_OptionClick() {
+    const std::string product = app_.AboutBox().Component("Product_Name_Label").Text();
+    if (const auto message = View_Catalog_File(app_.ShellPort(), app_.Ports().executablePath, product)) {
+        app_.Dialogs().Inform(*message);
+    }
+}
 void TMainForm1::SpareMenuClick() {
     View_Readme_file_OptionClick();
 }

@@ -11,4 +11,26 @@ int ControlIdOf(const FormDescription& form, std::string_view componentName) {
     return -1;
 }
 
+namespace {
+
+bool NumberEntries(const std::vector<MenuItemDescription>& items, std::string_view name, int& next) {
+    for (const auto& item : items) {
+        if (item.name == name) {
+            return true;
+        }
+        ++next;
+        if (NumberEntries(item.items, name, next)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int MainMenuCommandIdOf(const FormDescription& form, std::string_view entryName) {
+    int next = kFirstMainMenuCommandId;
+    return NumberEntries(form.mainMenu, entryName, next) ? next : -1;
+}
+
 }  // namespace orvanta::forms

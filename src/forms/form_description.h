@@ -23,7 +23,7 @@ enum class ComponentKind {
     Bevel,     // STATIC etched frame, no input
     GroupBox,  // BUTTON group box, no input
     Panel,     // STATIC with a raised or sunken edge, no input
-    Picture,   // STATIC showing an icon or bitmap
+    Picture,   // STATIC showing a system icon (named by its caption) or an embedded image (`image`)
 };
 
 enum class BorderStyle {
@@ -68,6 +68,7 @@ enum class Event {
     Timer,       // a timer's tick
     Show,        // form: about to be shown
     Activate,    // form: shown modally and activated
+    Close,       // form: a modal showing has ended, however the window was closed
     CloseQuery,  // form: asked whether it may close
     KeyDown,     // form with key preview: a key went down anywhere in it
 };
@@ -97,6 +98,7 @@ struct ComponentDescription {
     bool readOnly = false;   // edits
     bool isDefault = false;  // the push button that Enter presses
     bool transparent = false;
+    bool raised = false;  // bevels: a raised box instead of an etched line
     Alignment alignment = Alignment::Left;
     ModalResult modalResult = ModalResult::None;
     FontSpec font;  // empty face: the form's font
@@ -105,6 +107,7 @@ struct ComponentDescription {
     int page = -1;                   // the page of the form's Tabs component this component sits on; -1: none
     std::string buddy;               // UpDown: the component whose arrow keys it answers
     std::string hint;                // tooltip
+    std::string image;               // pictures: the embedded image, drawn to fill the bounds; buttons: the glyph
     int itemHeight = 0;              // list boxes
     std::vector<std::string> items;  // tab pages; initial list items
     std::vector<int> columnWidths;   // grids: one entry a column
@@ -188,5 +191,11 @@ struct FormDescription {
 // driving a window from outside find a component by its name. -1 when there is no such component.
 inline constexpr int kFirstControlId = 100;
 int ControlIdOf(const FormDescription& form, std::string_view componentName);
+
+// The command identifiers of the menu bar's entries, given out depth first from
+// kFirstMainMenuCommandId, so that programs driving a window from outside can choose an entry by
+// its name. -1 when there is no such entry.
+inline constexpr int kFirstMainMenuCommandId = 1000;
+int MainMenuCommandIdOf(const FormDescription& form, std::string_view entryName);
 
 }  // namespace orvanta::forms

@@ -9,23 +9,38 @@
 
 #include "toolkit/component_kinds.h"
 #include "toolkit/form.h"
+#include "toolkit/picture.h"
 
 namespace orvanta::toolkit {
 
 namespace {
 
+void FillInterior(HWND frame, HDC dc) {
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(frame)));
+    RECT client{};
+    GetClientRect(frame, &client);
+    FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+}
+
 LRESULT CALLBACK
-FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId, DWORD_PTR) {
+FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId, DWORD_PTR raised) {
     switch (message) {
-        case WM_ERASEBKGND: {
-            auto brush = reinterpret_cast<HBRUSH>(
-                SendMessageW(GetParent(window), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(window)));
-            RECT client{};
-            GetClientRect(window, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client,
-                     brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            FillInterior(window, reinterpret_cast<HDC>(wParam));
             return 1;
-        }
+        case WM_PAINT:
+            if (raised != 0) {
+                PAINTSTRUCT paint{};
+                HDC dc = BeginPaint(window, &paint);
+                FillInterior(window, dc);
+                RECT client{};
+                GetClientRect(window, &client);
+                DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+                EndPaint(window, &paint);
+                return 0;
+            }
+            break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(window, &FrameSubclassProc, subclassId);
             break;
@@ -53,8 +68,8 @@ COLORREF ToColorRef(const forms::Color& color, COLORREF fallback) {
     return fallback;
 }
 
-void PaintFrameInterior(HWND frame) {
-    if (!SetWindowSubclass(frame, &FrameSubclassProc, 0, 0)) {
+void PaintFrameInterior(HWND frame, bool raised) {
+    if (!SetWindowSubclass(frame, &FrameSubclassProc, 0, raised ? 1 : 0)) {
         throw std::runtime_error("Cannot subclass a frame");
     }
 }
@@ -63,6 +78,11 @@ HBRUSH Control::PrepareColors(HDC dc) const {
     const auto& d = description_;
     if (KindInfo(d.kind).userEditsText) {
         return nullptr;  // read-only edits keep the system's look
+    }
+    if (d.transparent) {
+        // The pictures beneath are clipped out of this control's area, so it paints them itself,
+        // before its own colours are chosen: a picture sets the colours of the DC it paints in.
+        form_.PaintPicturesBeneath(*this, dc);
     }
     const COLORREF formColor = ToColorRef(form_.Description().color, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, ToColorRef(d.textColor, GetSysColor(COLOR_WINDOWTEXT)));
@@ -85,6 +105,17 @@ HBRUSH Form::ControlColors(HDC dc, HWND controlWindow) const {
         return nullptr;
     }
     return control->PrepareColors(dc);
+}
+
+void Form::PaintPicturesBeneath(const Control& control, HDC dc) const {
+    const RECT bounds = control.Bounds();
+    for (const auto& other : components_) {
+        const RECT pictureBounds = other->Bounds();
+        RECT overlap{};
+        if (other->Picture() != nullptr && IntersectRect(&overlap, &bounds, &pictureBounds)) {
+            other->Picture()->PaintUnder(dc, {bounds.left - pictureBounds.left, bounds.top - pictureBounds.top});
+        }
+    }
 }
 
 void Form::EraseBackground(HDC dc) const {

@@ -10,7 +10,8 @@ namespace orvanta::toolkit {
 COLORREF ToColorRef(const forms::Color& color, COLORREF fallback);
 
 // A frame does not paint inside itself, and the window beneath it clips it out: from now on the
-// frame fills its interior with the background its parent gives static controls.
-void PaintFrameInterior(HWND frame);
+// frame fills its interior with the background its parent gives static controls. A raised frame
+// also draws its raised edge itself.
+void PaintFrameInterior(HWND frame, bool raised);
 
 }  // namespace orvanta::toolkit

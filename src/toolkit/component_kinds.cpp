@@ -39,8 +39,13 @@ DWORD PushButtonStyle(const ComponentDescription& d, bool) {
     return d.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
-DWORD PictureStyle(const ComponentDescription&, bool clickable) {
-    return clickable ? SS_NOTIFY : 0;
+// A system icon is centred in its place; an embedded image is drawn to fill it.
+DWORD PictureStyle(const ComponentDescription& d, bool clickable) {
+    return (clickable ? SS_NOTIFY : 0) | (d.image.empty() ? SS_ICON | SS_CENTERIMAGE : SS_BITMAP);
+}
+
+DWORD BevelStyle(const ComponentDescription& d, bool) {
+    return d.raised ? 0 : SS_ETCHEDFRAME;
 }
 
 void FillListBox(Control& list, const Form& form) {
@@ -53,9 +58,22 @@ void FillListBox(Control& list, const Form& form) {
     }
 }
 
+// A spin button with the focus steps with Up and Down; the dialog keys would otherwise take them to
+// move the focus.
+LRESULT CALLBACK ArrowKeysSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_GETDLGCODE) {
+        return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTARROWS;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &ArrowKeysSubclassProc, 0);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 void FillUpDown(Control& spin, const Form&) {
     SendMessageW(spin.Handle(), UDM_SETRANGE32, static_cast<WPARAM>(-kUpDownRange), kUpDownRange);
     SendMessageW(spin.Handle(), UDM_SETPOS32, 0, 0);
+    SetWindowSubclass(spin.Handle(), &ArrowKeysSubclassProc, 0, 0);
 }
 
 void FillTabs(Control& tabs, const Form&) {
@@ -85,6 +103,21 @@ void FillGrid(Control& grid, const Form& form) {
         item.iItem = row;
         item.pszText = const_cast<wchar_t*>(L"");
         SendMessageW(grid.Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    // The columns share the client width left beside the scroll bar in their designed proportions,
+    // so that the header ends where the last column does.
+    RECT client{};
+    GetClientRect(grid.Handle(), &client);
+    int designed = 0;
+    for (int width : d.columnWidths) {
+        designed += width;
+    }
+    int left = 0;
+    for (std::size_t i = 0; designed > 0 && i < d.columnWidths.size(); ++i) {
+        const int right =
+            i + 1 == d.columnWidths.size() ? client.right : left + MulDiv(client.right, d.columnWidths[i], designed);
+        SendMessageW(grid.Handle(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(right - left, 0));
+        left = right;
     }
 }
 
@@ -132,7 +165,10 @@ constexpr std::array<ComponentKindInfo, 12> kKinds{{
      .exStyle = WS_EX_CLIENTEDGE,
      .clickNotification = LBN_SELCHANGE,
      .fill = &FillListBox},
-    {.kind = ComponentKind::UpDown, .windowClass = UPDOWN_CLASSW, .style = UDS_ARROWKEYS, .fill = &FillUpDown},
+    {.kind = ComponentKind::UpDown,
+     .windowClass = UPDOWN_CLASSW,
+     .style = WS_TABSTOP | UDS_ARROWKEYS,
+     .fill = &FillUpDown},
     {.kind = ComponentKind::Tabs,
      .windowClass = WC_TABCONTROLW,
      .style = WS_TABSTOP,
@@ -145,7 +181,7 @@ constexpr std::array<ComponentKindInfo, 12> kKinds{{
      .fill = &FillGrid},
     {.kind = ComponentKind::Bevel,
      .windowClass = L"STATIC",
-     .style = SS_ETCHEDFRAME,
+     .describedStyle = &BevelStyle,
      .hasCaption = true,
      .isFrame = true,
      .liesBeneath = true},
@@ -163,7 +199,6 @@ constexpr std::array<ComponentKindInfo, 12> kKinds{{
      .liesBeneath = true},
     {.kind = ComponentKind::Picture,
      .windowClass = L"STATIC",
-     .style = SS_ICON | SS_CENTERIMAGE,
      .describedStyle = &PictureStyle,
      .clickNotification = STN_CLICKED,
      .fill = &FillPicture},

@@ -10,6 +10,7 @@
 #include "toolkit/colors.h"
 #include "toolkit/component_kinds.h"
 #include "toolkit/form.h"
+#include "toolkit/picture.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
@@ -20,6 +21,8 @@ Control::Control(Form& form, const forms::ComponentDescription& description, int
       controlId_(controlId),
       text_(description.caption),
       visible_(description.visible) {}
+
+Control::~Control() = default;
 
 void Control::Create(HWND parent) {
     const auto& d = description_;
@@ -35,12 +38,15 @@ void Control::Create(HWND parent) {
         throw std::runtime_error("Cannot create the component " + d.name);
     }
     if (kind.isFrame) {
-        PaintFrameInterior(window_);
+        PaintFrameInterior(window_, d.raised);
     }
     font_ = form_.Font(d.font.InheritsFormFont() ? form_.Description().font : d.font);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (kind.fill != nullptr) {
         kind.fill(*this, form_);
+    }
+    if (!d.image.empty()) {
+        ShowImage();
     }
     if (d.backColor.kind != forms::Color::Kind::Default) {
         backBrush_.Reset(CreateSolidBrush(ToColorRef(d.backColor, GetSysColor(COLOR_BTNFACE))));
@@ -93,6 +99,62 @@ void Control::FitToText() {
     GetWindowRect(window_, &current);
     if (current.right - current.left != width || current.bottom - current.top != height) {
         SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// A glyph square as tall as the design's 18 pixels at the screen's resolution.
+constexpr int kGlyphSize = 18;
+
+void Control::ShowImage() {
+    if (description_.kind == forms::ComponentKind::Picture) {
+        picture_ = std::make_unique<PictureView>(window_, description_.image);
+    } else if (description_.kind == forms::ComponentKind::Button) {
+        glyph_ = SetButtonGlyph(window_, description_.image, form_.Scale(kGlyphSize));
+    }
+}
+
+bool Control::Animated() const {
+    return picture_ != nullptr && picture_->Animated();
+}
+
+void Control::SetAnimated(bool animated) {
+    if (picture_ != nullptr) {
+        picture_->SetAnimated(animated);
+    }
+}
+
+void Control::SetCursor(Cursor cursor) {
+    cursor_ = cursor;
+    // A static control without SS_NOTIFY answers the hit test with HTTRANSPARENT and never sees
+    // the mouse; frames are such statics.
+    if (cursor_ != Cursor::Default && KindInfo(description_.kind).windowClass == std::wstring_view(L"STATIC")) {
+        const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+        if ((style & SS_NOTIFY) == 0) {
+            SetWindowLongPtrW(window_, GWL_STYLE, style | SS_NOTIFY);
+        }
+    }
+}
+
+void Control::SetTop(int top) {
+    HWND parent = GetParent(window_);
+    POINT place{Bounds().left, top};
+    MapWindowPoints(form_.Handle(), parent, &place, 1);
+    SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::SendToBack() {
+    // The lowest sibling that is not a frame: this component goes right beneath it.
+    HWND lowestControl = nullptr;
+    for (HWND sibling = GetWindow(window_, GW_HWNDFIRST); sibling != nullptr;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        const Control* other = form_.ControlById(GetDlgCtrlID(sibling));
+        if (sibling != window_ && other != nullptr && other->Handle() == sibling &&
+            !KindInfo(other->Kind()).liesBeneath) {
+            lowestControl = sibling;
+        }
+    }
+    if (lowestControl != nullptr) {
+        SetWindowPos(window_, lowestControl, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@
 namespace orvanta::toolkit {
 
 class Form;
+class PictureView;
+
+enum class Cursor { Default, HandPoint };
 
 // One component of a form: a real child window of a standard class.
 class Control {
@@ -19,6 +23,7 @@ class Control {
     Control(Form& form, const forms::ComponentDescription& description, int controlId);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
+    ~Control();
 
     const forms::ComponentDescription& Description() const { return description_; }
     const std::string& Name() const { return description_.name; }
@@ -44,6 +49,24 @@ class Control {
 
     // Place and size in the form's client coordinates.
     RECT Bounds() const;
+    // Moves the component up or down to a top in the form's client coordinates.
+    void SetTop(int top);
+    // Beneath every component that is not a frame, and above the frames around it.
+    void SendToBack();
+
+    // The mouse pointer over the component. A frame given one also takes the mouse, which it
+    // otherwise lets through to what lies beneath.
+    Cursor MouseCursor() const { return cursor_; }
+    void SetCursor(Cursor cursor);
+    // A hint held as data; only the description's hint shows as a tooltip.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string_view hint) { hint_ = hint; }
+
+    // Pictures with an embedded image; nullptr for every other component.
+    PictureView* Picture() const { return picture_.get(); }
+    // Plays an animated picture, or stops it where it is.
+    bool Animated() const;
+    void SetAnimated(bool animated);
 
     // List boxes.
     int ItemCount() const;
@@ -73,6 +96,7 @@ class Control {
     void Create(HWND parent);
     void FitToText();
     void ApplyVisibility();
+    void ShowImage();
 
     Form& form_;
     const forms::ComponentDescription& description_;
@@ -82,6 +106,10 @@ class Control {
     std::string text_;  // labels, buttons and check boxes keep their caption here
     bool visible_;
     UniqueBrush backBrush_;
+    Cursor cursor_ = Cursor::Default;
+    std::string hint_;
+    std::unique_ptr<PictureView> picture_;
+    UniqueImageList glyph_;
 };
 
 }  // namespace orvanta::toolkit

@@ -139,6 +139,12 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_SETCURSOR:
+            // A component's own pointer; its window class would show the arrow.
+            if (LOWORD(lParam) == HTCLIENT && OnSetCursor(reinterpret_cast<HWND>(wParam))) {
+                return TRUE;
+            }
+            break;
         case WM_TIMER:
             if (OnTimer(wParam)) {
                 return 0;
@@ -172,6 +178,15 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool Form::OnSetCursor(HWND under) const {
+    const Control* control = ControlById(GetDlgCtrlID(under));
+    if (control == nullptr || control->Handle() != under || control->MouseCursor() != Cursor::HandPoint) {
+        return false;
+    }
+    ::SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
 }
 
 // Windows is ending the session: the close question runs (the settings are saved), and whatever

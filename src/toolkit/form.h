@@ -118,6 +118,7 @@ class Form {
     bool TurnPage(const MSG& message);
     // colors.cpp
     HBRUSH ControlColors(HDC dc, HWND controlWindow) const;
+    void PaintPicturesBeneath(const Control& control, HDC dc) const;
     void EraseBackground(HDC dc) const;
     // modal_loop.cpp
     bool PreTranslate(MSG& message);
@@ -132,6 +133,7 @@ class Form {
     bool OnTimer(UINT_PTR timerId);
     bool OnContextMenu(LPARAM lParam);
     void OnQueryEndSession();
+    bool OnSetCursor(HWND under) const;
     void ClickControl(Control& control);
     const std::string* EventHandler(forms::Event event) const;
     const std::string* EventHandler(const Control& control, forms::Event event) const;

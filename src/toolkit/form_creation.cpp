@@ -17,7 +17,6 @@ namespace orvanta::toolkit {
 
 namespace {
 
-constexpr UINT kFirstMainMenuCommand = 1000;
 constexpr UINT kFirstPopupMenuCommand = 3000;
 
 }  // namespace
@@ -48,7 +47,10 @@ void Form::RegisterWindowClass() const {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &Form::WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    // Dialogs carry no icon in their title bar; given none, Wine draws none either.
+    const bool dialogFrame = description_.border == forms::BorderStyle::Dialog ||
+                             description_.border == forms::BorderStyle::DialogWithoutSystemMenu;
+    windowClass.hIcon = dialogFrame ? nullptr : LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className.c_str();
     if (RegisterClassExW(&windowClass) == 0) {
@@ -61,7 +63,8 @@ void Form::CreateFrameWindow(HWND owner) {
     // does not become topmost itself.
     owner_ = owner;
     if (!description_.mainMenu.empty()) {
-        mainMenu_ = std::make_unique<Menu>(Menu::Kind::Bar, description_.mainMenu, kFirstMainMenuCommand);
+        mainMenu_ = std::make_unique<Menu>(Menu::Kind::Bar, description_.mainMenu,
+                                           static_cast<UINT>(forms::kFirstMainMenuCommandId));
     }
     const DWORD style = FrameStyle(description_.border) | WS_CLIPCHILDREN;
     const DWORD exStyle = FrameExStyle(description_.border);
@@ -125,6 +128,9 @@ void Form::AttachBuddies() {
         const auto& d = control->Description();
         if (d.kind == forms::ComponentKind::UpDown && !d.buddy.empty()) {
             SendMessageW(control->Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Component(d.buddy).Handle()), 0);
+            // Taking a buddy gives the spin button the system's default width: the design's comes back.
+            SetWindowPos(control->Handle(), nullptr, 0, 0, Scale(d.width), Scale(d.height),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <utility>
 
 namespace orvanta::toolkit {
@@ -51,6 +53,10 @@ struct KernelHandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
+struct ImageListTraits {
+    static HIMAGELIST Invalid() { return nullptr; }
+    static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
+};
 struct RegistryKeyTraits {
     static HKEY Invalid() { return nullptr; }
     static void Close(HKEY key) { RegCloseKey(key); }
@@ -61,6 +67,8 @@ using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
 // A window's device context, released with the window it came from.
 class WindowDc {

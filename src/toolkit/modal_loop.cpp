@@ -112,6 +112,9 @@ ModalResult Form::ShowModal() {
         }
     }
     inModalLoop_ = false;
+    if (const std::string* handler = EventHandler(Event::Close)) {
+        RunHandler(*handler);
+    }
     return modalResult_ == ModalResult::None ? description_.cancelResult : modalResult_;
 }
 

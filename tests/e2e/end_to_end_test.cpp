@@ -370,6 +370,66 @@ TEST_F(EndToEndTest, ABorderlessTopmostFittedWindowComesBackTheSameAfterEveryRes
     }
 }
 
+struct NotepadSearch {
+    std::string documentName;
+    HWND found;
+};
+
+BOOL CALLBACK MatchNotepad(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<NotepadSearch*>(data);
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (IsWindowVisible(window) && lstrcmpiW(className, L"Notepad") == 0 &&
+        WindowText(window).find(search.documentName) != std::string::npos) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Notepad is another program: the document opens in a Notepad window of its own, found by its title.
+HWND FindNotepadShowing(const std::string& documentName) {
+    NotepadSearch search{documentName, nullptr};
+    EnumWindows(&MatchNotepad, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ChooseMenuEntry(HWND main, const char* entry) {
+    PostMessageW(main, WM_COMMAND, forms::MainMenuCommandIdOf(forms::MainForm1Description(), entry), 0);
+}
+
+TEST_F(EndToEndTest, TheReadmeOpensInNotepadAndAMissingCatalogIsExplained) {
+    testing::WriteFileBytes(folder_.WidePath() + L"orvanta.txt", "Orvanta v2.7f - a world clock\r\n");
+    RunningProgram program(folder_.WidePath());
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+
+    ChooseMenuEntry(main, "View_Readme_file_Option");
+    HWND notepad = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (notepad = FindNotepadShowing("orvanta.txt")) != nullptr; }, kStartTimeoutMs));
+    DWORD notepadProcess = 0;
+    GetWindowThreadProcessId(notepad, &notepadProcess);
+    EXPECT_NE(notepadProcess, program.ProcessId());
+    PostMessageW(notepad, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(notepad); }, kWindowTimeoutMs));
+
+    ChooseMenuEntry(main, "View_Shareware_Catalog_Option");
+    const HWND information = program.WaitForWindow(L"OrvantaMessageDialog", L"Information");
+    ASSERT_NE(information, nullptr);
+    EXPECT_NE(ChildTexts(information)
+                  .find("is not in the same directory as Orvanta v2.7f.  The required file "
+                        "'catalog.txt'"),
+              std::string::npos)
+        << ChildTexts(information);
+    PostMessageW(FindWindowExW(information, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(information); }, kWindowTimeoutMs));
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
 TEST_F(EndToEndTest, AFolderNamedOutsideTheAnsiCodePageHoldsTheProgramAndItsSettings) {
     // Neither "日本" nor "Ω" is in code page 1252: only the wide Windows functions reach this folder.
     const std::wstring folder = folder_.WidePath() + L"Zeit-\u65E5\u672C-\u03A9\\";

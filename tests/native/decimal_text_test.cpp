@@ -103,8 +103,8 @@ TEST(DecimalTextTest, ReadsWhatFromCharsReads) {
             const std::size_t e = text.find_first_of("eE");
             double mantissa = 0;
             std::from_chars(text.data(), text.data() + std::min(e, text.size()), mantissa);
-            const long exponent = e == std::string::npos ? 0 : std::stol(text.substr(e + 1));
-            if (std::log10(std::fabs(mantissa)) + static_cast<double>(exponent) > 0) {
+            const long powerOfTen = e == std::string::npos ? 0 : std::stol(text.substr(e + 1));
+            if (std::log10(std::fabs(mantissa)) + static_cast<double>(powerOfTen) > 0) {
                 EXPECT_FALSE(read.has_value()) << text;
             } else {
                 ASSERT_TRUE(read.has_value()) << text;

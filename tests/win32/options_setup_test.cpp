@@ -154,6 +154,38 @@ TEST_F(OptionsSetupTest, OpensCentredModalOnItsFirstPageWithOkFocused) {
     EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
 }
 
+TEST_F(OptionsSetupTest, TheSpinButtonHasItsSizeAndATabStopAndStepsWithTheArrowKeysWhenFocused) {
+    StartApp();
+    const HWND offset = Options("Hours_Time_Difference").Handle();
+    const HWND spin = Options("Housrs_Diff_SpinButton").Handle();
+    // A dialog shows no icon in its title bar; the main window keeps the program's.
+    EXPECT_EQ(GetClassLongPtrW(Dialog().Handle(), GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrW(Main().Handle(), GCLP_HICON), 0);
+    RECT bounds{};
+    GetWindowRect(spin, &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 20);
+    EXPECT_EQ(bounds.bottom - bounds.top, 25);
+    auto key = [spin](UINT vk) {
+        PostMessageW(spin, WM_KEYDOWN, vk, 1);
+        PostMessageW(spin, WM_KEYUP, vk, 0xC0000001);
+    };
+    RunDialog("SettingsOption",
+              {[&] {
+                   EXPECT_EQ(GetNextDlgTabItem(Dialog().Handle(), offset, FALSE), spin);
+                   SetFocus(spin);
+                   key(VK_UP);
+               },
+               ModalStep::WaitUntil([&] { return Options("Hours_Time_Difference").Text() == "0.5"; }),
+               [&] {
+                   EXPECT_EQ(GetFocus(), spin);
+                   key(VK_DOWN);
+                   key(VK_DOWN);
+               },
+               ModalStep::WaitUntil([&] { return Options("Hours_Time_Difference").Text() == "-0.5"; }),
+               [&] { ClickCloseBox(); }});
+    EXPECT_EQ(Options("Hours_Time_Difference").Text(), "-0.5");
+}
+
 TEST_F(OptionsSetupTest, TheSpinButtonStepsTheOffsetByHalfHoursWithinADay) {
     StartApp();
     auto offset = [&] { return Options("Hours_Time_Difference").Text(); };

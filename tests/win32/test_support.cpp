@@ -158,6 +158,7 @@ OrvantaApp& AppTest::CreateApp() {
     };
     ports.regionalFormats = [this] { return formats_; };
     ports.dialogs = dialogsPort_;
+    ports.shell = &shell_;
     ports.startupShowState = startupShowState_;
     ports.registry = registry_;
     ports.pause = pause_;
@@ -169,6 +170,13 @@ OrvantaApp& AppTest::StartApp() {
     CreateApp();
     app_->ShowMainForm();
     return *app_;
+}
+
+void AppTest::ActivateMainForm() {
+    // Without a window manager the desktop may keep the foreground after a modal window hides.
+    const HWND main = app_->MainForm().Handle();
+    SetForegroundWindow(main);
+    ASSERT_TRUE(PumpUntil([main] { return GetForegroundWindow() == main; }));
 }
 
 void AppTest::WaitForFirstTick() {

@@ -17,6 +17,7 @@
 #include "app/application_win.h"
 #include "app/local_datetime.h"
 #include "app/regional_formats.h"
+#include "fake_shell.h"
 #include "ports/message_dialogs.h"
 #include "test_files.h"
 
@@ -96,12 +97,15 @@ class AppTest : public ::testing::Test {
     OrvantaApp& StartApp();
     // Lets the clock's first tick and one more happen.
     void WaitForFirstTick();
+    // Makes the main window the active one, as it is when the user chooses one of its commands.
+    void ActivateMainForm();
 
     std::string ExecutablePath() const { return folder_.Path() + "orvanta.exe"; }
     std::string IniPath() const { return folder_.Path() + "orvanta.ini"; }
 
     TempFolder folder_;
     ScriptedDialogs dialogs_;
+    FakeShell shell_;
     MessageDialogs* dialogsPort_ = &dialogs_;  // what the program is given as its message dialogs
     LocalDateTime now_ = TestMoment();
     bool clockFails_ = false;   // reading the clock throws

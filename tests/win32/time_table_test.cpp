@@ -1,4 +1,6 @@
 #include <windows.h>
+// commctrl.h needs the types of windows.h first.
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +195,12 @@ TEST_F(TimeTableTest, BothMenuCommandsShowItModallyCentredWithOkFocused) {
                 EXPECT_LE(std::abs((bounds.left + bounds.right) - (monitor.rcWork.left + monitor.rcWork.right)), 1);
                 EXPECT_LE(std::abs((bounds.top + bounds.bottom) - (monitor.rcWork.top + monitor.rcWork.bottom)), 1);
                 EXPECT_EQ(GetFocus(), Table().Component("OKBtn").Handle());
+                // The two columns fill the grid beside its scroll bar: no empty stub of header.
+                const HWND grid = Grid().Handle();
+                RECT client{};
+                GetClientRect(grid, &client);
+                EXPECT_EQ(ListView_GetColumnWidth(grid, 0) + ListView_GetColumnWidth(grid, 1), client.right);
+                EXPECT_LE(std::abs(ListView_GetColumnWidth(grid, 0) - ListView_GetColumnWidth(grid, 1)), 1);
             },
             entry);
         ASSERT_TRUE(opened);
