@@ -11,11 +11,4 @@ const FormDescription& AboutBoxDescription();
 // The help window: four lines of help and an OK button.
 const FormDescription& HelpBoxDescription();
 
-// The embedded images, by the names the resource script gives them.
-inline constexpr const char* kLogoImage = "TAMSOR_LOGO";
-inline constexpr const char* kBannerImage = "TAMSOR_BANNER";
-inline constexpr const char* kBadgeImage = "MADE_BADGE";
-inline constexpr const char* kDonateImage = "DONATE_BUTTON";
-inline constexpr const char* kOkGlyphImage = "OK_GLYPH";
-
 }  // namespace orvanta::forms

@@ -61,6 +61,13 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kBlue = 0x0000FF;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
+// The embedded images, by the names the resource script gives them.
+inline constexpr const char* kLogoImage = "TAMSOR_LOGO";
+inline constexpr const char* kBannerImage = "TAMSOR_BANNER";
+inline constexpr const char* kBadgeImage = "MADE_BADGE";
+inline constexpr const char* kDonateImage = "DONATE_BUTTON";
+inline constexpr const char* kOkGlyphImage = "OK_GLYPH";
+
 enum class Event {
     Click,       // button, check box, label, picture; list box: an item became selected
     UpClick,     // spin button, up arrow (or the Up key in its buddy)

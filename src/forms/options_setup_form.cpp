@@ -89,6 +89,7 @@ FormDescription Build() {
                                   p2));
 
     auto ok = MakeComponent(ComponentKind::Button, "OKBtn", 142, 328, 77, 27, "OK");
+    ok.image = kOkGlyphImage;
     ok.isDefault = true;
     ok.modalResult = ModalResult::Ok;
     d.components.push_back(ok);

@@ -32,6 +32,7 @@ FormDescription Build() {
 
     // Created in tab order.
     auto ok = MakeComponent(ComponentKind::Button, "OKBtn", 28, 312, 85, 69, "OK");
+    ok.image = kOkGlyphImage;
     ok.font = kListFont;
     ok.hint = "Exit this Time Table window.";
     ok.isDefault = true;

@@ -26,6 +26,20 @@ void CollectMenuNames(const std::vector<MenuItemDescription>& items, std::vector
     }
 }
 
+// Every stock OK button shows its check mark beside the caption.
+TEST(FormDescriptionsTest, EveryOkButtonCarriesTheGlyph) {
+    int okButtons = 0;
+    for (const FormDescription* form : AllForms()) {
+        for (const auto& component : form->components) {
+            if (component.kind == ComponentKind::Button && component.caption == "OK") {
+                ++okButtons;
+                EXPECT_EQ(component.image, kOkGlyphImage) << form->name << "." << component.name;
+            }
+        }
+    }
+    EXPECT_EQ(okButtons, 4);
+}
+
 // Components, menu entries and timers are all found by name, so a name may stand only once.
 TEST(FormDescriptionsTest, EveryNameIsUniqueWithinItsForm) {
     std::set<std::string> classNames;
