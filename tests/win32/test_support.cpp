@@ -148,6 +148,7 @@ OrvantaApp& AppTest::CreateApp() {
     ports.shell = &shell_;
     ports.startupShowState = startupShowState_;
     ports.registry = registry_;
+    ports.pause = pause_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;
 }

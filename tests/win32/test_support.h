@@ -100,7 +100,8 @@ class AppTest : public ::testing::Test {
     int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
-    RegistryFactory registry_;  // empty: the registry of the test prefix
+    RegistryFactory registry_;                          // empty: the registry of the test prefix
+    std::function<void(unsigned milliseconds)> pause_;  // empty: the program's own pause
     std::unique_ptr<OrvantaApp> app_;
 };
 
