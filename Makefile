@@ -1,11 +1,13 @@
 # make run   builds orvanta.exe and starts it under Wine (a screenshot is saved when headless)
 # make test  builds both presets and runs every test: native, then under Wine
 # make bench runs the benchmarks
+# make fuzz  runs each fuzz target for FUZZ_SECONDS (default 60): make fuzz FUZZ_SECONDS=600
 # Every target installs the packages it needs first (scripts/install-deps).
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps native win32 test test-native test-win32 run bench release clean
+.PHONY: all deps native win32 test test-native test-win32 run bench fuzz release clean
 
 all: native win32
 
@@ -33,6 +35,13 @@ run: win32
 
 bench: deps
 	scripts/bench
+
+# Not part of `make test`: a fuzz run takes minutes and needs clang.
+fuzz:
+	@scripts/install-deps fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/fuzz build/fuzz $(FUZZ_SECONDS)
 
 release: win32
 	cmake --build --preset win32 --target release

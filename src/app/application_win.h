@@ -31,6 +31,8 @@ struct AppPorts {
     Shell* shell = nullptr;             // not owned; nullptr: the Windows shell
     std::optional<int> startupShowState;
     RegistryFactory registry;  // empty: the real registry
+    // Waits between looks at a settings file another program holds; empty: the thread sleeps.
+    std::function<void(unsigned milliseconds)> pause;
 };
 
 // The ports of the running program.

@@ -11,6 +11,7 @@
 #include "app/clock_tick.h"
 #include "app/location_rows.h"
 #include "app/program_titles.h"
+#include "app/settings_file_access_win.h"
 #include "app/window_placement.h"
 #include "desktop/auto_run.h"
 #include "desktop/documents.h"
@@ -67,6 +68,20 @@ void UseFlagHolder(MainForm& mainForm, const TOptions_Setup& options, const Sett
     }
 }
 
+// A settings file that could not be read gives every key its default, as a missing one does.
+class NoSettingsFile final : public IniStore {
+  public:
+    explicit NoSettingsFile(std::string path) : path_(std::move(path)) {}
+    std::string ReadString(std::string_view, std::string_view defaultValue) override {
+        return std::string(defaultValue);
+    }
+    bool WriteString(std::string_view, std::string_view) override { return false; }
+    const std::string& Path() const override { return path_; }
+
+  private:
+    std::string path_;
+};
+
 // Puts each value into its control as soon as it is read.
 class ControlsSettingsTarget final : public SettingsTarget {
   public:
@@ -99,7 +114,10 @@ class ControlsSettingsTarget final : public SettingsTarget {
 
 }  // namespace
 
-TMainForm1::TMainForm1(OrvantaApp& app) : Form(forms::MainForm1Description()), app_(app) {
+TMainForm1::TMainForm1(OrvantaApp& app)
+    : Form(forms::MainForm1Description()),
+      app_(app),
+      settingsWarningMessage_(RegisterWindowMessageW(L"OrvantaUnreadableSettingsWarning")) {
     formats_ = app_.Ports().regionalFormats();
     SetEndsApplication(true);
     Create(
@@ -142,13 +160,11 @@ void TMainForm1::FormShow() {
 }
 
 void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
-    {
-        toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
-        // A settings file that outlived a reset still lists the locations the window already
-        // holds: appending them again would double every place.
-        ControlsSettingsTarget target(*this, app_.OptionsSetup(), reason == FirstShowing::Start);
-        ReadSettings(store, target);
-    }
+    // The saved size is applied to the menu bar as it will be shown: with the spare entry still in
+    // it, a narrow window wraps the bar onto a second line, the client height is measured under
+    // that line, and the window grows by one line at every start.
+    HideSpareMenuEntries();
+    const SettingsStartup startup = ReadSettingsFile(reason);
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
@@ -164,6 +180,31 @@ void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     // The registry decides, whatever the settings file said; this may ask the user first.
     MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(Check_Auto_Run_Path(app_.AutoRunOperations()));
     FormShow_Already_Run_CheckBox = true;
+    if (startup.warn) {
+        PostMessageW(Handle(), settingsWarningMessage_, 0, 0);
+    }
+}
+
+SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
+    const std::string path = app_.SettingsFilePath();
+    const auto& pause = app_.Ports().pause;
+    const SettingsFileState state = WaitForSettingsFile(
+        [&path] { return LookAtSettingsFile(path); },
+        [&pause](unsigned milliseconds) { pause ? pause(milliseconds) : Sleep(milliseconds); }, reason);
+    const SettingsStartup startup = DecideSettingsStartup(state, reason);
+    keepSettingsFileUntouched_ = startup.keepFileUntouched;
+
+    // A settings file that outlived a reset still lists the locations the window already holds:
+    // appending them again would double every place.
+    ControlsSettingsTarget target(*this, app_.OptionsSetup(), reason == FirstShowing::Start);
+    if (startup.readFile) {
+        toolkit::ProfileIniStore store(path, kSettingsSection);
+        ReadSettings(store, target);
+    } else {
+        NoSettingsFile defaults(path);
+        ReadSettings(defaults, target);
+    }
+    return startup;
 }
 
 void TMainForm1::KeepOnScreen() {
@@ -184,6 +225,10 @@ void TMainForm1::KeepOnScreen() {
 void TMainForm1::Set_Program_Titles() {
     SetCaption(kProgramTitle);
     app_.Set_About_Startup_Texts(app_.Ports().clock().Split().year);
+    HideSpareMenuEntries();
+}
+
+void TMainForm1::HideSpareMenuEntries() {
     auto& spare = MenuEntry("SpareMenu");
     spare.SetCaption("");
     spare.SetVisible(false);
@@ -271,6 +316,11 @@ bool TMainForm1::Write_Settings_File() {
 }
 
 void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
+    // The user was told at start-up that the settings in the file could not be read and that it
+    // would not be saved over: the places in it are still the user's.
+    if (keepSettingsFileUntouched_) {
+        return;
+    }
     // Closing after a failed write would lose every change of this run; the user can fix the
     // cause and close again. When Windows ends the session it asks this too, and ends regardless.
     if (!Write_Settings_File()) {
@@ -336,7 +386,12 @@ void TMainForm1::Exit_Popup_OptionClick() {
     ExitOptionClick();
 }
 
-bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == settingsWarningMessage_) {
+        app_.Dialogs().Warn(UnreadableSettingsMessage(app_.SettingsFilePath()));
+        result = 0;
+        return true;
+    }
     // Windows announces a change of the regional settings with "intl". The message goes on to
     // DefWindowProc as well.
     if (message == WM_SETTINGCHANGE && lParam != 0 &&

@@ -2,15 +2,12 @@
 
 #include "app/regional_formats.h"
 #include "app/settings_file.h"
+#include "app/settings_file_guard.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
 
 class OrvantaApp;
-
-// Why the first showing's work runs: the program's start, or the user restoring the factory
-// defaults, who asked for the defaults and keeps the locations the window holds.
-enum class FirstShowing { Start, FactoryReset };
 
 // The main window: the clock rows, the menus, and the settings file read at the first showing and
 // written at every close request.
@@ -28,10 +25,12 @@ class TMainForm1 final : public toolkit::Form {
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
     // The first showing's work: settings file, titles, show state, the auto-run check. Runs
-    // whatever the guard says.
+    // whatever the guard says; a factory reset neither waits for nor guards a file it could not read.
     void Initialise_From_Settings_File(FirstShowing reason = FirstShowing::Start);
     // Writes the settings file; on failure tells the user and answers false.
     bool Write_Settings_File();
+    // True after a start-up that could not read the file: the close leaves it as it is.
+    bool KeepsSettingsFileUntouched() const { return keepSettingsFileUntouched_; }
     SettingsSnapshot CurrentSettings() const;
     const RegionalFormats& Formats() const { return formats_; }
 
@@ -70,9 +69,14 @@ class TMainForm1 final : public toolkit::Form {
     void KeepOnScreen();
     // Puts back the menu-bar and title-bar flags read from the settings file (first tick).
     void Apply_Stored_Menus_And_Title_Bar();
+    void HideSpareMenuEntries();
+    SettingsStartup ReadSettingsFile(FirstShowing reason);
 
     OrvantaApp& app_;
     RegionalFormats formats_;
+    bool keepSettingsFileUntouched_ = false;
+    // Posted to itself, so the warning about an unreadable file stands over a window already shown.
+    const UINT settingsWarningMessage_;
 };
 
 }  // namespace orvanta

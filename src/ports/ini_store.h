@@ -10,7 +10,7 @@ namespace orvanta {
 class IniStore {
   public:
     virtual ~IniStore() = default;
-    // The value, up to 2047 characters, or the default when the key is missing.
+    // The whole value, however long, or the default when the key is missing.
     virtual std::string ReadString(std::string_view key, std::string_view defaultValue) = 0;
     // True when the value is now stored.
     virtual bool WriteString(std::string_view key, std::string_view value) = 0;

@@ -430,5 +430,31 @@ TEST_F(EndToEndTest, TheReadmeOpensInNotepadAndAMissingCatalogIsExplained) {
     EXPECT_EQ(program.ExitCode(), 0u);
 }
 
+TEST_F(EndToEndTest, AFolderNamedOutsideTheAnsiCodePageHoldsTheProgramAndItsSettings) {
+    // Neither "日本" nor "Ω" is in code page 1252: only the wide Windows functions reach this folder.
+    const std::wstring folder = folder_.WidePath() + L"Zeit-\u65E5\u672C-\u03A9\\";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring iniPath = folder + L"orvanta.ini";
+    testing::WriteFileBytes(iniPath,
+                            "[orvanta]\r\n"
+                            "num_other_locations=1\r\n"
+                            "other_location_caption_1=Tokyo:9.0\r\n");
+
+    RunningProgram program(folder);
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(program.MainWindowText("Other_Location_Label_1"), "Tokyo :");
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0u);
+    const std::string written = testing::ReadFileBytes(iniPath);
+    for (const char* line : {"other_location_caption_1=Tokyo:9.0\r\n", "window_top_posn=200\r\n",
+                             "Auto_Run_at_Windows_Startup_Option=0\r\n"}) {
+        EXPECT_NE(written.find(line), std::string::npos) << line << " missing from:\n" << written;
+    }
+}
+
 }  // namespace
 }  // namespace orvanta::e2e

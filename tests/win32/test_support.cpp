@@ -7,19 +7,6 @@
 
 namespace orvanta::testing {
 
-DialogButton ScriptedDialogs::Show(MessageKind kind,
-                                   std::string_view text,
-                                   ButtonSet buttons,
-                                   DialogButton defaultButton) {
-    shown.push_back({kind, std::string(text), buttons, defaultButton});
-    if (answers.empty()) {
-        return defaultButton;
-    }
-    const DialogButton answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 void PumpPending() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -161,6 +148,7 @@ OrvantaApp& AppTest::CreateApp() {
     ports.shell = &shell_;
     ports.startupShowState = startupShowState_;
     ports.registry = registry_;
+    ports.pause = pause_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;
 }

@@ -19,26 +19,13 @@
 #include "app/regional_formats.h"
 #include "fake_shell.h"
 #include "ports/message_dialogs.h"
+#include "recording_dialogs.h"
 #include "test_files.h"
 
 namespace orvanta::testing {
 
 // Message dialogs that answer from a script instead of waiting for a user.
-class ScriptedDialogs final : public MessageDialogs {
-  public:
-    struct Shown {
-        MessageKind kind;
-        std::string text;
-        ButtonSet buttons;
-        DialogButton defaultButton;
-    };
-
-    DialogButton Show(MessageKind kind, std::string_view text, ButtonSet buttons, DialogButton defaultButton) override;
-
-    std::vector<Shown> shown;
-    // Answers in order; with none left the default button is pressed.
-    std::deque<DialogButton> answers;
-};
+using ScriptedDialogs = RecordingDialogs;
 
 // Handles pending messages until the condition holds or the time is up; true when it held.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
@@ -113,7 +100,8 @@ class AppTest : public ::testing::Test {
     int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
-    RegistryFactory registry_;  // empty: the registry of the test prefix
+    RegistryFactory registry_;                          // empty: the registry of the test prefix
+    std::function<void(unsigned milliseconds)> pause_;  // empty: the program's own pause
     std::unique_ptr<OrvantaApp> app_;
 };
 
