@@ -139,6 +139,8 @@ class Form {
     const std::string* EventHandler(const Control& control, forms::Event event) const;
     // geometry.cpp
     void MoveFrame(int left, int top, int width, int height);
+    // dpi_change.cpp
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     const forms::FormDescription& description_;
     HandlerTable handlers_;
