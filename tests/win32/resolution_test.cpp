@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "about/about_box_win.h"
@@ -18,6 +19,7 @@
 #include "test_support.h"
 #include "timetable/time_table_win.h"
 #include "toolkit/fonts.h"
+#include "toolkit/win_text.h"
 
 namespace orvanta::testing {
 namespace {
@@ -190,6 +192,43 @@ TEST_F(At144Dpi, TheSpinButtonIsThirtyByThirtyEight) {
     const RECT spin = BoundsIn(dialog.Handle(), dialog.Component("Housrs_Diff_SpinButton").Handle());
     EXPECT_EQ(spin.right - spin.left, 30);
     EXPECT_EQ(spin.bottom - spin.top, 38);
+}
+
+TEST_F(At144Dpi, TheDefaultWindowShowsItsFirstRowWhole) {
+    StartApp();
+    WaitForFirstTick();
+    auto& main = app_->MainForm();
+    RECT client{};
+    GetClientRect(main.Handle(), &client);
+    for (const char* prefix : {forms::kRowDescriptionPrefix, forms::kRowTimePrefix}) {
+        const RECT row = BoundsIn(main.Handle(), main.Component(std::string(prefix) + "0").Handle());
+        EXPECT_LE(row.bottom, client.bottom) << prefix;
+        EXPECT_LE(row.right, client.right) << prefix;
+    }
+}
+
+// The file keeps 96-DPI units: the window opens half as large again, and what is written back is
+// what a 96-DPI screen reads.
+TEST_F(At144Dpi, TheSettingsFileKeepsTheWindowInUnitsOfNinetySixDpi) {
+    WriteFileBytes(IniPath(),
+                   "[orvanta]\r\nwindow_top_posn=150\r\nwindow_left_posn=120\r\nwindow_ClientWidth=300\r\n"
+                   "window_ClientHeight=140\r\n");
+    StartApp();
+    auto& main = app_->MainForm();
+    EXPECT_EQ(main.WindowBounds().left, 180);
+    EXPECT_EQ(main.WindowBounds().top, 225);
+    EXPECT_EQ(main.ClientSize().cx, 450);
+    EXPECT_EQ(main.ClientSize().cy, 210);
+    SendMessageW(main.Handle(), WM_CLOSE, 0, 0);
+    PumpPending();
+    const std::wstring ini = toolkit::Widen(IniPath());
+    for (const auto& [key, value] :
+         {std::pair{L"window_top_posn", L"150"}, std::pair{L"window_left_posn", L"120"},
+          std::pair{L"window_ClientWidth", L"300"}, std::pair{L"window_ClientHeight", L"140"}}) {
+        wchar_t written[32] = {};
+        GetPrivateProfileStringW(L"orvanta", key, L"", written, 32, ini.c_str());
+        EXPECT_STREQ(written, value) << toolkit::Narrow(key);
+    }
 }
 
 }  // namespace
