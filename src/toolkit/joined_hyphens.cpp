@@ -24,7 +24,7 @@ Ink InkOf(HDC dc, wchar_t character, const TEXTMETRICW& metrics) {
     GLYPHMETRICS glyph{};
     const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
     if (GetGlyphOutlineW(dc, character, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
-        // No outline (a bitmap face): the middle third of the cell, a tenth of its height thick.
+        // No outline (a bitmap face): the whole cell, a tenth of its height thick, halfway up the ascent.
         SIZE cell{};
         GetTextExtentPoint32W(dc, &character, 1, &cell);
         const int thickness = metrics.tmHeight / 10 + 1;
