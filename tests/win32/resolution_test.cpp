@@ -179,9 +179,9 @@ TEST_F(At144Dpi, TheGridAndTheCopyButtonTextsGrowByHalf) {
     auto& table = app_->TimeTable();
     for (const char* name : {"Time_Comparison_StringGrid", "Copy_Time_Table_to_Clipboard_Button"}) {
         const auto& control = table.Component(name);
-        const forms::FontSpec& spec =
+        const forms::FontSpec& designed =
             control.Description().font.InheritsFormFont() ? table.Description().font : control.Description().font;
-        const toolkit::UniqueFont at96 = toolkit::CreateScaledFont(spec, 96);
+        const toolkit::UniqueFont at96 = toolkit::CreateScaledFont(designed, 96);
         EXPECT_NEAR(MetricsOf(FontOf(control.Handle())).tmHeight, MetricsOf(at96.Get()).tmHeight * 3 / 2, 1) << name;
     }
 }
