@@ -9,6 +9,7 @@
 #include "about/about_box_win.h"
 #include "app/application_win.h"
 #include "app/clock_tick.h"
+#include "app/design_units.h"
 #include "app/location_rows.h"
 #include "app/program_titles.h"
 #include "app/settings_file_access_win.h"
@@ -88,10 +89,11 @@ class ControlsSettingsTarget final : public SettingsTarget {
     ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options, bool appendLocations)
         : main_(mainForm), options_(options), appendLocations_(appendLocations) {}
 
-    void SetWindowTop(int top) override { main_.SetWindowTop(top); }
-    void SetWindowLeft(int left) override { main_.SetWindowLeft(left); }
-    void SetClientWidth(int width) override { main_.SetClientWidth(width); }
-    void SetClientHeight(int height) override { main_.SetClientHeight(height); }
+    // The file keeps 96-DPI units; the window takes pixels.
+    void SetWindowTop(int top) override { main_.SetWindowTop(Pixels(top)); }
+    void SetWindowLeft(int left) override { main_.SetWindowLeft(Pixels(left)); }
+    void SetClientWidth(int width) override { main_.SetClientWidth(Pixels(width)); }
+    void SetClientHeight(int height) override { main_.SetClientHeight(Pixels(height)); }
     void SetCurrentLocationCaption(const std::string& caption) override {
         auto& editBox = options_.Component("Current_Location_EditBox");
         editBox.SetText(caption);
@@ -107,6 +109,8 @@ class ControlsSettingsTarget final : public SettingsTarget {
     }
 
   private:
+    int Pixels(int designUnits) const { return DesignUnitsToPixels(designUnits, main_.Dpi()); }
+
     TMainForm1& main_;
     TOptions_Setup& options_;
     bool appendLocations_;
@@ -297,10 +301,10 @@ SettingsSnapshot TMainForm1::CurrentSettings() const {
     SettingsSnapshot settings;
     const RECT bounds = WindowBounds();
     const SIZE client = ClientSize();
-    settings.windowTop = bounds.top;
-    settings.windowLeft = bounds.left;
-    settings.clientWidth = client.cx;
-    settings.clientHeight = client.cy;
+    settings.windowTop = PixelsToDesignUnits(bounds.top, Dpi());
+    settings.windowLeft = PixelsToDesignUnits(bounds.left, Dpi());
+    settings.clientWidth = PixelsToDesignUnits(client.cx, Dpi());
+    settings.clientHeight = PixelsToDesignUnits(client.cy, Dpi());
     settings.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
     settings.locations = options.Component("Other_Locations_ListBox").Items();
     for (const auto& field : kSettingsFlagFields) {

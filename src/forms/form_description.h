@@ -100,10 +100,11 @@ struct ComponentDescription {
     std::string caption;
     int tag = 0;
     bool visible = true;
-    bool autoSize = false;   // labels: size to the text and the font
-    bool wordWrap = false;   // labels: break lines at the width
-    bool readOnly = false;   // edits
-    bool isDefault = false;  // the push button that Enter presses
+    bool autoSize = false;     // labels: size to the text and the font
+    bool wordWrap = false;     // labels: break lines at the width
+    bool joinHyphens = false;  // labels: each run of "-" drawn as one line, an arrow's shaft
+    bool readOnly = false;     // edits
+    bool isDefault = false;    // the push button that Enter presses
     bool transparent = false;
     bool raised = false;  // bevels: a raised box instead of an etched line
     Alignment alignment = Alignment::Left;

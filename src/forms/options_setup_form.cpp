@@ -56,6 +56,7 @@ FormDescription Build() {
     // A large arrow from the button to the list, the bar standing just above its start.
     auto arrow = MakeLabel("Label10", 96, 100, "-->");
     arrow.font = {"System", -35, true};
+    arrow.joinHyphens = true;
     d.components.push_back(OnPage(arrow, p0));
     auto bar = MakeLabel("Label11", 96, 96, "|");
     bar.font = {"System", -19, true};

@@ -104,21 +104,7 @@ void FillGrid(Control& grid, const Form& form) {
         item.pszText = const_cast<wchar_t*>(L"");
         SendMessageW(grid.Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
-    // The columns share the client width left beside the scroll bar in their designed proportions,
-    // so that the header ends where the last column does.
-    RECT client{};
-    GetClientRect(grid.Handle(), &client);
-    int designed = 0;
-    for (int width : d.columnWidths) {
-        designed += width;
-    }
-    int left = 0;
-    for (std::size_t i = 0; designed > 0 && i < d.columnWidths.size(); ++i) {
-        const int right =
-            i + 1 == d.columnWidths.size() ? client.right : left + MulDiv(client.right, d.columnWidths[i], designed);
-        SendMessageW(grid.Handle(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(right - left, 0));
-        left = right;
-    }
+    FitGridColumns(grid);
 }
 
 // A picture's caption names a system icon: "error", "warning" or "information".
@@ -215,6 +201,25 @@ constexpr bool InKindOrder() {
 static_assert(InKindOrder(), "one row for each component kind, in the order of forms::ComponentKind");
 
 }  // namespace
+
+void FitGridColumns(const Control& grid) {
+    const auto& d = grid.Description();
+    // The columns share the client width left beside the scroll bar in their designed proportions,
+    // so that the header ends where the last column does.
+    RECT client{};
+    GetClientRect(grid.Handle(), &client);
+    int designed = 0;
+    for (int width : d.columnWidths) {
+        designed += width;
+    }
+    int left = 0;
+    for (std::size_t i = 0; designed > 0 && i < d.columnWidths.size(); ++i) {
+        const int right =
+            i + 1 == d.columnWidths.size() ? client.right : left + MulDiv(client.right, d.columnWidths[i], designed);
+        SendMessageW(grid.Handle(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(right - left, 0));
+        left = right;
+    }
+}
 
 const ComponentKindInfo& KindInfo(forms::ComponentKind kind) {
     return kKinds.at(static_cast<std::size_t>(kind));

@@ -33,4 +33,7 @@ struct ComponentKindInfo {
 
 const ComponentKindInfo& KindInfo(forms::ComponentKind kind);
 
+// A grid's columns across its client width in their designed proportions.
+void FitGridColumns(const Control& grid);
+
 }  // namespace orvanta::toolkit

@@ -10,6 +10,7 @@
 #include "toolkit/colors.h"
 #include "toolkit/component_kinds.h"
 #include "toolkit/form.h"
+#include "toolkit/joined_hyphens.h"
 #include "toolkit/picture.h"
 #include "toolkit/win_text.h"
 
@@ -81,6 +82,9 @@ void Control::Create(HWND parent) {
     if (kind.isFrame) {
         PaintFrameInterior(window_, d.raised);
     }
+    if (d.joinHyphens) {
+        PaintHyphensJoined(window_);
+    }
     font_ = form_.Font(d.font.InheritsFormFont() ? form_.Description().font : d.font);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (kind.fill != nullptr) {
@@ -134,7 +138,7 @@ void Control::FitToText() {
         RECT bounds{0, 0, description_.wordWrap ? Bounds().right - Bounds().left : 0, 0};
         DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &bounds,
                   DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (description_.wordWrap ? DT_WORDBREAK : 0));
-        width = bounds.right - bounds.left;
+        width = description_.joinHyphens ? JoinedHyphensWidth(dc.Get(), wide) : bounds.right - bounds.left;
         height = std::max<int>(height, bounds.bottom - bounds.top);
     }
     RECT current{};

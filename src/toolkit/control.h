@@ -99,6 +99,8 @@ class Control {
     friend class Form;
     void Create(HWND parent);
     void FitToText();
+    // dpi_change.cpp: place, size, font and glyph at the form's new resolution.
+    void Rescale(int oldDpi, int newDpi);
     void ApplyVisibility();
     void ShowImage();
     bool KeepsContent() const;

@@ -125,6 +125,9 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_NOTIFY:
             if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
                 return result;

@@ -74,6 +74,8 @@ class Form {
 
     // Lengths of the form description, at the screen's resolution.
     int Scale(int designPixels) const;
+    // Pixels per logical inch where the form is now.
+    int Dpi() const { return dpi_; }
 
     // Runs a handler; an error that escapes it is reported and the event is abandoned.
     // False when the handler failed.
@@ -139,6 +141,8 @@ class Form {
     const std::string* EventHandler(const Control& control, forms::Event event) const;
     // geometry.cpp
     void MoveFrame(int left, int top, int width, int height);
+    // dpi_change.cpp
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     const forms::FormDescription& description_;
     HandlerTable handlers_;

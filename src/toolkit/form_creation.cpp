@@ -108,6 +108,12 @@ void Form::CreateComponents() {
         }
     }
     StackFramesBeneath();
+    // An arrow painted across a label's bounds lies beneath the labels it overlaps (the bar at its tail).
+    for (auto& control : components_) {
+        if (control->Description().joinHyphens) {
+            control->SendToBack();
+        }
+    }
     AttachBuddies();
     AddTooltips();
     ShowCurrentPage();

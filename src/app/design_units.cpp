@@ -1,0 +1,28 @@
+#include "app/design_units.h"
+
+#include <cstdint>
+
+namespace orvanta {
+
+namespace {
+
+int Rescale(int value, int to, int from) {
+    if (to == from || from <= 0) {
+        return value;
+    }
+    const std::int64_t scaled = static_cast<std::int64_t>(value) * to;
+    const std::int64_t half = from / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / from : -((-scaled + half) / from));
+}
+
+}  // namespace
+
+int DesignUnitsToPixels(int units, int dpi) {
+    return Rescale(units, dpi, kDesignDpi);
+}
+
+int PixelsToDesignUnits(int pixels, int dpi) {
+    return Rescale(pixels, kDesignDpi, dpi);
+}
+
+}  // namespace orvanta

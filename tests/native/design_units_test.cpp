@@ -1,0 +1,37 @@
+#include "app/design_units.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+TEST(DesignUnits, NinetySixDpiIsTheIdentity) {
+    for (int value : {-32000, -7, 0, 1, 87, 240, 1023, 32000}) {
+        EXPECT_EQ(DesignUnitsToPixels(value, 96), value);
+        EXPECT_EQ(PixelsToDesignUnits(value, 96), value);
+    }
+}
+
+TEST(DesignUnits, ScaleToTheNearestPixelBothWays) {
+    struct Case {
+        int units, dpi, pixels;
+    };
+    for (const Case& c : {Case{240, 144, 360}, Case{87, 144, 131}, Case{87, 120, 109}, Case{87, 192, 174},
+                          Case{-7, 144, -11}, Case{1, 144, 2}, Case{-1, 144, -2}}) {
+        EXPECT_EQ(DesignUnitsToPixels(c.units, c.dpi), c.pixels) << c.units << " at " << c.dpi;
+    }
+    EXPECT_EQ(PixelsToDesignUnits(131, 144), 87);
+    EXPECT_EQ(PixelsToDesignUnits(-11, 144), -7);
+    EXPECT_EQ(PixelsToDesignUnits(100, 120), 80);
+}
+
+TEST(DesignUnits, AStoredValueComesBackAfterARoundTripAtAnyResolution) {
+    for (int dpi : {96, 120, 144, 192}) {
+        for (int units = -3000; units <= 3000; ++units) {
+            ASSERT_EQ(PixelsToDesignUnits(DesignUnitsToPixels(units, dpi), dpi), units) << units << " at " << dpi;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
