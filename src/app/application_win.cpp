@@ -22,13 +22,37 @@ OrvantaApp::OrvantaApp(AppPorts ports)
     realDialogs_.SetFallbackOwner(owner);
     realShell_.SetParentWindow(owner);
     optionsSetup_ = std::make_unique<TOptions_Setup>(*this, owner);
-    aboutBox_ = std::make_unique<TAboutBox>(*this, owner);
     helpBox_ = std::make_unique<THelpBox>(*this, owner);
-    timeTable_ = std::make_unique<TTime_Table>(*this, owner);
-    for (toolkit::Form* form : std::initializer_list<toolkit::Form*>{
-             mainForm_.get(), optionsSetup_.get(), aboutBox_.get(), helpBox_.get(), timeTable_.get()}) {
+    for (toolkit::Form* form :
+         std::initializer_list<toolkit::Form*>{mainForm_.get(), optionsSetup_.get(), helpBox_.get()}) {
         form->ReportErrorsTo(uncaughtErrors_);
     }
+}
+
+TAboutBox& OrvantaApp::AboutBox() {
+    if (aboutBox_ == nullptr) {
+        aboutBox_ = std::make_unique<TAboutBox>(*this, mainForm_->Handle());
+        aboutBox_->ReportErrorsTo(uncaughtErrors_);
+        if (aboutStartupYear_.has_value()) {
+            aboutBox_->Set_Startup_Texts(*aboutStartupYear_);
+        }
+    }
+    return *aboutBox_;
+}
+
+void OrvantaApp::Set_About_Startup_Texts(int currentYear) {
+    aboutStartupYear_ = currentYear;
+    if (aboutBox_ != nullptr) {
+        aboutBox_->Set_Startup_Texts(currentYear);
+    }
+}
+
+TTime_Table& OrvantaApp::TimeTable() {
+    if (timeTable_ == nullptr) {
+        timeTable_ = std::make_unique<TTime_Table>(*this, mainForm_->Handle());
+        timeTable_->ReportErrorsTo(uncaughtErrors_);
+    }
+    return *timeTable_;
 }
 
 OrvantaApp::~OrvantaApp() {

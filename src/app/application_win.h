@@ -38,7 +38,9 @@ struct AppPorts {
 // The ports of the running program.
 AppPorts SystemPorts();
 
-// The program: its five windows, created once each in this order and alive until it ends.
+// The program: its five windows, each created once and alive until it ends. The main window, the
+// settings dialog and the help window are made at start; the about window and the table, whose
+// making costs more than the rest of the first paint, when first asked for.
 class OrvantaApp {
   public:
     explicit OrvantaApp(AppPorts ports);
@@ -48,9 +50,11 @@ class OrvantaApp {
 
     TMainForm1& MainForm() const { return *mainForm_; }
     TOptions_Setup& OptionsSetup() const { return *optionsSetup_; }
-    TAboutBox& AboutBox() const { return *aboutBox_; }
+    TAboutBox& AboutBox();
     THelpBox& HelpBox() const { return *helpBox_; }
-    TTime_Table& TimeTable() const { return *timeTable_; }
+    TTime_Table& TimeTable();
+    // The about window's texts of the start, which name the year; kept for a window made later.
+    void Set_About_Startup_Texts(int currentYear);
 
     const AppPorts& Ports() const { return ports_; }
     MessageDialogs& Dialogs() const { return *dialogs_; }
@@ -76,6 +80,7 @@ class OrvantaApp {
     std::unique_ptr<TMainForm1> mainForm_;
     std::unique_ptr<TOptions_Setup> optionsSetup_;
     std::unique_ptr<TAboutBox> aboutBox_;
+    std::optional<int> aboutStartupYear_;
     std::unique_ptr<THelpBox> helpBox_;
     std::unique_ptr<TTime_Table> timeTable_;
 };

@@ -172,6 +172,11 @@ void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
+    // The rows from what was just read, before a show state or a question can show the window: a
+    // user never sees the design's placeholders. The first tick still does its own work.
+    if (reason == FirstShowing::Start) {
+        Update_Location_Rows();
+    }
     // The show state a shortcut asked for belongs to the start; a reset has just restored the
     // window and must not minimise it again.
     if (reason == FirstShowing::Start) {
@@ -228,7 +233,7 @@ void TMainForm1::KeepOnScreen() {
 
 void TMainForm1::Set_Program_Titles() {
     SetCaption(kProgramTitle);
-    app_.AboutBox().Set_Startup_Texts(app_.Ports().clock().Split().year);
+    app_.Set_About_Startup_Texts(app_.Ports().clock().Split().year);
     HideSpareMenuEntries();
 }
 

@@ -220,6 +220,10 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     }
     Control* control = ControlById(id);
+    if (control != nullptr) {
+        // EN_CHANGE, BN_CLICKED, LBN_*: the user may have changed what the component holds.
+        control->ForgetContent();
+    }
     if (control != nullptr && KindInfo(control->Kind()).clickNotification == code) {
         ClickControl(*control);
     }

@@ -146,7 +146,7 @@ HWND RunningProgram::WaitForMainWindow() {
     if (mainWindow_ == nullptr) {
         return nullptr;
     }
-    // The rows show "..." until the clock's first tick.
+    // The rows are filled at the first showing; "..." is the design's placeholder.
     if (!WaitUntil([this] { return MainWindowText("Other_Location_Time_0") != "..."; }, kWindowTimeoutMs)) {
         return nullptr;
     }

@@ -58,6 +58,8 @@ class AboutBoxTest : public AppTest {
 
 TEST_F(AboutBoxTest, StartUpWritesTheTitleAndTheStoredTexts) {
     StartApp();
+    // Made when first asked for, as it is below, not at start.
+    EXPECT_EQ(FindWindowW(L"TAboutBox", nullptr), nullptr);
     const AboutTexts texts = About_Box_Texts(2026);
     EXPECT_EQ(About().Caption(), "About Orvanta v2.7f ...");
     EXPECT_EQ(Part("Product_Name_Label").Text(), "Orvanta v2.7f");
@@ -69,6 +71,14 @@ TEST_F(AboutBoxTest, StartUpWritesTheTitleAndTheStoredTexts) {
     EXPECT_EQ(Part("WEB_Button").Text(), texts.webAddress);
     EXPECT_EQ(Part("PayPal_WEB_Address_Label").Text(), texts.donationAddress);
     EXPECT_FALSE(Running());
+}
+
+TEST_F(AboutBoxTest, AWindowMadeBeforeTheFirstShowingStillGetsTheStartUpTexts) {
+    CreateApp();
+    About();
+    app_->ShowMainForm();
+    EXPECT_EQ(About().Caption(), "About Orvanta v2.7f ...");
+    EXPECT_EQ(Part("Copyright_Label").Text(), About_Box_Texts(2026).copyright);
 }
 
 TEST_F(AboutBoxTest, ActivationFillsBothLabelsAtOnceStartsTheTimersAndPutsTheLinksInPlace) {
@@ -189,9 +199,9 @@ BOOL CALLBACK CollectTooltips(HWND window, LPARAM found) {
 
 TEST_F(AboutBoxTest, TheBadgeHasARealTooltip) {
     StartApp();
+    const HWND badge = Part("Australian_Made_Logo").Handle();  // made here, with its tooltip
     std::vector<HWND> tooltips;
     EnumThreadWindows(GetCurrentThreadId(), &CollectTooltips, reinterpret_cast<LPARAM>(&tooltips));
-    const HWND badge = Part("Australian_Made_Logo").Handle();
     HWND tooltip = nullptr;
     for (HWND candidate : tooltips) {
         wchar_t text[128] = {};
