@@ -172,14 +172,12 @@ void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     KeepOnScreen();
     Set_Program_Titles();
     app_.HelpBox().SetCaption(kHelpTitle);
-    // The rows from what was just read, before a show state or a question can show the window: a
-    // user never sees the design's placeholders. The first tick still does its own work.
     if (reason == FirstShowing::Start) {
+        // The rows from what was just read, before a show state or a question can show the window:
+        // a user never sees the design's placeholders. The first tick still does its own work.
         Update_Location_Rows();
-    }
-    // The show state a shortcut asked for belongs to the start; a reset has just restored the
-    // window and must not minimise it again.
-    if (reason == FirstShowing::Start) {
+        // The show state a shortcut asked for belongs to the start; a reset has just restored the
+        // window and must not minimise it again.
         Apply_Startup_Show_State();
     }
     // Inverted, then toggled back: the window's band is set explicitly either way.
@@ -253,13 +251,17 @@ void TMainForm1::Apply_Startup_Show_State() {
 }
 
 void TMainForm1::Update_Location_Rows() {
+    Update_Location_Rows(app_.Ports().clock());
+}
+
+void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
     auto& options = app_.OptionsSetup();
     LocationModel model;
     model.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
     model.entries = options.Component("Other_Locations_ListBox").Items();
     model.showDates = options.Component("Show_Dates_and_Times_CheckBox").Checked();
     model.hideCurrentLocation = options.Component("Hide_Current_Location_CheckBox").Checked();
-    const LocationRowsPlan plan = PlanLocationRows(model, app_.Ports().clock(), formats_);
+    const LocationRowsPlan plan = PlanLocationRows(model, now, formats_);
 
     const std::string_view descriptionPrefix = forms::kRowDescriptionPrefix;
     for (const auto& label : Components()) {
@@ -291,9 +293,11 @@ void TMainForm1::Timer1Timer() {
         Update_Location_Rows();
         Auto_Size_Window();
     }
-    Update_Location_Rows();
+    // One reading serves the rows and the next tick's aim.
+    const LocalDateTime now = app_.Ports().clock();
+    Update_Location_Rows(now);
     // A fixed 1000 ms drifts against the clock's seconds and now and then skips or repeats one.
-    TimerNamed("Timer1").SetInterval(MillisecondsToNextTick(app_.Ports().clock()));
+    TimerNamed("Timer1").SetInterval(MillisecondsToNextTick(now));
 }
 
 SettingsSnapshot TMainForm1::CurrentSettings() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/local_datetime.h"
 #include "app/regional_formats.h"
 #include "app/settings_file.h"
 #include "app/settings_file_guard.h"
@@ -22,6 +23,8 @@ class TMainForm1 final : public toolkit::Form {
     bool Title_Bar_Off_CheckBox = false;
 
     void Update_Location_Rows();
+    // The rows at a moment already read from the clock.
+    void Update_Location_Rows(const LocalDateTime& now);
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
     // The first showing's work: settings file, titles, show state, the auto-run check. Runs
