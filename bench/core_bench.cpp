@@ -2,9 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/location_rows.h"
-#include "app/settings_file.h"
-#include "settings/replace_text.h"
+#include "core/location_rows.h"
+#include "core/settings_file.h"
+#include "core/replace_text.h"
 #include "timetable/time_table.h"
 
 namespace orvanta {

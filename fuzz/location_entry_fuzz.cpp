@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/location_entry.h"
+#include "core/location_entry.h"
 #include "fuzz_input.h"
 #include "settings/location_editing.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/location_rows.h"
+#include "core/location_rows.h"
 #include "fuzz_input.h"
 
 using namespace orvanta;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz_input.h"
-#include "settings/replace_text.h"
+#include "core/replace_text.h"
 
 using namespace orvanta;
 

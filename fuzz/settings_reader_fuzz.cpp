@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/location_entry.h"
-#include "app/settings_file.h"
+#include "core/location_entry.h"
+#include "core/settings_file.h"
 #include "fake_ini_store.h"
 #include "fuzz_input.h"
 

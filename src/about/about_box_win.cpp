@@ -7,8 +7,7 @@
 #include "about/about_texts.h"
 #include "about/free_resources.h"
 #include "app/application_win.h"
-#include "app/program_titles.h"
-#include "desktop/documents.h"
+#include "core/program_titles.h"
 #include "forms/about_forms.h"
 
 namespace orvanta {
@@ -22,7 +21,7 @@ constexpr struct {
     const char* button;
     const char* label;
     const char* hint;
-} kLinks[] = {{"Email_Button", "Email_Address_Label", kEmailHint}, {"WEB_Button", "WEB_Address_Label", kWebHint}};
+} kLinks[] = {{"Email_Button", "Email_Address_Label", forms::kEmailHint}, {"WEB_Button", "WEB_Address_Label", forms::kWebHint}};
 
 // Everything that leads somewhere, and the frames around the pictures, show the hand.
 constexpr const char* kHandPointed[] = {"Email_Address_Label",

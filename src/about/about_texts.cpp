@@ -23,7 +23,7 @@ constexpr ScrambledText kDonationAddressSecond{"donate/tamsor"};
 
 AboutTexts About_Box_Texts(int currentYear) {
     AboutTexts texts;
-    texts.authorAndDate = kAuthor.Text() + ", " + kReleaseDate;
+    texts.authorAndDate = kAuthor.Text() + ", " + forms::kReleaseDate;
     texts.developedUsing = kDevelopedUsing.Text();
     texts.copyright = kCopyright.Text() + " " + std::to_string(currentYear);
     texts.softwareStatus = kSoftwareStatus.Text();

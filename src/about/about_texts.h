@@ -5,21 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/about_forms.h"
 #include "ports/shell.h"
 
 namespace orvanta {
-
-inline constexpr const char* kReleaseDate = "September 2007";
-inline constexpr const char* kEmailHint = "Click to send an E-Mail to Tamsor.";
-inline constexpr const char* kWebHint = "Click to visit Tamsor's WEB Page.";
-
-// The rotating quotes of the about window, in the order its list holds them.
-inline constexpr std::array<const char*, 4> kQuotes = {
-    "I hope this program makes your work a little simpler, your play a little better, or your day a bit easier.",
-    "If you have any comments, suggestions, improvements, or feedback, please email me.",
-    "Useful software needn't take up Gigabytes of disk space, and my catalog of software proves this.",
-    "Please support my efforts with a PayPal donation.",
-};
 
 // The about window's texts that the program stores scrambled, put together for showing.
 struct AboutTexts {

@@ -4,7 +4,7 @@
 
 #include "about/about_box_win.h"
 #include "app/main_form_win.h"
-#include "app/settings_file.h"
+#include "core/settings_file.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
 #include "toolkit/form.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/local_datetime.h"
-#include "app/regional_formats.h"
+#include "core/local_datetime.h"
+#include "core/regional_formats.h"
 #include "desktop/auto_run.h"
 #include "ports/registry.h"
 #include "toolkit/uncaught_errors.h"

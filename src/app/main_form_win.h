@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/local_datetime.h"
-#include "app/regional_formats.h"
-#include "app/settings_file.h"
-#include "app/settings_file_guard.h"
+#include "core/local_datetime.h"
+#include "core/regional_formats.h"
+#include "core/settings_file.h"
+#include "core/settings_file_guard.h"
 #include "toolkit/form.h"
 
 namespace orvanta {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/settings_file_guard.h"
+#include "core/settings_file_guard.h"
 
 namespace orvanta {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/message_lines.h"
+#include "core/message_lines.h"
 #include "desktop/registry_routines.h"
 
 namespace orvanta {

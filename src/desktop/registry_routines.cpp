@@ -1,6 +1,6 @@
 #include "desktop/registry_routines.h"
 
-#include "app/message_lines.h"
+#include "core/message_lines.h"
 
 namespace orvanta {
 

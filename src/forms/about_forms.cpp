@@ -1,6 +1,5 @@
 #include "forms/about_forms.h"
 
-#include "about/about_texts.h"
 
 namespace orvanta::forms {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form_description.h"
+#include "form_types/form_description.h"
 
 namespace orvanta::forms {
 

@@ -1,8 +1,8 @@
 #include "settings/location_editing.h"
 
-#include "app/decimal_text.h"
-#include "app/location_entry.h"
-#include "settings/replace_text.h"
+#include "core/decimal_text.h"
+#include "core/location_entry.h"
+#include "core/replace_text.h"
 
 namespace orvanta {
 

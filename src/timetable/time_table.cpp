@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/decimal_text.h"
-#include "app/location_entry.h"
-#include "settings/replace_text.h"
+#include "core/decimal_text.h"
+#include "core/location_entry.h"
+#include "core/replace_text.h"
 
 namespace orvanta {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form_description.h"
+#include "form_types/form_description.h"
 #include "toolkit/handles.h"
 
 namespace orvanta::toolkit {

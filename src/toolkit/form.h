@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "forms/form_description.h"
+#include "form_types/form_description.h"
 #include "toolkit/control.h"
 #include "toolkit/handlers.h"
 #include "toolkit/handles.h"

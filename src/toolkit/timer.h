@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "forms/form_description.h"
+#include "form_types/form_description.h"
 
 namespace orvanta::toolkit {
 

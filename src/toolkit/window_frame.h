@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "forms/form_description.h"
+#include "form_types/form_description.h"
 #include "toolkit/menu.h"
 
 namespace orvanta::toolkit {

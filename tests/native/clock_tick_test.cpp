@@ -1,4 +1,4 @@
-#include "app/clock_tick.h"
+#include "core/clock_tick.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The C runtime's printf and strtod against the standard library's exact conversions. Built
 // natively and into the Windows tests too, so that the runtime the exe really uses is compared.
 
-#include "app/decimal_text.h"
+#include "core/decimal_text.h"
 
 #include <gtest/gtest.h>
 

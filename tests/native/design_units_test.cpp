@@ -1,4 +1,4 @@
-#include "app/design_units.h"
+#include "core/design_units.h"
 
 #include <gtest/gtest.h>
 

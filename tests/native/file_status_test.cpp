@@ -1,4 +1,4 @@
-#include "app/appearance/file_status.h"
+#include "appearance/file_status.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/appearance/factory_defaults.h"
+#include "appearance/factory_defaults.h"
 
 namespace orvanta {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/location_entry.h"
+#include "core/location_entry.h"
 
 #include <string>
 

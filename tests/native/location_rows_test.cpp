@@ -1,4 +1,4 @@
-#include "app/location_rows.h"
+#include "core/location_rows.h"
 
 #include <string>
 #include <vector>

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/location_rows.h"
-#include "app/regional_formats.h"
+#include "core/location_rows.h"
+#include "core/regional_formats.h"
 
 namespace orvanta {
 namespace {

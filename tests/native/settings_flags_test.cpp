@@ -1,4 +1,4 @@
-#include "app/settings_flags.h"
+#include "core/settings_flags.h"
 
 #include <gtest/gtest.h>
 

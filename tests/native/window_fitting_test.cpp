@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/appearance/window_fitting.h"
+#include "appearance/window_fitting.h"
 #include "forms/main_form.h"
 
 namespace orvanta {

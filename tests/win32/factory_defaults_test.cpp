@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/appearance/factory_defaults.h"
+#include "appearance/factory_defaults.h"
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"

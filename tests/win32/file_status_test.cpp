@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/appearance/file_status_win.h"
+#include "appearance/file_status_win.h"
 #include "test_files.h"
 #include "toolkit/handles.h"
 #include "toolkit/win_text.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/main_form_win.h"
-#include "app/settings_file_guard.h"
+#include "core/settings_file_guard.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
 #include "toolkit/win_text.h"

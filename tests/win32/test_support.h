@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/application_win.h"
-#include "app/local_datetime.h"
-#include "app/regional_formats.h"
+#include "core/local_datetime.h"
+#include "core/regional_formats.h"
 #include "fake_shell.h"
 #include "ports/message_dialogs.h"
 #include "recording_dialogs.h"

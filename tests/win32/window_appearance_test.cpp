@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/appearance/borderless_mode.h"
+#include "appearance/borderless_mode.h"
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"

@@ -1,4 +1,4 @@
-#include "app/decimal_text.h"
+#include "core/decimal_text.h"
 
 #include <cmath>
 #include <cstdio>

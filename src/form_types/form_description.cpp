@@ -1,4 +1,4 @@
-#include "forms/form_description.h"
+#include "form_types/form_description.h"
 
 namespace orvanta::forms {
 

@@ -1,4 +1,4 @@
-#include "app/appearance/window_fitting.h"
+#include "appearance/window_fitting.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/local_datetime.h"
+#include "core/local_datetime.h"
 
 namespace orvanta {
 

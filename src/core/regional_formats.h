@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/local_datetime.h"
+#include "core/local_datetime.h"
 
 namespace orvanta {
 

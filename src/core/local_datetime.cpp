@@ -1,4 +1,4 @@
-#include "app/local_datetime.h"
+#include "core/local_datetime.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/message_lines.h"
+#include "core/message_lines.h"
 
 namespace orvanta {
 

@@ -1,9 +1,9 @@
-#include "app/location_rows.h"
+#include "core/location_rows.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "app/location_entry.h"
+#include "core/location_entry.h"
 
 namespace orvanta {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/local_datetime.h"
-#include "app/location_entry.h"
-#include "app/regional_formats.h"
+#include "core/local_datetime.h"
+#include "core/location_entry.h"
+#include "core/regional_formats.h"
 
 namespace orvanta {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "app/appearance/factory_defaults.h"
-#include "app/appearance/file_status_win.h"
+#include "appearance/factory_defaults.h"
+#include "appearance/file_status_win.h"
 #include "app/application_win.h"
 #include "app/main_form_win.h"
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/appearance/borderless_mode.h"
-#include "app/appearance/window_fitting.h"
+#include "appearance/borderless_mode.h"
+#include "appearance/window_fitting.h"
 #include "app/application_win.h"
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"

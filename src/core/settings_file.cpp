@@ -1,11 +1,11 @@
-#include "app/settings_file.h"
+#include "core/settings_file.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <utility>
 
-#include "app/location_entry.h"
+#include "core/location_entry.h"
 
 namespace orvanta {
 

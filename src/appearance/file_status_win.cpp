@@ -1,8 +1,8 @@
-#include "app/appearance/file_status_win.h"
+#include "appearance/file_status_win.h"
 
 #include <windows.h>
 
-#include "app/appearance/file_status.h"
+#include "appearance/file_status.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta {

@@ -1,4 +1,4 @@
-#include "app/settings_file_guard.h"
+#include "core/settings_file_guard.h"
 
 namespace orvanta {
 

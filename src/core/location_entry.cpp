@@ -1,9 +1,9 @@
-#include "app/location_entry.h"
+#include "core/location_entry.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/decimal_text.h"
+#include "core/decimal_text.h"
 
 namespace orvanta {
 

@@ -1,4 +1,4 @@
-#include "settings/replace_text.h"
+#include "core/replace_text.h"
 
 #include <algorithm>
 #include <cstddef>

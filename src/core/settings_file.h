@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_flags.h"
+#include "core/settings_flags.h"
 #include "ports/ini_store.h"
 
 namespace orvanta {

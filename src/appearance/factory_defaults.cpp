@@ -1,6 +1,6 @@
-#include "app/appearance/factory_defaults.h"
+#include "appearance/factory_defaults.h"
 
-#include "app/message_lines.h"
+#include "core/message_lines.h"
 
 namespace orvanta {
 

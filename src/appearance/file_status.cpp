@@ -1,4 +1,4 @@
-#include "app/appearance/file_status.h"
+#include "appearance/file_status.h"
 
 namespace orvanta {
 

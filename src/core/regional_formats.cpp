@@ -1,4 +1,4 @@
-#include "app/regional_formats.h"
+#include "core/regional_formats.h"
 
 #include <string_view>
 
