@@ -6,7 +6,6 @@
 
 #include "about/about_texts.h"
 #include "about/free_resources.h"
-#include "app/application_win.h"
 #include "core/program_titles.h"
 #include "forms/about_forms.h"
 
@@ -15,25 +14,6 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
-
-// The link labels stand where the buttons that hold their addresses were.
-constexpr struct {
-    const char* button;
-    const char* label;
-    const char* hint;
-} kLinks[] = {{"Email_Button", "Email_Address_Label", forms::kEmailHint}, {"WEB_Button", "WEB_Address_Label", forms::kWebHint}};
-
-// Everything that leads somewhere, and the frames around the pictures, show the hand.
-constexpr const char* kHandPointed[] = {"Email_Address_Label",
-                                        "WEB_Address_Label",
-                                        "Australian_Made_Logo",
-                                        "Australian_Made_Label",
-                                        "Tamsor_Logo_GIFImage",
-                                        "Tamsor_Logo_Banner_Image",
-                                        "Bevel3",
-                                        "Bevel1",
-                                        "PayPal_Donations_Label",
-                                        "PayPal_Image"};
 
 // A fresh seed from the system's random source: this runtime's std::random_device falls back to a
 // fixed sequence on processors without a random instruction.
@@ -50,7 +30,8 @@ std::array<std::uint32_t, 4> EntropyWords() {
 
 }  // namespace
 
-TAboutBox::TAboutBox(OrvantaApp& app, HWND owner) : Form(forms::AboutBoxDescription()), app_(app) {
+TAboutBox::TAboutBox(Shell& shell, std::string executablePath, HWND owner)
+    : Form(forms::AboutBoxDescription()), shell_(shell), executablePath_(std::move(executablePath)) {
     Create(
         {
             {"FormActivate", Bind(this, &TAboutBox::FormActivate)},
@@ -65,21 +46,46 @@ TAboutBox::TAboutBox(OrvantaApp& app, HWND owner) : Form(forms::AboutBoxDescript
             {"PayPal_ImageClick", Bind(this, &TAboutBox::PayPal_ImageClick)},
         },
         owner);
+    BindComponents({
+        {"Product_Name_Label", &Product_Name_Label},
+        {"Author_and_Date_Label", &Author_and_Date_Label},
+        {"Developed_Using_Label", &Developed_Using_Label},
+        {"Copyright_Label", &Copyright_Label},
+        {"Software_Status_Label", &Software_Status_Label},
+        {"Comments_Label", &Comments_Label},
+        {"WEB_Page_Label", &WEB_Page_Label},
+        {"Email_Button", &Email_Button},
+        {"Email_Address_Label", &Email_Address_Label},
+        {"WEB_Button", &WEB_Button},
+        {"WEB_Address_Label", &WEB_Address_Label},
+        {"PayPal_WEB_Address_Label", &PayPal_WEB_Address_Label},
+        {"PayPal_Donations_Label", &PayPal_Donations_Label},
+        {"PayPal_Image", &PayPal_Image},
+        {"Tamsor_Logo_GIFImage", &Tamsor_Logo_GIFImage},
+        {"Tamsor_Logo_Banner_Image", &Tamsor_Logo_Banner_Image},
+        {"Australian_Made_Logo", &Australian_Made_Logo},
+        {"Australian_Made_Label", &Australian_Made_Label},
+        {"Bevel1", &Bevel1},
+        {"Bevel3", &Bevel3},
+        {"Quotes_From_Tamsor_ListBox", &Quotes_From_Tamsor_ListBox},
+        {"Quote_From_Tamsor_Label", &Quote_From_Tamsor_Label},
+        {"Free_Resources_Label", &Free_Resources_Label},
+    });
 }
 
 void TAboutBox::Set_Startup_Texts(int currentYear) {
     const AboutTexts texts = About_Box_Texts(currentYear);
     SetCaption(kAboutTitle);
-    Component("Product_Name_Label").SetText(kProgramTitle);
-    Component("Author_and_Date_Label").SetText(texts.authorAndDate);
-    Component("Developed_Using_Label").SetText(texts.developedUsing);
-    Component("Copyright_Label").SetText(texts.copyright);
-    Component("Software_Status_Label").SetText(texts.softwareStatus);
-    Component("Comments_Label").SetText(texts.comments);
-    Component("WEB_Page_Label").SetText(texts.webPage);
-    Component("Email_Button").SetText(texts.emailAddress);
-    Component("WEB_Button").SetText(texts.webAddress);
-    Component("PayPal_WEB_Address_Label").SetText(texts.donationAddress);
+    Product_Name_Label->SetText(kProgramTitle);
+    Author_and_Date_Label->SetText(texts.authorAndDate);
+    Developed_Using_Label->SetText(texts.developedUsing);
+    Copyright_Label->SetText(texts.copyright);
+    Software_Status_Label->SetText(texts.softwareStatus);
+    Comments_Label->SetText(texts.comments);
+    WEB_Page_Label->SetText(texts.webPage);
+    Email_Button->SetText(texts.emailAddress);
+    WEB_Button->SetText(texts.webAddress);
+    PayPal_WEB_Address_Label->SetText(texts.donationAddress);
 }
 
 void TAboutBox::FormActivate() {
@@ -88,36 +94,43 @@ void TAboutBox::FormActivate() {
     random_.seed(seed);
     TimerNamed("Quote_Change_Timer").SetEnabled(true);
     TimerNamed("Free_Resources_Timer").SetEnabled(true);
-    Component("Tamsor_Logo_GIFImage").SetAnimated(true);
+    Tamsor_Logo_GIFImage->SetAnimated(true);
     // Both show something at once, not only after their first interval.
     Quote_Change_TimerTimer();
     Free_Resources_TimerTimer();
-    for (const auto& link : kLinks) {
-        auto& button = Component(link.button);
-        auto& label = Component(link.label);
-        button.SetHint(link.hint);
-        button.SetVisible(false);
+    // The link labels stand where the buttons that hold their addresses were.
+    const struct {
+        toolkit::Control* button;
+        toolkit::Control* label;
+        const char* hint;
+    } links[] = {{Email_Button, Email_Address_Label, forms::kEmailHint},
+                 {WEB_Button, WEB_Address_Label, forms::kWebHint}};
+    for (const auto& link : links) {
+        link.button->SetHint(link.hint);
+        link.button->SetVisible(false);
         // The hint goes along as data only: the labels have no tooltip.
-        label.SetHint(button.Hint());
-        label.SetTop(button.Bounds().top);
-        label.SetText(button.Text());
+        link.label->SetHint(link.button->Hint());
+        link.label->SetTop(link.button->Bounds().top);
+        link.label->SetText(link.button->Text());
     }
-    for (const char* name : kHandPointed) {
-        Component(name).SetCursor(toolkit::Cursor::HandPoint);
+    // Everything that leads somewhere, and the frames around the pictures, show the hand.
+    for (toolkit::Control* pointed :
+         {Email_Address_Label, WEB_Address_Label, Australian_Made_Logo, Australian_Made_Label, Tamsor_Logo_GIFImage,
+          Tamsor_Logo_Banner_Image, Bevel3, Bevel1, PayPal_Donations_Label, PayPal_Image}) {
+        pointed->SetCursor(toolkit::Cursor::HandPoint);
     }
-    Component("Bevel3").SendToBack();
-    Component("Bevel1").SendToBack();
+    Bevel3->SendToBack();
+    Bevel1->SendToBack();
 }
 
 void TAboutBox::Quote_Change_TimerTimer() {
-    const auto& quotes = Component("Quotes_From_Tamsor_ListBox");
-    const int count = quotes.ItemCount();
+    const int count = Quotes_From_Tamsor_ListBox->ItemCount();
     if (count == 0) {
         return;
     }
     // Uniform over the quotes; the same one may come twice in a row.
     std::uniform_int_distribution<int> pick(0, count - 1);
-    Component("Quote_From_Tamsor_Label").SetText(quotes.Item(pick(random_)));
+    Quote_From_Tamsor_Label->SetText(Quotes_From_Tamsor_ListBox->Item(pick(random_)));
 }
 
 void TAboutBox::Free_Resources_TimerTimer() {
@@ -130,14 +143,14 @@ void TAboutBox::Free_Resources_TimerTimer() {
     const auto percent = Free_Resources_Percent(
         {status.ullAvailPhys, status.ullAvailPageFile, status.ullTotalPhys, status.ullTotalPageFile});
     if (percent) {
-        Component("Free_Resources_Label").SetText(*percent);
+        Free_Resources_Label->SetText(*percent);
     }
 }
 
 void TAboutBox::Stop_Timers_And_Animation() {
     TimerNamed("Quote_Change_Timer").SetEnabled(false);
     TimerNamed("Free_Resources_Timer").SetEnabled(false);
-    Component("Tamsor_Logo_GIFImage").SetAnimated(false);
+    Tamsor_Logo_GIFImage->SetAnimated(false);
 }
 
 void TAboutBox::Close_About_Box() {
@@ -161,24 +174,24 @@ void TAboutBox::FormClose() {
 }
 
 void TAboutBox::Email_ButtonClick() {
-    Shell& shell = app_.ShellPort();
-    Shell_Open(shell, Email_Target(Component("Email_Button").Text(), shell.NameOnDisk(app_.Ports().executablePath)));
+    Shell_Open(shell_, Email_Target(Email_Button->Text(), shell_.NameOnDisk(executablePath_)));
 }
 
 void TAboutBox::WEB_ButtonClick() {
-    Shell_Open(app_.ShellPort(), Component("WEB_Button").Text());
+    Shell_Open(shell_, WEB_Button->Text());
 }
 
 void TAboutBox::PayPal_Donations_LabelClick() {
-    Shell_Open(app_.ShellPort(), Component("PayPal_WEB_Address_Label").Text());
+    Shell_Open(shell_, PayPal_WEB_Address_Label->Text());
 }
 
 void TAboutBox::PayPal_ImageClick() {
     PayPal_Donations_LabelClick();
 }
 
-THelpBox::THelpBox(OrvantaApp&, HWND owner) : Form(forms::HelpBoxDescription()) {
+THelpBox::THelpBox(HWND owner) : Form(forms::HelpBoxDescription()) {
     Create({{"OKButtonClick", Bind(this, &THelpBox::OKButtonClick)}}, owner);
+    SetCaption(kHelpTitle);
 }
 
 void THelpBox::OKButtonClick() {

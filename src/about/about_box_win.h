@@ -3,19 +3,19 @@
 #include <windows.h>
 
 #include <random>
+#include <string>
 
+#include "ports/shell.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
-
-class OrvantaApp;
 
 // The about window: product lines, a quote that changes every ten seconds, the free memory twice a
 // second, the e-mail, web and donation links, and the animated logo, all running only while the
 // window is open.
 class TAboutBox final : public toolkit::Form {
   public:
-    TAboutBox(OrvantaApp& app, HWND owner);
+    TAboutBox(Shell& shell, std::string executablePath, HWND owner);
 
     // The title and the texts written once at start-up; the copyright names the current year.
     void Set_Startup_Texts(int currentYear);
@@ -36,14 +36,39 @@ class TAboutBox final : public toolkit::Form {
     void Stop_Timers_And_Animation();
     void Close_About_Box();
 
-    OrvantaApp& app_;
+    Shell& shell_;
+    std::string executablePath_;
     std::mt19937 random_;
+
+    toolkit::Control* Product_Name_Label = nullptr;
+    toolkit::Control* Author_and_Date_Label = nullptr;
+    toolkit::Control* Developed_Using_Label = nullptr;
+    toolkit::Control* Copyright_Label = nullptr;
+    toolkit::Control* Software_Status_Label = nullptr;
+    toolkit::Control* Comments_Label = nullptr;
+    toolkit::Control* WEB_Page_Label = nullptr;
+    toolkit::Control* Email_Button = nullptr;
+    toolkit::Control* Email_Address_Label = nullptr;
+    toolkit::Control* WEB_Button = nullptr;
+    toolkit::Control* WEB_Address_Label = nullptr;
+    toolkit::Control* PayPal_WEB_Address_Label = nullptr;
+    toolkit::Control* PayPal_Donations_Label = nullptr;
+    toolkit::Control* PayPal_Image = nullptr;
+    toolkit::Control* Tamsor_Logo_GIFImage = nullptr;
+    toolkit::Control* Tamsor_Logo_Banner_Image = nullptr;
+    toolkit::Control* Australian_Made_Logo = nullptr;
+    toolkit::Control* Australian_Made_Label = nullptr;
+    toolkit::Control* Bevel1 = nullptr;
+    toolkit::Control* Bevel3 = nullptr;
+    toolkit::Control* Quotes_From_Tamsor_ListBox = nullptr;
+    toolkit::Control* Quote_From_Tamsor_Label = nullptr;
+    toolkit::Control* Free_Resources_Label = nullptr;
 };
 
 // The help window: four lines of help and an OK button.
 class THelpBox final : public toolkit::Form {
   public:
-    THelpBox(OrvantaApp& app, HWND owner);
+    explicit THelpBox(HWND owner);
 
     void OKButtonClick();
 };

@@ -18,26 +18,39 @@ OrvantaApp::OrvantaApp(AppPorts ports)
       shell_(ports_.shell != nullptr ? ports_.shell : &realShell_),
       uncaughtErrors_([dialogs = dialogs_](const std::string& text) { dialogs->Fail(text); }) {
     mainForm_ = std::make_unique<TMainForm1>(*this);
-    HWND owner = mainForm_->Handle();
-    realDialogs_.SetFallbackOwner(owner);
-    realShell_.SetParentWindow(owner);
-    optionsSetup_ = std::make_unique<TOptions_Setup>(*this, owner);
-    helpBox_ = std::make_unique<THelpBox>(*this, owner);
-    for (toolkit::Form* form :
-         std::initializer_list<toolkit::Form*>{mainForm_.get(), optionsSetup_.get(), helpBox_.get()}) {
-        form->ReportErrorsTo(uncaughtErrors_);
+    mainForm_->ReportErrorsTo(uncaughtErrors_);
+    realDialogs_.SetFallbackOwner(mainForm_->Handle());
+    realShell_.SetParentWindow(mainForm_->Handle());
+}
+
+template <typename Window, typename... Arguments>
+Window& OrvantaApp::Lazily(std::unique_ptr<Window>& window, Arguments&&... arguments) {
+    if (window == nullptr) {
+        window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., mainForm_->Handle());
+        window->ReportErrorsTo(uncaughtErrors_);
     }
+    return *window;
+}
+
+TOptions_Setup& OrvantaApp::OptionsSetup() {
+    return Lazily(optionsSetup_, model_, *dialogs_);
 }
 
 TAboutBox& OrvantaApp::AboutBox() {
-    if (aboutBox_ == nullptr) {
-        aboutBox_ = std::make_unique<TAboutBox>(*this, mainForm_->Handle());
-        aboutBox_->ReportErrorsTo(uncaughtErrors_);
-        if (aboutStartupYear_.has_value()) {
-            aboutBox_->Set_Startup_Texts(*aboutStartupYear_);
-        }
+    const bool made = aboutBox_ != nullptr;
+    TAboutBox& about = Lazily(aboutBox_, *shell_, ports_.executablePath);
+    if (!made && aboutStartupYear_.has_value()) {
+        about.Set_Startup_Texts(*aboutStartupYear_);
     }
-    return *aboutBox_;
+    return about;
+}
+
+THelpBox& OrvantaApp::HelpBox() {
+    return Lazily(helpBox_);
+}
+
+TTime_Table& OrvantaApp::TimeTable() {
+    return Lazily(timeTable_, model_, *dialogs_);
 }
 
 void OrvantaApp::Set_About_Startup_Texts(int currentYear) {
@@ -45,14 +58,6 @@ void OrvantaApp::Set_About_Startup_Texts(int currentYear) {
     if (aboutBox_ != nullptr) {
         aboutBox_->Set_Startup_Texts(currentYear);
     }
-}
-
-TTime_Table& OrvantaApp::TimeTable() {
-    if (timeTable_ == nullptr) {
-        timeTable_ = std::make_unique<TTime_Table>(*this, mainForm_->Handle());
-        timeTable_->ReportErrorsTo(uncaughtErrors_);
-    }
-    return *timeTable_;
 }
 
 OrvantaApp::~OrvantaApp() {

@@ -7,6 +7,7 @@
 
 #include "core/local_datetime.h"
 #include "core/regional_formats.h"
+#include "core/settings_model.h"
 #include "desktop/auto_run.h"
 #include "ports/registry.h"
 #include "toolkit/uncaught_errors.h"
@@ -38,9 +39,9 @@ struct AppPorts {
 // The ports of the running program.
 AppPorts SystemPorts();
 
-// The program: its five windows, each created once and alive until it ends. The main window, the
-// settings dialog and the help window are made at start; the about window and the table, whose
-// making costs more than the rest of the first paint, when first asked for.
+// The program: the settings model, the ports and its five windows. The main window is made at
+// start; the settings dialog, the table, the about and the help window the first time they are
+// opened, and each lives until the program ends.
 class OrvantaApp {
   public:
     explicit OrvantaApp(AppPorts ports);
@@ -48,10 +49,13 @@ class OrvantaApp {
     OrvantaApp& operator=(const OrvantaApp&) = delete;
     ~OrvantaApp();
 
+    SettingsModel& Model() { return model_; }
+    const SettingsModel& Model() const { return model_; }
+
     TMainForm1& MainForm() const { return *mainForm_; }
-    TOptions_Setup& OptionsSetup() const { return *optionsSetup_; }
+    TOptions_Setup& OptionsSetup();
     TAboutBox& AboutBox();
-    THelpBox& HelpBox() const { return *helpBox_; }
+    THelpBox& HelpBox();
     TTime_Table& TimeTable();
     // The about window's texts of the start, which name the year; kept for a window made later.
     void Set_About_Startup_Texts(int currentYear);
@@ -71,7 +75,12 @@ class OrvantaApp {
     int Run();
 
   private:
+    // Every window but the main one is made here, when first opened.
+    template <typename Window, typename... Arguments>
+    Window& Lazily(std::unique_ptr<Window>& window, Arguments&&... arguments);
+
     AppPorts ports_;
+    SettingsModel model_;
     toolkit::WinMessageDialogs realDialogs_;
     MessageDialogs* dialogs_;
     toolkit::WinShell realShell_;

@@ -2,17 +2,17 @@
 
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "about/about_box_win.h"
 #include "app/application_win.h"
+#include "app/settings_file_access_win.h"
+#include "appearance/window_fitting.h"
 #include "core/clock_tick.h"
 #include "core/design_units.h"
-#include "core/location_rows.h"
 #include "core/program_titles.h"
-#include "app/settings_file_access_win.h"
+#include "core/settings_file.h"
 #include "core/window_placement.h"
 #include "desktop/auto_run.h"
 #include "desktop/documents.h"
@@ -26,48 +26,6 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
-
-// The flags the main window keeps in plain members, by the names the flag table gives them.
-bool TMainForm1::*FlagMember(std::string_view name) {
-    if (name == "Menus_Off_CheckBox") {
-        return &TMainForm1::Menus_Off_CheckBox;
-    }
-    if (name == "Title_Bar_Off_CheckBox") {
-        return &TMainForm1::Title_Bar_Off_CheckBox;
-    }
-    throw std::logic_error("The main window holds no flag named " + std::string(name));
-}
-
-// A plain member seen through the same two calls as a check box or a menu check mark.
-template <typename Bool>
-class MemberFlag {
-  public:
-    explicit MemberFlag(Bool& value) : value_(value) {}
-    bool Checked() const { return value_; }
-    void SetChecked(bool checked) { value_ = checked; }
-
-  private:
-    Bool& value_;
-};
-
-// Hands the holder of a flag to `use`; reading the settings file and taking the snapshot for
-// writing both find their holders here. The main window is const where the flags are only read.
-template <typename MainForm, typename Use>
-void UseFlagHolder(MainForm& mainForm, const TOptions_Setup& options, const SettingsFlagField& field, Use use) {
-    switch (field.holder) {
-        case FlagHolder::MainFormMember: {
-            MemberFlag member(mainForm.*FlagMember(field.holderName));
-            use(member);
-            break;
-        }
-        case FlagHolder::SettingsCheckBox:
-            use(options.Component(field.holderName));
-            break;
-        case FlagHolder::MenuCheckMark:
-            use(mainForm.MenuEntry(field.holderName));
-            break;
-    }
-}
 
 // A settings file that could not be read gives every key its default, as a missing one does.
 class NoSettingsFile final : public IniStore {
@@ -83,45 +41,14 @@ class NoSettingsFile final : public IniStore {
     std::string path_;
 };
 
-// Puts each value into its control as soon as it is read.
-class ControlsSettingsTarget final : public SettingsTarget {
-  public:
-    ControlsSettingsTarget(TMainForm1& mainForm, TOptions_Setup& options, bool appendLocations)
-        : main_(mainForm), options_(options), appendLocations_(appendLocations) {}
-
-    // The file keeps 96-DPI units; the window takes pixels.
-    void SetWindowTop(int top) override { main_.SetWindowTop(Pixels(top)); }
-    void SetWindowLeft(int left) override { main_.SetWindowLeft(Pixels(left)); }
-    void SetClientWidth(int width) override { main_.SetClientWidth(Pixels(width)); }
-    void SetClientHeight(int height) override { main_.SetClientHeight(Pixels(height)); }
-    void SetCurrentLocationCaption(const std::string& caption) override {
-        auto& editBox = options_.Component("Current_Location_EditBox");
-        editBox.SetText(caption);
-        main_.Component("Other_Location_Label_0").SetText(editBox.Text());
-    }
-    void AppendLocation(const std::string& entry) override {
-        if (appendLocations_) {
-            options_.Component("Other_Locations_ListBox").AddItem(entry);
-        }
-    }
-    void SetFlag(SettingsFlag flag, bool set) override {
-        UseFlagHolder(main_, options_, FieldOf(flag), [set](auto& holder) { holder.SetChecked(set); });
-    }
-
-  private:
-    int Pixels(int designUnits) const { return DesignUnitsToPixels(designUnits, main_.Dpi()); }
-
-    TMainForm1& main_;
-    TOptions_Setup& options_;
-    bool appendLocations_;
-};
-
 }  // namespace
 
 TMainForm1::TMainForm1(OrvantaApp& app)
     : Form(forms::MainForm1Description()),
       app_(app),
-      settingsWarningMessage_(RegisterWindowMessageW(L"OrvantaUnreadableSettingsWarning")) {
+      model_(app.Model()),
+      settingsWarningMessage_(RegisterWindowMessageW(L"OrvantaUnreadableSettingsWarning")),
+      subscription_(model_, [this](SettingsChange change, SettingsFlag flag) { ModelChanged(change, flag); }) {
     formats_ = app_.Ports().regionalFormats();
     SetEndsApplication(true);
     Create(
@@ -153,6 +80,46 @@ TMainForm1::TMainForm1(OrvantaApp& app)
             {"Exit_Popup_OptionClick", Bind(this, &TMainForm1::Exit_Popup_OptionClick)},
         },
         nullptr);
+    BindRows();
+    BindComponents({}, {
+                           {"FileMenu", &FileMenu},
+                           {"HelpMenu", &HelpMenu},
+                           {"SpareMenu", &SpareMenu},
+                           {"About1", &About1},
+                           {"Always_On_Top_Option", &Always_On_Top_Option},
+                           {"Auto_Run_at_Windows_Startup_Option", &Auto_Run_at_Windows_Startup_Option},
+                           {"Menus_and_Title_Bar_On_Off_Popup_Option", &Menus_and_Title_Bar_On_Off_Popup_Option},
+                       });
+    Timer1 = &TimerNamed("Timer1");
+}
+
+// The rows are found by their names' prefixes and their tags, which number them.
+void TMainForm1::BindRows() {
+    const std::string_view descriptionPrefix = forms::kRowDescriptionPrefix;
+    for (const auto& label : Components()) {
+        if (!label->Name().starts_with(forms::kRowLabelPrefix) || label->Tag() < 0 ||
+            label->Tag() >= kLocationRowCount) {
+            continue;
+        }
+        auto& row = label->Name().starts_with(descriptionPrefix) ? descriptionLabels_ : timeLabels_;
+        row[static_cast<std::size_t>(label->Tag())] = label.get();
+    }
+    for (const std::string& name : FittingLabelOrder()) {
+        fittingLabels_.push_back(&Component(name));
+    }
+}
+
+void TMainForm1::ModelChanged(SettingsChange change, SettingsFlag flag) {
+    const bool everything = change == SettingsChange::Everything;
+    if (RowsFollow(change, flag)) {
+        Update_Location_Rows();
+    }
+    if (everything || (change == SettingsChange::Flag && flag == SettingsFlag::AlwaysOnTop)) {
+        ShowAlwaysOnTop();
+    }
+    if (everything || (change == SettingsChange::Flag && flag == SettingsFlag::AutoRunAtWindowsStartup)) {
+        Auto_Run_at_Windows_Startup_Option->SetChecked(model_.Flag(SettingsFlag::AutoRunAtWindowsStartup));
+    }
 }
 
 void TMainForm1::FormShow() {
@@ -169,29 +136,25 @@ void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     // that line, and the window grows by one line at every start.
     HideSpareMenuEntries();
     const SettingsStartup startup = ReadSettingsFile(reason);
+    ShowWindowGeometry();
     KeepOnScreen();
     Set_Program_Titles();
-    app_.HelpBox().SetCaption(kHelpTitle);
     if (reason == FirstShowing::Start) {
-        // The rows from what was just read, before a show state or a question can show the window:
-        // a user never sees the design's placeholders. The first tick still does its own work.
-        Update_Location_Rows();
         // The show state a shortcut asked for belongs to the start; a reset has just restored the
         // window and must not minimise it again.
         Apply_Startup_Show_State();
     }
-    // Inverted, then toggled back: the window's band is set explicitly either way.
-    auto& alwaysOnTop = MenuEntry("Always_On_Top_Option");
-    alwaysOnTop.SetChecked(!alwaysOnTop.Checked());
-    Toggle_Always_On_Top();
     // The registry decides, whatever the settings file said; this may ask the user first.
-    MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(Check_Auto_Run_Path(app_.AutoRunOperations()));
+    model_.SetFlag(SettingsFlag::AutoRunAtWindowsStartup, Check_Auto_Run_Path(app_.AutoRunOperations()));
     FormShow_Already_Run_CheckBox = true;
     if (startup.warn) {
         PostMessageW(Handle(), settingsWarningMessage_, 0, 0);
     }
 }
 
+// Reading the file replaces the whole model, so every view shows it at once: the rows are filled
+// before a show state or a question can show the window, and the user never sees the design's
+// placeholders.
 SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
     const std::string path = app_.SettingsFilePath();
     const auto& pause = app_.Ports().pause;
@@ -201,17 +164,36 @@ SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
     const SettingsStartup startup = DecideSettingsStartup(state, reason);
     keepSettingsFileUntouched_ = startup.keepFileUntouched;
 
-    // A settings file that outlived a reset still lists the locations the window already holds:
-    // appending them again would double every place.
-    ControlsSettingsTarget target(*this, app_.OptionsSetup(), reason == FirstShowing::Start);
+    Settings read;
     if (startup.readFile) {
         toolkit::ProfileIniStore store(path, kSettingsSection);
-        ReadSettings(store, target);
-    } else {
-        NoSettingsFile defaults(path);
-        ReadSettings(defaults, target);
+        read = ReadSettings(store);
     }
+    if (reason == FirstShowing::FactoryReset) {
+        // A reset keeps the places the window holds; a settings file that outlived it lists them
+        // too, and taking them again would double every place.
+        read.locations = model_.Locations();
+    }
+    // Where the user left the settings dialog is not the file's to say.
+    read.settingsPage = model_.Get().settingsPage;
+    model_.Replace(std::move(read));
     return startup;
+}
+
+// The file keeps 96-DPI units; the window takes pixels.
+void TMainForm1::ShowWindowGeometry() {
+    const Settings& settings = model_.Get();
+    SetWindowTop(DesignUnitsToPixels(settings.windowTop, Dpi()));
+    SetWindowLeft(DesignUnitsToPixels(settings.windowLeft, Dpi()));
+    SetClientWidth(DesignUnitsToPixels(settings.clientWidth, Dpi()));
+    SetClientHeight(DesignUnitsToPixels(settings.clientHeight, Dpi()));
+}
+
+void TMainForm1::StoreWindowGeometry() {
+    const RECT bounds = WindowBounds();
+    const SIZE client = ClientSize();
+    model_.SetWindowGeometry(PixelsToDesignUnits(bounds.top, Dpi()), PixelsToDesignUnits(bounds.left, Dpi()),
+                             PixelsToDesignUnits(client.cx, Dpi()), PixelsToDesignUnits(client.cy, Dpi()));
 }
 
 void TMainForm1::KeepOnScreen() {
@@ -236,10 +218,9 @@ void TMainForm1::Set_Program_Titles() {
 }
 
 void TMainForm1::HideSpareMenuEntries() {
-    auto& spare = MenuEntry("SpareMenu");
-    spare.SetCaption("");
-    spare.SetVisible(false);
-    MenuEntry("About1").SetVisible(false);
+    SpareMenu->SetCaption("");
+    SpareMenu->SetVisible(false);
+    About1->SetVisible(false);
 }
 
 void TMainForm1::Apply_Startup_Show_State() {
@@ -255,31 +236,21 @@ void TMainForm1::Update_Location_Rows() {
 }
 
 void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
-    auto& options = app_.OptionsSetup();
-    LocationModel model;
-    model.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
-    model.entries = options.Component("Other_Locations_ListBox").Items();
-    model.showDates = options.Component("Show_Dates_and_Times_CheckBox").Checked();
-    model.hideCurrentLocation = options.Component("Hide_Current_Location_CheckBox").Checked();
-    const LocationRowsPlan plan = PlanLocationRows(model, now, formats_);
-
-    const std::string_view descriptionPrefix = forms::kRowDescriptionPrefix;
-    for (const auto& label : Components()) {
-        if (!label->Name().starts_with(forms::kRowLabelPrefix) || label->Tag() < 0 ||
-            label->Tag() >= kLocationRowCount) {
-            continue;
-        }
-        const RowPlan& row = plan[static_cast<std::size_t>(label->Tag())];
-        switch (row.action) {
-            case RowAction::Show:
-                label->SetText(label->Name().starts_with(descriptionPrefix) ? row.description : row.time);
-                label->SetVisible(true);
-                break;
-            case RowAction::Hide:
-                label->SetVisible(false);
-                break;
-            case RowAction::LeaveUntouched:
-                break;
+    const LocationRowsPlan plan = PlanLocationRows(RowsOf(model_.Get()), now, formats_);
+    for (std::size_t row = 0; row < plan.size(); ++row) {
+        const RowPlan& planned = plan[row];
+        for (toolkit::Control* label : {descriptionLabels_[row], timeLabels_[row]}) {
+            switch (planned.action) {
+                case RowAction::Show:
+                    label->SetText(label == descriptionLabels_[row] ? planned.description : planned.time);
+                    label->SetVisible(true);
+                    break;
+                case RowAction::Hide:
+                    label->SetVisible(false);
+                    break;
+                case RowAction::LeaveUntouched:
+                    break;
+            }
         }
     }
 }
@@ -290,38 +261,19 @@ void TMainForm1::Timer1Timer() {
         // this work again and take the menu bar's height off twice.
         FormActivate_Already_Run_CheckBox = true;
         Apply_Stored_Menus_And_Title_Bar();
-        Update_Location_Rows();
         Auto_Size_Window();
     }
     // One reading serves the rows and the next tick's aim.
     const LocalDateTime now = app_.Ports().clock();
     Update_Location_Rows(now);
     // A fixed 1000 ms drifts against the clock's seconds and now and then skips or repeats one.
-    TimerNamed("Timer1").SetInterval(MillisecondsToNextTick(now));
-}
-
-SettingsSnapshot TMainForm1::CurrentSettings() const {
-    const auto& options = app_.OptionsSetup();
-    SettingsSnapshot settings;
-    const RECT bounds = WindowBounds();
-    const SIZE client = ClientSize();
-    settings.windowTop = PixelsToDesignUnits(bounds.top, Dpi());
-    settings.windowLeft = PixelsToDesignUnits(bounds.left, Dpi());
-    settings.clientWidth = PixelsToDesignUnits(client.cx, Dpi());
-    settings.clientHeight = PixelsToDesignUnits(client.cy, Dpi());
-    settings.currentLocationCaption = options.Component("Current_Location_EditBox").Text();
-    settings.locations = options.Component("Other_Locations_ListBox").Items();
-    for (const auto& field : kSettingsFlagFields) {
-        UseFlagHolder(*this, options, field, [&](const auto& holder) {
-            settings.flags[static_cast<std::size_t>(field.flag)] = holder.Checked();
-        });
-    }
-    return settings;
+    Timer1->SetInterval(MillisecondsToNextTick(now));
 }
 
 bool TMainForm1::Write_Settings_File() {
+    StoreWindowGeometry();
     toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
-    if (!WriteSettings(store, CurrentSettings()).written) {
+    if (!WriteSettings(store, model_.Get()).written) {
         app_.Dialogs().Fail(UnableToWriteMessage(store.Path()));
         return false;
     }
@@ -329,21 +281,23 @@ bool TMainForm1::Write_Settings_File() {
 }
 
 void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {
-    // The user was told at start-up that the settings in the file could not be read and that it
-    // would not be saved over: the places in it are still the user's.
-    if (keepSettingsFileUntouched_) {
+    if (FrameChangeUnderWay(&args)) {
         return;
     }
-    // Closing after a failed write would lose every change of this run; the user can fix the
-    // cause and close again. When Windows ends the session it asks this too, and ends regardless.
-    if (!Write_Settings_File()) {
-        args.canClose = false;
+    // The user was told at start-up that the settings in the file could not be read and that it
+    // would not be saved over: the places in it are still the user's.
+    // When Windows ends the session it asks this too, and ends regardless: nothing to ask then.
+    if (keepSettingsFileUntouched_ || Write_Settings_File() || args.endingSession) {
+        return;
     }
+    // Refusing every close would leave the user a clock that only the Task Manager can end; refusing
+    // by default still lets the cause be fixed (a read-only folder, say) and the close tried again.
+    args.canClose = app_.Dialogs().Show(MessageKind::Warning, kCloseWithoutSavingQuestion, ButtonSet::YesNo,
+                                        DialogButton::No) == DialogButton::Yes;
 }
 
 void TMainForm1::SettingsOptionClick() {
-    app_.OptionsSetup().ShowModal();
-    Update_Location_Rows();
+    app_.OptionsSetup().Open();
     Auto_Size_Window();
 }
 
@@ -373,13 +327,18 @@ void TMainForm1::View_Readme_file_OptionClick() {
     }
 }
 void TMainForm1::View_Shareware_Catalog_OptionClick() {
-    const std::string product = app_.AboutBox().Component("Product_Name_Label").Text();
-    if (const auto message = View_Catalog_File(app_.ShellPort(), app_.Ports().executablePath, product)) {
+    // The about window's product line, which always shows the program's title.
+    if (const auto message = View_Catalog_File(app_.ShellPort(), app_.Ports().executablePath, kProgramTitle)) {
         app_.Dialogs().Inform(*message);
     }
 }
 void TMainForm1::SpareMenuClick() {
     View_Readme_file_OptionClick();
+}
+void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick() {
+    model_.SetFlag(
+        SettingsFlag::AutoRunAtWindowsStartup,
+        AutoRunCheckAfterClick(model_.Flag(SettingsFlag::AutoRunAtWindowsStartup), app_.AutoRunOperations()));
 }
 
 // The pop-up menu does exactly what the menu bar does.

@@ -71,4 +71,24 @@ LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now,
     return plan;
 }
 
+LocationModel RowsOf(const Settings& settings) {
+    return {settings.currentLocationCaption, settings.locations, settings.Flag(SettingsFlag::ShowDatesAndTimes),
+            settings.Flag(SettingsFlag::HideCurrentLocation)};
+}
+
+bool RowsFollow(SettingsChange change, SettingsFlag flag) {
+    switch (change) {
+        case SettingsChange::Everything:
+        case SettingsChange::Caption:
+        case SettingsChange::Locations:
+            return true;
+        case SettingsChange::Flag:
+            return flag == SettingsFlag::ShowDatesAndTimes || flag == SettingsFlag::HideCurrentLocation;
+        case SettingsChange::WindowGeometry:
+        case SettingsChange::SettingsPage:
+            return false;
+    }
+    return false;
+}
+
 }  // namespace orvanta

@@ -8,6 +8,7 @@
 #include "core/local_datetime.h"
 #include "core/location_entry.h"
 #include "core/regional_formats.h"
+#include "core/settings_model.h"
 
 namespace orvanta {
 
@@ -23,7 +24,7 @@ std::optional<std::string> Location_Time_Text(LocalDateTime now,
                                               bool showDates,
                                               const RegionalFormats& formats);
 
-// Everything the rows show, as read from the settings dialog's controls.
+// Everything the rows show.
 struct LocationModel {
     std::string currentLocationCaption;
     std::vector<std::string> entries;
@@ -43,5 +44,10 @@ struct RowPlan {
 using LocationRowsPlan = std::array<RowPlan, kLocationRowCount>;
 
 LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now, const RegionalFormats& formats);
+
+// What the rows take from the settings.
+LocationModel RowsOf(const Settings& settings);
+// Whether the rows show something that a change of the settings touched.
+bool RowsFollow(SettingsChange change, SettingsFlag flag);
 
 }  // namespace orvanta

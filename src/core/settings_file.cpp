@@ -71,31 +71,28 @@ int ParseIniInteger(std::string_view text, int defaultValue) {
     return value;
 }
 
-const SettingsSnapshot& FactorySettings() {
-    static const SettingsSnapshot factory;
-    return factory;
-}
-
-void ReadSettings(IniStore& store, SettingsTarget& target) {
-    const SettingsSnapshot& factory = FactorySettings();
-    target.SetWindowTop(ReadInteger(store, kWindowTopKey, factory.windowTop));
-    target.SetWindowLeft(ReadInteger(store, kWindowLeftKey, factory.windowLeft));
-    target.SetClientWidth(ReadInteger(store, kClientWidthKey, factory.clientWidth));
-    target.SetClientHeight(ReadInteger(store, kClientHeightKey, factory.clientHeight));
-    target.SetCurrentLocationCaption(store.ReadString(kCaptionKey, factory.currentLocationCaption));
+Settings ReadSettings(IniStore& store) {
+    const Settings factory;
+    Settings read;
+    read.windowTop = ReadInteger(store, kWindowTopKey, factory.windowTop);
+    read.windowLeft = ReadInteger(store, kWindowLeftKey, factory.windowLeft);
+    read.clientWidth = ReadInteger(store, kClientWidthKey, factory.clientWidth);
+    read.clientHeight = ReadInteger(store, kClientHeightKey, factory.clientHeight);
+    read.currentLocationCaption = store.ReadString(kCaptionKey, factory.currentLocationCaption);
 
     const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxOtherLocations);
     for (int number = 1; number <= count; ++number) {
-        target.AppendLocation(store.ReadString(LocationKey(number), ""));
+        read.locations.push_back(store.ReadString(LocationKey(number), ""));
     }
 
     for (const auto& field : kSettingsFlagFields) {
         const char* key = field.flag == SettingsFlag::MenusOff ? kMenusOffReadKey : field.key;
-        target.SetFlag(field.flag, ReadInteger(store, key, factory.Flag(field.flag) ? 1 : 0) != 0);
+        read.SetFlag(field.flag, ReadInteger(store, key, factory.Flag(field.flag) ? 1 : 0) != 0);
     }
+    return read;
 }
 
-SettingsWriteResult WriteSettings(IniStore& store, const SettingsSnapshot& settings) {
+SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
     std::vector<std::pair<std::string, std::string>> values = {
         {kWindowTopKey, std::to_string(settings.windowTop)},
         {kWindowLeftKey, std::to_string(settings.windowLeft)},

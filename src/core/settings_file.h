@@ -1,11 +1,9 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/settings_flags.h"
+#include "core/settings_model.h"
 #include "ports/ini_store.h"
 
 namespace orvanta {
@@ -21,37 +19,9 @@ std::string SettingsFilePath(std::string_view executablePath);
 // range) gives the default.
 int ParseIniInteger(std::string_view text, int defaultValue);
 
-// Where the values go as they are read, each one as soon as it is read.
-class SettingsTarget {
-  public:
-    virtual ~SettingsTarget() = default;
-    virtual void SetWindowTop(int top) = 0;
-    virtual void SetWindowLeft(int left) = 0;
-    virtual void SetClientWidth(int width) = 0;
-    virtual void SetClientHeight(int height) = 0;
-    virtual void SetCurrentLocationCaption(const std::string& caption) = 0;
-    virtual void AppendLocation(const std::string& entry) = 0;
-    virtual void SetFlag(SettingsFlag flag, bool set) = 0;
-};
-
-void ReadSettings(IniStore& store, SettingsTarget& target);
-
-// Everything that is written at a close request, taken from the controls at that moment. A snapshot
-// starts out as the factory settings.
-struct SettingsSnapshot {
-    int windowTop = 200;
-    int windowLeft = 200;
-    int clientWidth = 240;
-    int clientHeight = 87;
-    std::string currentLocationCaption = "Here :";
-    std::vector<std::string> locations;
-    std::array<bool, kSettingsFlagCount> flags{};
-
-    bool Flag(SettingsFlag flag) const { return flags[static_cast<int>(flag)]; }
-};
-
-// The factory settings: what a missing or unreadable value reads as, and what a first run writes.
-const SettingsSnapshot& FactorySettings();
+// Reads every value of the file, each one the file cannot give as its factory setting. At most ten
+// entries are read, however many the count claims.
+Settings ReadSettings(IniStore& store);
 
 // Writes every key in order and stops at the first write that fails, leaving the rest unwritten.
 // Entry keys beyond the current count, left from a longer list, stay in the file.
@@ -59,7 +29,12 @@ struct SettingsWriteResult {
     bool written = true;
     std::string failedKey;  // the key whose write failed
 };
-SettingsWriteResult WriteSettings(IniStore& store, const SettingsSnapshot& settings);
+SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings);
+
+// Asked after a failed write at a close: No, the default, keeps the clock open.
+inline constexpr const char* kCloseWithoutSavingQuestion =
+    "The settings could not be saved. Close anyway and lose the changes made since the clock started? "
+    "Choose No to keep the clock open, so that you can fix the cause and close it again.";
 
 // "Unable to write to <path>"
 std::string UnableToWriteMessage(std::string_view path);

@@ -2,17 +2,22 @@
 
 #include <windows.h>
 
+#include <array>
+
+#include "core/settings_model.h"
+#include "ports/message_dialogs.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
 
-class OrvantaApp;
-
-// The settings dialog. Its controls are the program's only store of the locations, the current
-// location caption and the four display switches: everything else reads them directly.
+// The settings dialog: a view of the settings model. It shows the model when it opens and puts
+// every edit into it at once, so the clock follows while the dialog is still open.
 class TOptions_Setup final : public toolkit::Form {
   public:
-    TOptions_Setup(OrvantaApp& app, HWND owner);
+    TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, HWND owner);
+
+    // Shows the model's values, on the page where the user left the dialog, until it is closed.
+    void Open();
 
     void Housrs_Diff_SpinButtonUpClick();
     void Housrs_Diff_SpinButtonDownClick();
@@ -20,9 +25,25 @@ class TOptions_Setup final : public toolkit::Form {
     void Other_Locations_ListBoxClick();
 
   private:
+    void ComponentChanged(toolkit::Control& control, int notification) override;
+    void ShowModel();
+    void ShowLocations();
     void StepOffset(int direction);
 
-    OrvantaApp& app_;
+    SettingsModel& model_;
+    MessageDialogs& dialogs_;
+
+    toolkit::Control* TabbedNotebook1 = nullptr;
+    toolkit::Control* Hours_Time_Difference = nullptr;
+    toolkit::Control* Other_Location_EditBox = nullptr;
+    toolkit::Control* Other_Locations_ListBox = nullptr;
+    toolkit::Control* Current_Location_EditBox = nullptr;
+    toolkit::Control* Hide_Current_Location_CheckBox = nullptr;
+    toolkit::Control* Show_Dates_and_Times_CheckBox = nullptr;
+    toolkit::Control* Auto_Window_Height_Sizing_CheckBox = nullptr;
+    toolkit::Control* Auto_Window_Width_Sizing_CheckBox = nullptr;
+    // The check boxes and the flags they show.
+    std::array<std::pair<toolkit::Control*, SettingsFlag>, 4> flagBoxes_{};
 };
 
 }  // namespace orvanta

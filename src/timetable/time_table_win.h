@@ -6,20 +6,20 @@
 #include <cstddef>
 #include <string>
 
+#include "core/settings_model.h"
+#include "ports/message_dialogs.h"
 #include "timetable/time_table.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
 
-class OrvantaApp;
-
 inline constexpr const char* kClipboardBusyMessage =
     "The time table could not be copied: another program is using the clipboard. Please try again.";
 
-// The time comparison table: two places chosen from the locations, compared hour by hour.
+// The time comparison table: two places chosen from the model's locations, compared hour by hour.
 class TTime_Table final : public toolkit::Form {
   public:
-    TTime_Table(OrvantaApp& app, HWND owner);
+    TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, HWND owner);
 
     const std::string& Location1Entry() const { return locationEntries_[0]; }
     const std::string& Location2Entry() const { return locationEntries_[1]; }
@@ -34,8 +34,15 @@ class TTime_Table final : public toolkit::Form {
     void Build_Time_Table();
 
   private:
-    OrvantaApp& app_;
+    const SettingsModel& model_;
+    MessageDialogs& dialogs_;
     std::array<std::string, kTimeTableColumns> locationEntries_;
+    TimeTable table_;  // what the grid shows, and what the clipboard gets
+
+    toolkit::Control* Time_Zone_1_ListBox = nullptr;
+    toolkit::Control* Time_Zone_2_ListBox = nullptr;
+    toolkit::Control* Time_Comparison_StringGrid = nullptr;
+    std::array<toolkit::Control*, kTimeTableColumns> locationLists_{};
 };
 
 }  // namespace orvanta

@@ -23,44 +23,7 @@ Control::Control(Form& form, const forms::ComponentDescription& description, int
       text_(description.caption),
       visible_(description.visible) {}
 
-Control::~Control() {
-    if (window_ != nullptr && KeepsContent()) {
-        RemoveWindowSubclass(window_, &ContentWatchProc, 0);
-    }
-}
-
-bool Control::KeepsContent() const {
-    using forms::ComponentKind;
-    return Kind() == ComponentKind::Edit || Kind() == ComponentKind::CheckBox || Kind() == ComponentKind::ListBox;
-}
-
-// The messages that change an edit's text, a check box's state or a list box's items without a
-// notification to the parent: whoever sends them, this process or another, what the Control knew
-// is gone. What the user types or clicks arrives as EN_CHANGE or BN_CLICKED (Form::OnCommand).
-LRESULT CALLBACK
-Control::ContentWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    switch (message) {
-        case WM_SETTEXT:
-        case EM_REPLACESEL:
-        case BM_SETCHECK:
-        case BM_CLICK:
-        case LB_ADDSTRING:
-        case LB_INSERTSTRING:
-        case LB_DELETESTRING:
-        case LB_RESETCONTENT:
-        case LB_DIR:
-        case LB_ADDFILE:
-            reinterpret_cast<Control*>(self)->ForgetContent();
-            break;
-        case WM_NCDESTROY:
-            reinterpret_cast<Control*>(self)->ForgetContent();
-            RemoveWindowSubclass(window, &ContentWatchProc, 0);
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
+Control::~Control() = default;
 
 void Control::Create(HWND parent) {
     const auto& d = description_;
@@ -74,10 +37,6 @@ void Control::Create(HWND parent) {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("Cannot create the component " + d.name);
-    }
-    contentKnown_ = false;
-    if (KeepsContent()) {
-        SetWindowSubclass(window_, &ContentWatchProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
     if (kind.isFrame) {
         PaintFrameInterior(window_, d.raised);
@@ -102,11 +61,7 @@ void Control::Create(HWND parent) {
 }
 
 std::string Control::Text() const {
-    if (KindInfo(description_.kind).userEditsText && !contentKnown_) {
-        text_ = WindowText(window_);
-        contentKnown_ = true;
-    }
-    return text_;
+    return KindInfo(description_.kind).userEditsText ? WindowText(window_) : text_;
 }
 
 void Control::SetText(std::string_view text) {
@@ -217,14 +172,7 @@ void Control::ApplyVisibility() {
 }
 
 bool Control::Checked() const {
-    if (!KeepsContent()) {
-        return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    if (!contentKnown_) {
-        checked_ = SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        contentKnown_ = true;
-    }
-    return checked_;
+    return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Control::SetChecked(bool checked) {
@@ -251,29 +199,22 @@ RECT Control::Bounds() const {
 }
 
 int Control::ItemCount() const {
-    return static_cast<int>(Items().size());
+    const LRESULT count = SendMessageW(window_, LB_GETCOUNT, 0, 0);
+    return count == LB_ERR ? 0 : static_cast<int>(count);
 }
 
 std::string Control::Item(int index) const {
-    const auto& items = Items();
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
-        throw std::out_of_range(description_.name + ": no item " + std::to_string(index));
-    }
-    return items[static_cast<std::size_t>(index)];
+    return ReadItem(index);
 }
 
-const std::vector<std::string>& Control::Items() const {
-    if (contentKnown_) {
-        return items_;
-    }
-    items_.clear();
-    const int count = static_cast<int>(SendMessageW(window_, LB_GETCOUNT, 0, 0));
-    items_.reserve(static_cast<std::size_t>(std::max(count, 0)));
+std::vector<std::string> Control::Items() const {
+    const int count = ItemCount();
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        items_.push_back(ReadItem(i));
+        items.push_back(ReadItem(i));
     }
-    contentKnown_ = KeepsContent();
-    return items_;
+    return items;
 }
 
 std::string Control::ReadItem(int index) const {

@@ -68,14 +68,10 @@ class Control {
     bool Animated() const;
     void SetAnimated(bool animated);
 
-    // The window's content may have changed where the Control could not see it: the next read asks
-    // the window again. Forms call this for every notification a component sends.
-    void ForgetContent() { contentKnown_ = false; }
-
     // List boxes.
     int ItemCount() const;
     std::string Item(int index) const;
-    const std::vector<std::string>& Items() const;
+    std::vector<std::string> Items() const;
     void AddItem(std::string_view text);
     void DeleteItem(int index);
     void ClearItems();
@@ -103,22 +99,15 @@ class Control {
     void Rescale(int oldDpi, int newDpi);
     void ApplyVisibility();
     void ShowImage();
-    bool KeepsContent() const;
     std::string ReadItem(int index) const;
-    static LRESULT CALLBACK
-    ContentWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
 
     Form& form_;
     const forms::ComponentDescription& description_;
     int controlId_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
-    mutable std::string text_;  // labels, buttons and check boxes keep their caption here, edits their text
-    // What an edit, a check box or a list box holds, kept so that the clock's refresh reads the
-    // settings without a message; forgotten at every change, made by us or by anyone else.
-    mutable bool contentKnown_ = false;
-    mutable bool checked_ = false;
-    mutable std::vector<std::string> items_;
+    // A label's, button's or check box's caption, so that setting the same text again costs nothing.
+    std::string text_;
     bool visible_;
     UniqueBrush backBrush_;
     Cursor cursor_ = Cursor::Default;

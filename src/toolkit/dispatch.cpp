@@ -197,6 +197,7 @@ bool Form::OnSetCursor(HWND under) const {
 void Form::OnQueryEndSession() {
     if (const std::string* handler = EventHandler(Event::CloseQuery)) {
         EventArgs args;
+        args.endingSession = true;
         RunHandler(*handler, args);
     }
 }
@@ -220,11 +221,13 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     }
     Control* control = ControlById(id);
-    if (control != nullptr) {
-        // EN_CHANGE, BN_CLICKED, LBN_*: the user may have changed what the component holds.
-        control->ForgetContent();
+    if (control == nullptr) {
+        return;
     }
-    if (control != nullptr && KindInfo(control->Kind()).clickNotification == code) {
+    // EN_CHANGE, BN_CLICKED, LBN_*: what the component holds may have changed, by the user or by
+    // anyone who sent it a message.
+    ComponentChanged(*control, code);
+    if (KindInfo(control->Kind()).clickNotification == code) {
         ClickControl(*control);
     }
 }

@@ -49,6 +49,16 @@ Control* Form::DefaultButton() const {
     return nullptr;
 }
 
+void Form::BindComponents(std::initializer_list<ComponentBinding> bindings,
+                          std::initializer_list<MenuEntryBinding> menuEntries) {
+    for (const auto& binding : bindings) {
+        *binding.member = &Component(binding.name);
+    }
+    for (const auto& binding : menuEntries) {
+        *binding.member = &MenuEntry(binding.name);
+    }
+}
+
 MenuItem& Form::MenuEntry(std::string_view name) const {
     for (const Menu* menu : {mainMenu_.get(), popupMenu_.get()}) {
         if (menu != nullptr) {

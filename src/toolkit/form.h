@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -92,6 +93,21 @@ class Form {
     // Builds the window hidden, with its components, menus and timers. Owner: the window this form
     // stays above while shown and disables while modal.
     void Create(HandlerTable handlers, HWND owner);
+    // A form class's typed members, bound once by the names its description gives; a name the
+    // description lacks fails the creation, as a misspelt handler name does.
+    struct ComponentBinding {
+        std::string_view name;
+        Control** member;
+    };
+    struct MenuEntryBinding {
+        std::string_view name;
+        MenuItem** member;
+    };
+    void BindComponents(std::initializer_list<ComponentBinding> bindings,
+                        std::initializer_list<MenuEntryBinding> menuEntries = {});
+    // A component told its form that what it holds may have changed (WM_COMMAND's code: EN_CHANGE,
+    // BN_CLICKED, ...): a form that keeps a model up to date hears of it here.
+    virtual void ComponentChanged(Control& /*control*/, int /*notification*/) {}
     // The window procedure's hook for messages a form class handles itself; true when handled.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Quit the message loop when this window is destroyed: the application's main window.

@@ -8,8 +8,9 @@ namespace orvanta::toolkit {
 
 // What an event handler may learn or answer.
 struct EventArgs {
-    bool canClose = true;  // CloseQuery: set false to refuse the close
-    unsigned key = 0;      // KeyDown: the virtual-key code
+    bool canClose = true;        // CloseQuery: set false to refuse the close
+    bool endingSession = false;  // CloseQuery: Windows is ending the session, whatever the answer
+    unsigned key = 0;            // KeyDown: the virtual-key code
 };
 
 using Handler = std::function<void(EventArgs&)>;

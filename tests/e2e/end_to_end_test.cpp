@@ -266,6 +266,11 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     ASSERT_NE(ok, nullptr);
     PostMessageW(ok, BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(error); }, kWindowTimeoutMs));
+    // Asked whether to close anyway: No keeps the clock.
+    const HWND question = program.WaitForWindow(L"OrvantaMessageDialog", L"Warning");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(FindWindowExW(question, nullptr, L"Button", L"&No"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(question); }, kWindowTimeoutMs));
     EXPECT_TRUE(program.Running());
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_TRUE(IsWindowEnabled(main));

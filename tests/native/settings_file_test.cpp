@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,33 +16,6 @@ namespace orvanta {
 namespace {
 
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
-
-// Records what reaches the window, in order, into the same log as the store's reads.
-class RecordingTarget : public SettingsTarget {
-  public:
-    explicit RecordingTarget(std::vector<std::string>& log) : log_(log) {}
-
-    void SetWindowTop(int top) override { Log("top", top); }
-    void SetWindowLeft(int left) override { Log("left", left); }
-    void SetClientWidth(int width) override { Log("width", width); }
-    void SetClientHeight(int height) override { Log("height", height); }
-    void SetCurrentLocationCaption(const std::string& caption) override { log_.push_back("caption " + caption); }
-    void AppendLocation(const std::string& entry) override {
-        locations.push_back(entry);
-        log_.push_back("location " + entry);
-    }
-    void SetFlag(SettingsFlag flag, bool set) override {
-        flags[static_cast<int>(flag)] = set;
-        Log("flag " + std::to_string(static_cast<int>(flag)), set ? 1 : 0);
-    }
-
-    std::vector<std::string> locations;
-    std::array<bool, kSettingsFlagCount> flags{};
-
-  private:
-    void Log(const std::string& what, int value) { log_.push_back(what + " " + std::to_string(value)); }
-    std::vector<std::string>& log_;
-};
 
 TEST(SettingsFilePathTest, PutsTheFileBesideTheExecutable) {
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -88,24 +62,27 @@ TEST(ParseIniIntegerTest, GivesTheDefaultForAnythingElse) {
     }
 }
 
-TEST(ReadSettingsTest, HandsEachValueOverAsSoonAsItIsReadWithDefaultsForAnEmptyFile) {
+TEST(ReadSettingsTest, ReadsEveryKeyInOrderAndAnEmptyFileAsTheFactorySettings) {
     FakeIniStore store;
     std::vector<std::string> log;
     store.LogReadsTo(&log);
-    RecordingTarget target(log);
 
-    ReadSettings(store, target);
+    const Settings read = ReadSettings(store);
 
     const std::vector<std::string> expected = {
-        "read window_top_posn", "top 200", "read window_left_posn", "left 200", "read window_ClientWidth", "width 240",
-        "read window_ClientHeight", "height 87", "read current_location_caption",
-        "caption Here :", "read num_other_locations",
+        "read window_top_posn", "read window_left_posn", "read window_ClientWidth", "read window_ClientHeight",
+        "read current_location_caption", "read num_other_locations",
         // The menus flag has always been read with this spelling.
-        "read Menus_Off_Checkbox", "flag 0 0", "read Title_Bar_Off_CheckBox", "flag 1 0",
-        "read Auto_Window_Height_Sizing_CheckBox", "flag 2 0", "read Auto_Window_Width_Sizing_CheckBox", "flag 3 0",
-        "read Show_Dates_and_Times_CheckBox", "flag 4 0", "read Hide_Current_Location_CheckBox", "flag 5 0",
-        "read Always_on_Top_Option", "flag 6 0", "read Auto_Run_at_Windows_Startup_Option", "flag 7 0"};
+        "read Menus_Off_Checkbox", "read Title_Bar_Off_CheckBox", "read Auto_Window_Height_Sizing_CheckBox",
+        "read Auto_Window_Width_Sizing_CheckBox", "read Show_Dates_and_Times_CheckBox",
+        "read Hide_Current_Location_CheckBox", "read Always_on_Top_Option", "read Auto_Run_at_Windows_Startup_Option"};
     EXPECT_EQ(log, expected);
+    const Settings factory;
+    EXPECT_EQ(std::tie(read.windowTop, read.windowLeft, read.clientWidth, read.clientHeight),
+              std::tie(factory.windowTop, factory.windowLeft, factory.clientWidth, factory.clientHeight));
+    EXPECT_EQ(read.currentLocationCaption, "Here :");
+    EXPECT_TRUE(read.locations.empty());
+    EXPECT_EQ(read.flags, factory.flags);
 }
 
 TEST(ReadSettingsTest, ReadsStoredValuesEntriesAndFlags) {
@@ -125,20 +102,16 @@ TEST(ReadSettingsTest, ReadsStoredValuesEntriesAndFlags) {
     store.Set("Auto_Window_Width_Sizing_CheckBox", "abc");
     store.Set("Show_Dates_and_Times_CheckBox", "0");
     store.Set("Always_on_Top_Option", "-1");
-    std::vector<std::string> log;
-    RecordingTarget target(log);
 
-    ReadSettings(store, target);
+    const Settings read = ReadSettings(store);
 
-    EXPECT_EQ(log[0], "top -30");
-    EXPECT_EQ(log[1], "left 16");
-    EXPECT_EQ(log[2], "width 240");
-    EXPECT_EQ(log[3], "height 120");
-    EXPECT_EQ(log[4], "caption London :");
+    EXPECT_EQ(std::tie(read.windowTop, read.windowLeft, read.clientWidth, read.clientHeight),
+              std::make_tuple(-30, 16, 240, 120));
+    EXPECT_EQ(read.currentLocationCaption, "London :");
     // A missing entry still takes its place in the list.
-    EXPECT_EQ(target.locations, (std::vector<std::string>{"Tokyo:9.0", "", "New York:-5.0"}));
+    EXPECT_EQ(read.locations, (std::vector<std::string>{"Tokyo:9.0", "", "New York:-5.0"}));
     const std::array<bool, kSettingsFlagCount> expectedFlags = {true, true, true, false, false, false, true, false};
-    EXPECT_EQ(target.flags, expectedFlags);
+    EXPECT_EQ(read.flags, expectedFlags);
 }
 
 TEST(ReadSettingsTest, ReadsNoMoreThanTenEntriesAndNoneForACountBelowOne) {
@@ -151,14 +124,11 @@ TEST(ReadSettingsTest, ReadsNoMoreThanTenEntriesAndNoneForACountBelowOne) {
         for (int number = 1; number <= 25; ++number) {
             store.Set("other_location_caption_" + std::to_string(number), "Place " + std::to_string(number) + ":1.0");
         }
-        std::vector<std::string> log;
-        RecordingTarget target(log);
+        const Settings read = ReadSettings(store);
 
-        ReadSettings(store, target);
-
-        ASSERT_EQ(target.locations.size(), expectedEntries) << count;
+        ASSERT_EQ(read.locations.size(), expectedEntries) << count;
         if (expectedEntries > 0) {
-            EXPECT_EQ(target.locations.back(), "Place " + std::to_string(expectedEntries) + ":1.0");
+            EXPECT_EQ(read.locations.back(), "Place " + std::to_string(expectedEntries) + ":1.0");
         }
         // Entry keys beyond the count are not even read.
         const std::string beyond = "other_location_caption_" + std::to_string(expectedEntries + 1);
@@ -169,7 +139,7 @@ TEST(ReadSettingsTest, ReadsNoMoreThanTenEntriesAndNoneForACountBelowOne) {
 TEST(WriteSettingsTest, FirstRunWritesTheFourteenDefaultKeys) {
     FakeIniStore store;
 
-    EXPECT_TRUE(WriteSettings(store, SettingsSnapshot{}).written);
+    EXPECT_TRUE(WriteSettings(store, Settings{}).written);
 
     const KeyValues expected = {{"window_top_posn", "200"},
                                 {"window_left_posn", "200"},
@@ -188,8 +158,8 @@ TEST(WriteSettingsTest, FirstRunWritesTheFourteenDefaultKeys) {
     EXPECT_EQ(store.Writes(), expected);
 }
 
-SettingsSnapshot TwoLocationSnapshot() {
-    SettingsSnapshot snapshot;
+Settings TwoLocationSnapshot() {
+    Settings snapshot;
     snapshot.windowTop = -12;
     snapshot.windowLeft = 1500;
     snapshot.clientWidth = 300;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "appearance/factory_defaults.h"
 #include "app/main_form_win.h"
+#include "appearance/factory_defaults.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
 #include "toolkit/handles.h"
@@ -36,11 +36,11 @@ const std::string kStoredSettings =
     "Always_on_Top_Option=1\r\n"
     "Auto_Run_at_Windows_Startup_Option=1\r\n";
 
-constexpr const char* kOptionFlags[] = {
-    "Auto_Window_Height_Sizing_CheckBox",
-    "Auto_Window_Width_Sizing_CheckBox",
-    "Show_Dates_and_Times_CheckBox",
-    "Hide_Current_Location_CheckBox",
+constexpr SettingsFlag kOptionFlags[] = {
+    SettingsFlag::AutoWindowHeightSizing,
+    SettingsFlag::AutoWindowWidthSizing,
+    SettingsFlag::ShowDatesAndTimes,
+    SettingsFlag::HideCurrentLocation,
 };
 
 // What the window shows: place, client size, caption and every flag.
@@ -54,7 +54,7 @@ class FactoryDefaultsTest : public AppTest {
   protected:
     TMainForm1& Main() { return app_->MainForm(); }
     toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
-    std::vector<std::string> Locations() { return Options("Other_Locations_ListBox").Items(); }
+    std::vector<std::string> Locations() { return app_->Model().Locations(); }
     bool Topmost() { return (GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     DWORD HiddenOrReadOnly() const {
         return GetFileAttributesW(toolkit::Widen(IniPath()).c_str()) &
@@ -74,12 +74,12 @@ class FactoryDefaultsTest : public AppTest {
     Shown WhatIsShown() {
         const RECT bounds = Main().WindowBounds();
         const SIZE client = Main().ClientSize();
-        bool flags = Main().Menus_Off_CheckBox || Main().Title_Bar_Off_CheckBox;
-        for (const char* name : kOptionFlags) {
-            flags = flags || Options(name).Checked();
+        bool flags = app_->Model().Flag(SettingsFlag::MenusOff) || app_->Model().Flag(SettingsFlag::TitleBarOff);
+        for (const SettingsFlag flag : kOptionFlags) {
+            flags = flags || app_->Model().Flag(flag);
         }
         EXPECT_EQ(Main().MenuEntry("Always_On_Top_Option").Checked(), Topmost());
-        return {bounds.left, bounds.top, client.cx, client.cy, Options("Current_Location_EditBox").Text(),
+        return {bounds.left, bounds.top, client.cx, client.cy, app_->Model().CurrentLocationCaption(),
                 flags,       Topmost()};
     }
 };
@@ -126,7 +126,7 @@ TEST_F(FactoryDefaultsTest, TheSettingsFileGoesWhenNoOneHoldsItAndTheLocationsSt
         startupShowState_ = SW_SHOWMINIMIZED;
         StartApp();
         WaitForFirstTick();
-        Options("Other_Locations_ListBox").AddItem("Kabul:4.5");
+        app_->Model().AddLocation("Kabul:4.5");
         const std::vector<std::string> locations = Locations();
         ShowWindow(Main().Handle(), SW_RESTORE);
         const Shown before = WhatIsShown();
@@ -183,8 +183,8 @@ TEST_F(FactoryDefaultsTest, ABorderlessTopmostWindowGetsItsFrameAndMenusBackAndL
     EXPECT_NE(GetMenu(window), nullptr);
     EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
     EXPECT_FALSE(Topmost());
-    EXPECT_FALSE(Main().Menus_Off_CheckBox);
-    EXPECT_FALSE(Main().Title_Bar_Off_CheckBox);
+    EXPECT_FALSE(app_->Model().Flag(SettingsFlag::MenusOff));
+    EXPECT_FALSE(app_->Model().Flag(SettingsFlag::TitleBarOff));
     EXPECT_FALSE(Main().MenuEntry("Always_On_Top_Option").Checked());
     EXPECT_EQ(Main().ClientSize().cx, 240);
     EXPECT_EQ(Main().ClientSize().cy, 87);

@@ -5,6 +5,7 @@
 
 #include "about/about_box_win.h"
 #include "app/main_form_win.h"
+#include "core/program_titles.h"
 #include "desktop/documents.h"
 #include "test_support.h"
 
@@ -56,11 +57,10 @@ TEST_F(DocumentCommandsTest, WhatIsMissingIsToldInAnInformationBox) {
     StartApp();
     RunCommand(&TMainForm1::View_Readme_file_OptionClick);
     // The catalog names the product as the about window shows it.
-    app_->AboutBox().Component("Product_Name_Label").SetText("Orvanta v9");
     RunCommand(&TMainForm1::View_Shareware_Catalog_OptionClick);
     ASSERT_EQ(dialogs_.shown.size(), 2u);
     EXPECT_EQ(dialogs_.shown[0].text, kNotepadMissingMessage);
-    EXPECT_EQ(dialogs_.shown[1].text, Catalog_Missing_Message("Orvanta v9"));
+    EXPECT_EQ(dialogs_.shown[1].text, Catalog_Missing_Message(kProgramTitle));
     for (const auto& shown : dialogs_.shown) {
         EXPECT_EQ(shown.kind, MessageKind::Information);
         EXPECT_EQ(shown.buttons, ButtonSet::Ok);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_form_win.h"
+#include "core/settings_file.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
 #include "toolkit/win_text.h"
@@ -68,7 +69,6 @@ const char* const kFlagKeys[] = {"Menus_Off_CheckBox",
 class SettingsFileTest : public AppTest {
   protected:
     TMainForm1& Main() { return app_->MainForm(); }
-    toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
     std::string Description(int row) { return Main().Component("Other_Location_Label_" + std::to_string(row)).Text(); }
 
     void WriteIni(const std::vector<std::string>& lines) {
@@ -96,12 +96,12 @@ class SettingsFileTest : public AppTest {
 
     // What the eight flags are in the program, in the file's order.
     std::vector<bool> Flags() {
-        return {Main().Menus_Off_CheckBox,
-                Main().Title_Bar_Off_CheckBox,
-                Options("Auto_Window_Height_Sizing_CheckBox").Checked(),
-                Options("Auto_Window_Width_Sizing_CheckBox").Checked(),
-                Options("Show_Dates_and_Times_CheckBox").Checked(),
-                Options("Hide_Current_Location_CheckBox").Checked(),
+        return {app_->Model().Flag(SettingsFlag::MenusOff),
+                app_->Model().Flag(SettingsFlag::TitleBarOff),
+                app_->Model().Flag(SettingsFlag::AutoWindowHeightSizing),
+                app_->Model().Flag(SettingsFlag::AutoWindowWidthSizing),
+                app_->Model().Flag(SettingsFlag::ShowDatesAndTimes),
+                app_->Model().Flag(SettingsFlag::HideCurrentLocation),
                 Main().MenuEntry("Always_On_Top_Option").Checked(),
                 Main().MenuEntry("Auto_Run_at_Windows_Startup_Option").Checked()};
     }
@@ -118,9 +118,8 @@ TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
     EXPECT_EQ(bounds.top, 150);
     EXPECT_EQ(Main().ClientSize().cx, 300);
     EXPECT_EQ(Main().ClientSize().cy, 87);
-    EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Home :");
-    auto& list = Options("Other_Locations_ListBox");
-    EXPECT_EQ(list.Items(), (std::vector<std::string>{"Tokyo:9.0", "S\xC3\xA3o Paulo:-3.0", "Delhi:5.5"}));
+    EXPECT_EQ(app_->Model().CurrentLocationCaption(), "Home :");
+    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"Tokyo:9.0", "S\xC3\xA3o Paulo:-3.0", "Delhi:5.5"}));
     WaitForFirstTick();
     EXPECT_EQ(Description(0), "Home :");
     EXPECT_EQ(Description(2), "S\xC3\xA3o Paulo :");
@@ -130,10 +129,10 @@ TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
     RECT frame{};
     GetWindowRect(Main().Handle(), &frame);
     MoveWindow(Main().Handle(), 130, 140, frame.right - frame.left + 20, frame.bottom - frame.top + 13, TRUE);
-    Options("Current_Location_EditBox").SetText("Home base :");
-    list.DeleteItem(0);
-    list.AddItem("Lima:-5.0");
-    Options("Show_Dates_and_Times_CheckBox").SetChecked(true);
+    app_->Model().SetCurrentLocationCaption("Home base :");
+    app_->Model().RemoveLocation(0);
+    app_->Model().AddLocation("Lima:-5.0");
+    app_->Model().SetFlag(SettingsFlag::ShowDatesAndTimes, true);
     CloseMainWindow();
 
     EXPECT_EQ(Written("window_top_posn"), "140");
@@ -224,7 +223,7 @@ TEST_F(SettingsFileTest, TheMenusOffFlagIsReadUnderEitherSpelling) {
     for (const char* key : {"Menus_Off_Checkbox", "Menus_Off_CheckBox"}) {
         WriteIni({std::string(key) + "=1"});
         StartApp();
-        EXPECT_TRUE(Main().Menus_Off_CheckBox) << key;
+        EXPECT_TRUE(app_->Model().Flag(SettingsFlag::MenusOff)) << key;
         CloseMainWindow();
         EXPECT_EQ(Written("Menus_Off_CheckBox"), "1") << key;
         app_.reset();
@@ -259,7 +258,7 @@ TEST_F(SettingsFileTest, TheEntryCountDecidesHowManyEntriesAreRead) {
         }
         WriteIni(lines);
         StartApp();
-        EXPECT_EQ(Options("Other_Locations_ListBox").Items(), c.expected) << "count " << c.count;
+        EXPECT_EQ(app_->Model().Locations(), c.expected) << "count " << c.count;
         CloseMainWindow();
         EXPECT_EQ(Written("num_other_locations"), std::to_string(c.expected.size())) << "count " << c.count;
         app_.reset();
@@ -270,10 +269,9 @@ TEST_F(SettingsFileTest, AShorterListLeavesTheLongerListsEntriesInTheFile) {
     WriteIni({"num_other_locations=5", "other_location_caption_1=A:1.0", "other_location_caption_2=B:2.0",
               "other_location_caption_3=C:3.0", "other_location_caption_4=D:4.0", "other_location_caption_5=E:5.0"});
     StartApp();
-    auto& list = Options("Other_Locations_ListBox");
-    list.DeleteItem(4);
-    list.DeleteItem(2);
-    list.DeleteItem(0);
+    for (const std::size_t index : {4, 2, 0}) {
+        app_->Model().RemoveLocation(index);
+    }
     CloseMainWindow();
     EXPECT_EQ(Written("num_other_locations"), "2");
     EXPECT_EQ(Written("other_location_caption_1"), "B:2.0");
@@ -284,23 +282,29 @@ TEST_F(SettingsFileTest, AShorterListLeavesTheLongerListsEntriesInTheFile) {
 
     app_.reset();
     StartApp();
-    EXPECT_EQ(Options("Other_Locations_ListBox").Items(), (std::vector<std::string>{"B:2.0", "D:4.0"}));
+    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"B:2.0", "D:4.0"}));
 }
 
-TEST_F(SettingsFileTest, AFailedWriteIsReportedOnceAndKeepsTheWindowOpenUnlessWindowsIsEnding) {
+TEST_F(SettingsFileTest, AFailedWriteIsReportedAndTheCloseAskedOnlyWhileWindowsIsNotEnding) {
     ASSERT_TRUE(CreateDirectoryW(toolkit::Widen(IniPath()).c_str(), nullptr));
     StartApp();
     const HWND window = Main().Handle();
     const std::string message = "Unable to write to " + IniPath();
     ASSERT_EQ(IniPath().substr(1, 2), ":\\");  // the message names the full path
 
+    // No, the default, keeps the window so that the cause can be fixed.
+    dialogs_.answers = {DialogButton::Ok, DialogButton::No};
     SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_TRUE(IsWindowVisible(window));
-    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
     EXPECT_EQ(dialogs_.shown[0].text, message);
     EXPECT_EQ(dialogs_.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(dialogs_.shown[0].buttons, ButtonSet::Ok);
+    EXPECT_EQ(dialogs_.shown[1].text, kCloseWithoutSavingQuestion);
+    EXPECT_EQ(dialogs_.shown[1].buttons, ButtonSet::YesNo);
+    EXPECT_EQ(dialogs_.shown[1].defaultButton, DialogButton::No);
+    dialogs_.shown.erase(dialogs_.shown.begin());
 
     // Windows ending the session asks the same question: the write fails and is reported again,
     // and although the close question now says no, the end of the session is not refused.
@@ -314,6 +318,13 @@ TEST_F(SettingsFileTest, AFailedWriteIsReportedOnceAndKeepsTheWindowOpenUnlessWi
     CloseMainWindow();
     EXPECT_EQ(dialogs_.shown.size(), 2u);
     EXPECT_EQ(IniLines().size(), 15u);
+
+    // Yes closes it, with this run's changes lost.
+    ASSERT_TRUE(DeleteFileW(toolkit::Widen(IniPath()).c_str()));
+    ASSERT_TRUE(CreateDirectoryW(toolkit::Widen(IniPath()).c_str(), nullptr));
+    StartApp();
+    dialogs_.answers = {DialogButton::Ok, DialogButton::Yes};
+    CloseMainWindow();
 }
 
 TEST_F(SettingsFileTest, ASavedPositionNoMonitorShowsIsBroughtOntoTheScreen) {

@@ -57,7 +57,6 @@ const std::vector<std::string> kUsersSettings = {"window_top_posn=150",
 class SettingsSurvivalTest : public AppTest {
   protected:
     TMainForm1& Main() { return app_->MainForm(); }
-    toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
 
     void WriteIni(const std::vector<std::string>& lines) {
         std::string text = "[orvanta]\r\n";
@@ -108,9 +107,9 @@ TEST_F(SettingsSurvivalTest, AFiveThousandCharacterCaptionAndEntryAreReadAndWrit
     WriteIni({"current_location_caption=" + caption, "num_other_locations=1", "other_location_caption_1=" + entry});
 
     StartApp();
-    const std::string shownCaption = Options("Current_Location_EditBox").Text();
+    const std::string shownCaption = app_->Model().CurrentLocationCaption();
     EXPECT_TRUE(shownCaption == caption) << shownCaption.size() << " of " << caption.size() << " characters";
-    const auto items = Options("Other_Locations_ListBox").Items();
+    const auto items = app_->Model().Locations();
     ASSERT_EQ(items.size(), 1u);
     EXPECT_TRUE(items[0] == entry) << items[0].size() << " of " << entry.size() << " characters";
     WaitForFirstTick();
@@ -141,14 +140,14 @@ TEST_F(SettingsSurvivalTest, AFileHeldThroughTheStartIsWarnedAboutAndNotWrittenO
     EXPECT_EQ(dialogs_.shown[0].text, UnreadableSettingsMessage(IniPath()));
     EXPECT_EQ(dialogs_.shown[0].buttons, ButtonSet::Ok);
     // The defaults are on screen.
-    EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Here :");
-    EXPECT_EQ(Options("Other_Locations_ListBox").ItemCount(), 0);
+    EXPECT_EQ(app_->Model().CurrentLocationCaption(), "Here :");
+    EXPECT_EQ(app_->Model().Locations().size(), 0);
     EXPECT_EQ(Main().WindowBounds().left, 200);
     EXPECT_EQ(Main().ClientSize().cx, 240);
 
     // Released before the close, so that only the program's own decision keeps the file as it was.
     held.Release();
-    Options("Other_Locations_ListBox").AddItem("Lima:-5.0");
+    app_->Model().AddLocation("Lima:-5.0");
     WaitForFirstTick();
     const HWND window = Main().Handle();
     SendMessageW(window, WM_CLOSE, 0, 0);
@@ -166,12 +165,12 @@ TEST_F(SettingsSurvivalTest, AFileReleasedWhileTheProgramWaitsIsReadAndWrittenAs
 
     StartApp();
     EXPECT_FALSE(held.Held()) << "the program did not wait";
-    EXPECT_EQ(Options("Current_Location_EditBox").Text(), "Home :");
-    EXPECT_EQ(Options("Other_Locations_ListBox").Items(), (std::vector<std::string>{"Tokyo:9.0", "Rio:-3.0"}));
+    EXPECT_EQ(app_->Model().CurrentLocationCaption(), "Home :");
+    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"Tokyo:9.0", "Rio:-3.0"}));
     EXPECT_EQ(Main().WindowBounds().left, 120);
     EXPECT_EQ(Main().ClientSize().cx, 300);
 
-    Options("Other_Locations_ListBox").AddItem("Lima:-5.0");
+    app_->Model().AddLocation("Lima:-5.0");
     WaitForFirstTick();
     const HWND window = Main().Handle();
     SendMessageW(window, WM_CLOSE, 0, 0);

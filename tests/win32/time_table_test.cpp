@@ -101,7 +101,6 @@ class TimeTableTest : public AppTest {
     toolkit::Control& List(int number) {
         return Table().Component(number == 1 ? "Time_Zone_1_ListBox" : "Time_Zone_2_ListBox");
     }
-    toolkit::Control& StoredLocations() { return app_->OptionsSetup().Component("Other_Locations_ListBox"); }
 
     // Opens the table with the main window's menu command, runs `whileOpen` inside its modal loop,
     // then presses OK unless `whileOpen` closed it. False when the table never opened.
@@ -212,8 +211,8 @@ TEST_F(TimeTableTest, BothMenuCommandsShowItModallyCentredWithOkFocused) {
 
 TEST_F(TimeTableTest, ListsOfferTheCurrentLocationThenTheStoreAndTheGridComparesTheFirstTwo) {
     StartApp();
-    StoredLocations().AddItem("Tokyo:9.0");
-    StoredLocations().AddItem("Kabul:4.5");
+    app_->Model().AddLocation("Tokyo:9.0");
+    app_->Model().AddLocation("Kabul:4.5");
     ASSERT_TRUE(OpenTable([&] {
         const std::vector<std::string> entries{"Here :0", "Tokyo:9.0", "Kabul:4.5"};
         for (int list : {1, 2}) {
@@ -241,8 +240,8 @@ TEST_F(TimeTableTest, ListsOfferTheCurrentLocationThenTheStoreAndTheGridCompares
 
 TEST_F(TimeTableTest, ChoosingAnEntryInEitherListByClickOrKeyRebuildsTheGrid) {
     StartApp();
-    StoredLocations().AddItem("Tokyo:9.0");
-    StoredLocations().AddItem("Kabul:4.5");
+    app_->Model().AddLocation("Tokyo:9.0");
+    app_->Model().AddLocation("Kabul:4.5");
     ASSERT_TRUE(OpenTable([&] {
         ClickItem(1, 1);
         EXPECT_EQ(List(1).ItemIndex(), 1);
@@ -270,7 +269,7 @@ TEST_F(TimeTableTest, ChoosingAnEntryInEitherListByClickOrKeyRebuildsTheGrid) {
 
 TEST_F(TimeTableTest, CopyPutsTheWholeGridOnTheClipboardAsUnicodeLines) {
     StartApp();
-    StoredLocations().AddItem("Tōkyō:9.0");
+    app_->Model().AddLocation("Tōkyō:9.0");
     PutOnClipboard(app_->MainForm().Handle(), L"left over");
     ASSERT_TRUE(OpenTable([&] { Press("Copy_Time_Table_to_Clipboard_Button"); }));
     EXPECT_TRUE(dialogs_.shown.empty());
@@ -286,7 +285,7 @@ TEST_F(TimeTableTest, CopyPutsTheWholeGridOnTheClipboardAsUnicodeLines) {
 
 TEST_F(TimeTableTest, AClipboardHeldByAnotherProgramIsWaitedForBrieflyThenReported) {
     StartApp();
-    StoredLocations().AddItem("Tokyo:9.0");
+    app_->Model().AddLocation("Tokyo:9.0");
     PutOnClipboard(app_->MainForm().Handle(), L"left over");
     ASSERT_TRUE(OpenTable([&] {
         {
@@ -310,12 +309,12 @@ TEST_F(TimeTableTest, AClipboardHeldByAnotherProgramIsWaitedForBrieflyThenReport
 
 TEST_F(TimeTableTest, ACaptionWithoutColonIsReportedAndTheGridKeepsItsContents) {
     StartApp();
-    StoredLocations().AddItem("Tokyo:9.0");
+    app_->Model().AddLocation("Tokyo:9.0");
     ASSERT_TRUE(OpenTable([] {}));
     const TimeTable before = GridContents();
     ASSERT_EQ(before[0][1], "Tokyo");
 
-    app_->OptionsSetup().Component("Current_Location_EditBox").SetText("Home");
+    app_->Model().SetCurrentLocationCaption("Home");
     ASSERT_TRUE(OpenTable([&] {
         EXPECT_EQ(List(1).Item(0), "Home0");
         EXPECT_EQ(ErrorsShown(), std::vector<std::string>{"'Home0' is not a valid floating point value"});
@@ -342,7 +341,7 @@ TEST_F(TimeTableTest, ReopeningRefillsTheListsAndStartsFromTheDefaultChoice) {
         EXPECT_EQ(Grid().Cell(1, 7), " 7:00 AM");
     }));
 
-    StoredLocations().AddItem("Tokyo:9.0");
+    app_->Model().AddLocation("Tokyo:9.0");
     ASSERT_TRUE(OpenTable([&] {
         ASSERT_EQ(List(1).ItemCount(), 2);
         Select(1, 1);
@@ -350,7 +349,7 @@ TEST_F(TimeTableTest, ReopeningRefillsTheListsAndStartsFromTheDefaultChoice) {
         ExpectGridComparing("Tokyo:9.0", "Here :0");
     }));
 
-    StoredLocations().AddItem("Lima:-5.0");
+    app_->Model().AddLocation("Lima:-5.0");
     ASSERT_TRUE(OpenTable([&] {
         const std::vector<std::string> entries{"Here :0", "Tokyo:9.0", "Lima:-5.0"};
         EXPECT_EQ(List(1).Items(), entries);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "appearance/borderless_mode.h"
 #include "app/main_form_win.h"
+#include "appearance/borderless_mode.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
 
@@ -24,7 +24,6 @@ const std::vector<std::string> kStoredPlace{"window_top_posn=150", "window_left_
 class WindowAppearanceTest : public AppTest {
   protected:
     TMainForm1& Main() { return app_->MainForm(); }
-    toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
     int ClientHeight() { return Main().ClientSize().cy; }
 
     void WriteIni(std::vector<std::string> lines, const std::vector<std::string>& more = {}) {
@@ -53,8 +52,8 @@ class WindowAppearanceTest : public AppTest {
     // frame grows or shrinks the rows' room, and no change moves the window.
     void ExpectFrame(bool menusOff, bool titleBarOff, const std::string& where) {
         const HWND window = Main().Handle();
-        EXPECT_EQ(Main().Menus_Off_CheckBox, menusOff) << where;
-        EXPECT_EQ(Main().Title_Bar_Off_CheckBox, titleBarOff) << where;
+        EXPECT_EQ(app_->Model().Flag(SettingsFlag::MenusOff), menusOff) << where;
+        EXPECT_EQ(app_->Model().Flag(SettingsFlag::TitleBarOff), titleBarOff) << where;
         const LONG style = GetWindowLongW(window, GWL_STYLE);
         EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, !titleBarOff) << where;
         EXPECT_EQ((style & WS_THICKFRAME) != 0, !titleBarOff) << where;
@@ -89,23 +88,22 @@ TEST_F(WindowAppearanceTest, TheWindowFitsItsRowsAtTheFirstTickAfterTheSettingsD
     EXPECT_EQ(ClientHeight(), 136);  // four rows
     EXPECT_EQ(Main().ClientSize().cx, Main().Component("Other_Location_Time_0").Bounds().right + 8);
 
-    // A plain tick shows a new row; the window waits for the dialog to close.
-    auto& list = Options("Other_Locations_ListBox");
-    list.AddItem("Lima:-5.0");
+    // The rows follow at once; the window waits for the dialog to close.
+    app_->Model().AddLocation("Lima:-5.0");
     ASSERT_TRUE(PumpUntil([&] { return Main().Component("Other_Location_Time_4").Visible(); }));
     EXPECT_EQ(ClientHeight(), 136);
     RunSettingsDialog("SettingsOption");
     EXPECT_EQ(ClientHeight(), 168);
 
-    list.DeleteItem(0);
-    list.DeleteItem(0);
-    Options("Auto_Window_Width_Sizing_CheckBox").SetChecked(false);
+    app_->Model().RemoveLocation(0);
+    app_->Model().RemoveLocation(0);
+    app_->Model().SetFlag(SettingsFlag::AutoWindowWidthSizing, false);
     const LONG width = Main().ClientSize().cx;
     RunSettingsDialog("Settings_Popup_Option");
     EXPECT_EQ(ClientHeight(), 104);
     EXPECT_EQ(Main().ClientSize().cx, width);
 
-    list.AddItem("Oslo:1.0");
+    app_->Model().AddLocation("Oslo:1.0");
     ASSERT_TRUE(PumpUntil([&] { return Main().Component("Other_Location_Time_3").Visible(); }));
     Choose("Menus_and_Title_Bar_On_Off_Popup_Option");
     EXPECT_EQ(ClientHeight(), 136);
