@@ -110,21 +110,22 @@ TEST(StagedIniStoreTest, AFailedSaveLeavesTheOldFileByteForByte) {
         WriteFileBytes(path, kOldFile);
         {
             StagedIniStore store(path, "orvanta");
-            HANDLE held = INVALID_HANDLE_VALUE;
             bool allWritten = true;
             for (int key = 1; key <= 5; ++key) {
-                if (key == 3 && failure == Failure::WriteAtKeyThree) {
-                    held = HoldWithoutSharing(store.StagingPath());
-                    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-                }
+                // Held only while key 3 is written: the later keys and the commit could go through.
+                const bool holdTemporary = key == 3 && failure == Failure::WriteAtKeyThree;
+                const HANDLE held = holdTemporary ? HoldWithoutSharing(store.StagingPath()) : INVALID_HANDLE_VALUE;
+                ASSERT_EQ(held != INVALID_HANDLE_VALUE, holdTemporary);
                 allWritten = store.WriteString("other_location_caption_" + std::to_string(key), "\xE6\x9D\xB1:9.0") &&
                              allWritten;
+                if (holdTemporary) {
+                    CloseHandle(held);
+                }
             }
             EXPECT_EQ(allWritten, failure != Failure::WriteAtKeyThree);
-            if (failure == Failure::LiveFileHeld) {
-                held = HoldWithoutSharing(folder.WidePath() + L"orvanta.ini");
-                ASSERT_NE(held, INVALID_HANDLE_VALUE);
-            }
+            const HANDLE held = failure == Failure::LiveFileHeld
+                                    ? HoldWithoutSharing(folder.WidePath() + L"orvanta.ini")
+                                    : INVALID_HANDLE_VALUE;
             if (failure != Failure::NeverCommitted) {
                 EXPECT_FALSE(store.Commit());
             }
