@@ -33,8 +33,10 @@ std::string Notepad_Path(std::string_view windowsDirectory) {
     return std::string(windowsDirectory) + (hasSeparator ? "" : "\\") + "Notepad.EXE";
 }
 
-std::string Notepad_Command_Line(std::string_view documentPath) {
-    return "Notepad.exe " + std::string(documentPath);
+std::string Notepad_Command_Line(std::string_view notepadPath, std::string_view documentPath) {
+    // A Windows path holds no quote of its own, and a document's path never ends in the
+    // backslash that would escape the closing one.
+    return "\"" + std::string(notepadPath) + "\" \"" + std::string(documentPath) + "\"";
 }
 
 std::string Catalog_Missing_Message(std::string_view productText) {
@@ -44,7 +46,8 @@ std::string Catalog_Missing_Message(std::string_view productText) {
 }
 
 std::optional<std::string> View_File_In_Notepad(Shell& shell, std::string_view documentPath) {
-    if (!shell.FileExists(Notepad_Path(shell.WindowsDirectory()))) {
+    const std::string notepad = Notepad_Path(shell.WindowsDirectory());
+    if (!shell.FileExists(notepad)) {
         return kNotepadMissingMessage;
     }
     if (documentPath.empty()) {
@@ -52,7 +55,7 @@ std::optional<std::string> View_File_In_Notepad(Shell& shell, std::string_view d
     }
     // Notepad was found a moment ago; should it still not start, no window opening is all the
     // user sees, as with any program started from the shell.
-    shell.StartProgram(Notepad_Command_Line(documentPath));
+    shell.StartProgram(notepad, Notepad_Command_Line(notepad, documentPath));
     return std::nullopt;
 }
 

@@ -20,12 +20,13 @@ std::string Readme_Path(std::string_view executablePath);
 std::string Catalog_Path(std::string_view executablePath);
 // Where Notepad has to be for the document commands to use it.
 std::string Notepad_Path(std::string_view windowsDirectory);
-// Notepad named without a folder, so that the search path finds it, and the path unquoted.
-std::string Notepad_Command_Line(std::string_view documentPath);
+// Notepad's command line: its full path, then the document's, each in quotes, so that a space in
+// either stays inside its part.
+std::string Notepad_Command_Line(std::string_view notepadPath, std::string_view documentPath);
 std::string Catalog_Missing_Message(std::string_view productText);
 
-// The document commands start Notepad through the shell and answer the message the user is to see
-// in an information box, if any. A missing Notepad is reported before an empty path.
+// The document commands start the Notepad they found, by its full path, through the shell and answer the message the
+// user is to see in an information box, if any. A missing Notepad is reported before an empty path.
 std::optional<std::string> View_File_In_Notepad(Shell& shell, std::string_view documentPath);
 // A missing readme is left to Notepad, which offers to create it.
 std::optional<std::string> View_Readme_File(Shell& shell, std::string_view executablePath);

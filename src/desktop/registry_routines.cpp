@@ -47,6 +47,14 @@ std::string RegistryRemovalFailedMessage(std::string_view key, std::string_view 
                          "could not be removed from the Windows Registry.  ", key, name);
 }
 
+std::string RegistryNeedsAdministratorMessage(std::string_view key, std::string_view name) {
+    const std::string keyLine = " Error Key   = " + std::string(key);
+    const std::string itemLine = " Error Item  = " + std::string(name);
+    return JoinMessageLines({"Error: Your Windows account may not change this Windows Registry setting.  ",
+                             "The change needs an administrator's rights: start the program with ",
+                             "\"Run as administrator\" and try again.", "", keyLine, itemLine});
+}
+
 bool Write_Registry_String(const RegistryFactory& registry,
                            MessageDialogs& dialogs,
                            RegistryRoot root,
@@ -54,18 +62,26 @@ bool Write_Registry_String(const RegistryFactory& registry,
                            std::string_view name,
                            std::string_view data) {
     const auto access = registry(root);
-    // The key is never created: a Run key that is missing, or that this user may not change, is
-    // something to report, not to make.
-    if (!access->KeyExists(key) || !access->OpenKey(key)) {
-        dialogs.Fail(RegistryKeyMissingOnWriteMessage(key, name, data));
-        return false;
+    // The key is never created: a missing Run key is something to report, not to make.
+    const RegistryChange change =
+        access->KeyExists(key) ? access->WriteString(key, name, data) : RegistryChange::KeyMissing;
+    switch (change) {
+        case RegistryChange::Done:
+            if (access->ReadString(key, name) == data) {
+                return true;
+            }
+            break;
+        case RegistryChange::KeyMissing:
+            dialogs.Fail(RegistryKeyMissingOnWriteMessage(key, name, data));
+            return false;
+        case RegistryChange::AccessDenied:
+            dialogs.Fail(RegistryNeedsAdministratorMessage(key, name));
+            return false;
+        case RegistryChange::Failed:
+            break;
     }
-    // A write the system refuses gets the same message as one that did not stick.
-    if (!access->WriteString(name, data) || access->ReadString(name) != data) {
-        dialogs.Fail(RegistryWriteFailedMessage(key, name, data));
-        return false;
-    }
-    return true;
+    dialogs.Fail(RegistryWriteFailedMessage(key, name, data));
+    return false;
 }
 
 bool Delete_Registry_Value(const RegistryFactory& registry,
@@ -74,29 +90,26 @@ bool Delete_Registry_Value(const RegistryFactory& registry,
                            std::string_view key,
                            std::string_view name) {
     const auto access = registry(root);
-    if (!access->KeyExists(key) || !access->OpenKey(key)) {
+    const RegistryChange change = access->KeyExists(key) ? access->DeleteValue(key, name) : RegistryChange::KeyMissing;
+    if (change == RegistryChange::KeyMissing) {
         dialogs.Fail(RegistryKeyMissingOnDeleteMessage(key, name));
         return false;
     }
-    // Whether the deletion itself succeeded does not matter, only whether the value is gone: a
-    // value that was never there is as good as one removed.
-    static_cast<void>(access->DeleteValue(name));
-    if (access->ValueExists(name)) {
-        dialogs.Fail(RegistryRemovalFailedMessage(key, name));
-        return false;
+    // What counts is whether the value is gone: one that was never there is as good as one
+    // removed, even for a user who may not change the key.
+    if (!access->ValueExists(key, name)) {
+        return true;
     }
-    return true;
+    dialogs.Fail(change == RegistryChange::AccessDenied ? RegistryNeedsAdministratorMessage(key, name)
+                                                        : RegistryRemovalFailedMessage(key, name));
+    return false;
 }
 
 std::string Read_Registry_String(const RegistryFactory& registry,
                                  RegistryRoot root,
                                  std::string_view key,
                                  std::string_view name) {
-    const auto access = registry(root);
-    if (!access->KeyExists(key) || !access->OpenKey(key)) {
-        return {};
-    }
-    return access->ReadString(name);
+    return registry(root)->ReadString(key, name);
 }
 
 }  // namespace orvanta

@@ -10,7 +10,8 @@ namespace orvanta {
 
 // The three routines every registry access of the program goes through. Each makes its own access
 // object and releases it before it returns. The writer and the remover tell the user what went
-// wrong themselves; the reader never says anything.
+// wrong themselves, a change refused for want of an administrator's rights included; the reader
+// never says anything.
 
 // True when `name` now holds exactly `data`, read back and compared byte for byte.
 bool Write_Registry_String(const RegistryFactory& registry,
@@ -38,5 +39,6 @@ std::string RegistryKeyMissingOnWriteMessage(std::string_view key, std::string_v
 std::string RegistryWriteFailedMessage(std::string_view key, std::string_view name, std::string_view data);
 std::string RegistryKeyMissingOnDeleteMessage(std::string_view key, std::string_view name);
 std::string RegistryRemovalFailedMessage(std::string_view key, std::string_view name);
+std::string RegistryNeedsAdministratorMessage(std::string_view key, std::string_view name);
 
 }  // namespace orvanta

@@ -17,9 +17,10 @@ class Shell {
     // The last part of the path as the file system spells it (its letters' case); the path's own
     // last part when there is no such file.
     virtual std::string NameOnDisk(std::string_view path) = 0;
-    // Starts a program from a command line in the normal show state and does not wait for it.
-    // True when it started.
-    virtual bool StartProgram(std::string_view commandLine) = 0;
+    // Starts the program at `programPath`, a full path that is never searched for, with the whole
+    // `commandLine` (its own name first, as programs expect), in the normal show state, and does
+    // not wait for it. True when it started.
+    virtual bool StartProgram(std::string_view programPath, std::string_view commandLine) = 0;
     // Hands a target (an address or a file) to the shell with the verb "open", in the normal show
     // state. Whether a program took it is not known.
     virtual void Open(std::string_view target) = 0;

@@ -71,10 +71,8 @@ bool Form::RunHandler(const std::string& handlerName, EventArgs& args) {
     try {
         found->second(args);
         return true;
-    } catch (const std::exception& error) {
-        errors_->Report(error.what());
     } catch (...) {
-        errors_->Report("Unknown error in " + handlerName);
+        errors_->ReportCurrentException(handlerName);
     }
     return false;
 }
@@ -108,10 +106,8 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     // No exception may cross into Windows: report it and abandon the message.
     try {
         return form->Dispatch(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        form->errors_->Report(error.what());
     } catch (...) {
-        form->errors_->Report("Unknown error");
+        form->errors_->ReportCurrentException();
     }
     return 0;
 }

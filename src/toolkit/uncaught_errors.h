@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace orvanta::toolkit {
 
@@ -16,12 +17,19 @@ class UncaughtErrors {
     UncaughtErrors(const UncaughtErrors&) = delete;
     UncaughtErrors& operator=(const UncaughtErrors&) = delete;
 
-    void Report(const std::string& text);
+    // Never throws: when the box cannot be shown, a plain message box, and when even that fails,
+    // the debugger's output carries the text.
+    void Report(std::string_view text) noexcept;
+    // Reports the exception being handled, from inside a catch block; `where` names the handler
+    // when the exception carries no text of its own.
+    void ReportCurrentException(std::string_view where = {}) noexcept;
     bool BoxOpen() const { return boxOpen_; }
     // Errors that came while a box was open, over the whole life of this reporter.
     int CountedWhileOpen() const { return countedWhileOpen_; }
 
   private:
+    static void ShowWithoutOurBox(std::string_view text) noexcept;
+
     ShowError show_;
     bool boxOpen_ = false;
     int countedWhileOpen_ = 0;

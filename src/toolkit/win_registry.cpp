@@ -30,19 +30,29 @@ std::wstring SubKey(std::string_view key) {
     return Widen(key);
 }
 
+// A missing file is the key when the key is being opened, the value after that.
+RegistryChange ChangeOutcome(LONG status, bool opening) {
+    switch (status) {
+        case ERROR_SUCCESS:
+            return RegistryChange::Done;
+        case ERROR_FILE_NOT_FOUND:
+            return opening ? RegistryChange::KeyMissing : RegistryChange::Failed;
+        case ERROR_ACCESS_DENIED:
+            return RegistryChange::AccessDenied;
+        default:
+            return RegistryChange::Failed;
+    }
+}
+
 class WinRegistry final : public Registry {
   public:
     explicit WinRegistry(HKEY root) : root_(root) {}
 
-    bool KeyExists(std::string_view key) override { return static_cast<bool>(OpenFullAccess(key)); }
+    bool KeyExists(std::string_view key) override { return Open(key, KEY_QUERY_VALUE).status == ERROR_SUCCESS; }
 
-    bool OpenKey(std::string_view key) override {
-        open_ = OpenFullAccess(key);
-        return static_cast<bool>(open_);
-    }
-
-    std::string ReadString(std::string_view name) override {
-        if (!open_) {
+    std::string ReadString(std::string_view key, std::string_view name) override {
+        const Opened opened = Open(key, KEY_QUERY_VALUE);
+        if (!opened.key) {
             return {};
         }
         const std::wstring valueName = Widen(name);
@@ -51,7 +61,7 @@ class WinRegistry final : public Registry {
         for (;;) {
             DWORD type = 0;
             DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-            const LONG status = RegQueryValueExW(open_.Get(), valueName.c_str(), nullptr, &type,
+            const LONG status = RegQueryValueExW(opened.key.Get(), valueName.c_str(), nullptr, &type,
                                                  reinterpret_cast<BYTE*>(buffer.data()), &bytes);
             if (status == ERROR_MORE_DATA) {
                 buffer.resize(bytes / sizeof(wchar_t) + 1);
@@ -68,34 +78,46 @@ class WinRegistry final : public Registry {
         }
     }
 
-    bool WriteString(std::string_view name, std::string_view data) override {
+    bool ValueExists(std::string_view key, std::string_view name) override {
+        const Opened opened = Open(key, KEY_QUERY_VALUE);
+        return opened.key && RegQueryValueExW(opened.key.Get(), Widen(name).c_str(), nullptr, nullptr, nullptr,
+                                              nullptr) == ERROR_SUCCESS;
+    }
+
+    RegistryChange WriteString(std::string_view key, std::string_view name, std::string_view data) override {
+        const Opened opened = Open(key, KEY_SET_VALUE);
+        if (!opened.key) {
+            return ChangeOutcome(opened.status, true);
+        }
         const std::wstring text = Widen(data);
         // With its terminating zero, as every reader of the Run key expects.
         const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-        return open_ && RegSetValueExW(open_.Get(), Widen(name).c_str(), 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(text.c_str()), bytes) == ERROR_SUCCESS;
+        const LONG status = RegSetValueExW(opened.key.Get(), Widen(name).c_str(), 0, REG_SZ,
+                                           reinterpret_cast<const BYTE*>(text.c_str()), bytes);
+        return ChangeOutcome(status, false);
     }
 
-    bool DeleteValue(std::string_view name) override {
-        return open_ && RegDeleteValueW(open_.Get(), Widen(name).c_str()) == ERROR_SUCCESS;
-    }
-
-    bool ValueExists(std::string_view name) override {
-        return open_ &&
-               RegQueryValueExW(open_.Get(), Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegistryChange DeleteValue(std::string_view key, std::string_view name) override {
+        const Opened opened = Open(key, KEY_SET_VALUE);
+        if (!opened.key) {
+            return ChangeOutcome(opened.status, true);
+        }
+        return ChangeOutcome(RegDeleteValueW(opened.key.Get(), Widen(name).c_str()), false);
     }
 
   private:
-    [[nodiscard]] UniqueRegistryKey OpenFullAccess(std::string_view key) const {
+    struct Opened {
+        UniqueRegistryKey key;
+        LONG status;
+    };
+
+    [[nodiscard]] Opened Open(std::string_view key, REGSAM rights) const {
         HKEY opened = nullptr;
-        if (RegOpenKeyExW(root_, SubKey(key).c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) {
-            return UniqueRegistryKey();
-        }
-        return UniqueRegistryKey(opened);
+        const LONG status = RegOpenKeyExW(root_, SubKey(key).c_str(), 0, rights, &opened);
+        return {status == ERROR_SUCCESS ? UniqueRegistryKey(opened) : UniqueRegistryKey(), status};
     }
 
     HKEY root_;
-    UniqueRegistryKey open_;
 };
 
 }  // namespace

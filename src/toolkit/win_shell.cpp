@@ -49,7 +49,11 @@ std::string WinShell::NameOnDisk(std::string_view path) {
     return Narrow(found.cFileName);
 }
 
-bool WinShell::StartProgram(std::string_view commandLine) {
+bool WinShell::StartProgram(std::string_view programPath, std::string_view commandLine) {
+    // With the application name given, CreateProcessW runs that file and nothing else: a bare name
+    // would be looked for in this program's folder and the current directory first, where anyone
+    // may have left a program of that name.
+    const std::wstring program = Widen(programPath);
     // CreateProcessW may write into the command line, so it gets a copy of its own.
     std::wstring command = Widen(commandLine);
     STARTUPINFOW startup{};
@@ -57,7 +61,8 @@ bool WinShell::StartProgram(std::string_view commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         return false;
     }
     // Not waited for and not watched.

@@ -16,7 +16,7 @@ class WinShell final : public Shell {
     bool FileExists(std::string_view path) override;
     std::string WindowsDirectory() override;
     std::string NameOnDisk(std::string_view path) override;
-    bool StartProgram(std::string_view commandLine) override;
+    bool StartProgram(std::string_view programPath, std::string_view commandLine) override;
     void Open(std::string_view target) override;
 
   private:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -27,8 +28,8 @@ class FakeShell final : public Shell {
         }
         return ExecutableFileName(path);
     }
-    bool StartProgram(std::string_view commandLine) override {
-        started.emplace_back(commandLine);
+    bool StartProgram(std::string_view programPath, std::string_view commandLine) override {
+        started.push_back({std::string(programPath), std::string(commandLine)});
         return true;
     }
     void Open(std::string_view target) override { opened.emplace_back(target); }
@@ -39,7 +40,15 @@ class FakeShell final : public Shell {
     std::string windowsDirectory = "C:\\windows";
     std::set<std::string> files;
     std::vector<std::string> namesOnDisk;  // file names as the disk spells them
-    std::vector<std::string> started;
+    struct Started {
+        std::string program;
+        std::string commandLine;
+        bool operator==(const Started&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Started& s) {
+            return out << s.program << " <- " << s.commandLine;
+        }
+    };
+    std::vector<Started> started;
     std::vector<std::string> opened;
 
   private:

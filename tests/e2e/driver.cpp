@@ -87,7 +87,7 @@ std::string ChildTexts(HWND window) {
     return texts;
 }
 
-RunningProgram::RunningProgram(const std::wstring& folder) {
+RunningProgram::RunningProgram(const std::wstring& folder, const std::wstring& currentDirectory) {
     const std::wstring exe = folder + L"orvanta.exe";
     if (!CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) {
         return;
@@ -95,8 +95,8 @@ RunningProgram::RunningProgram(const std::wstring& folder) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &process_)) {
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        (currentDirectory.empty() ? folder : currentDirectory).c_str(), &startup, &process_)) {
         process_ = {};
         return;
     }

@@ -33,8 +33,9 @@ std::string ChildTexts(HWND window);
 // so that a failed test leaves no process behind.
 class RunningProgram {
   public:
-    // Copies the built program into `folder` and starts it there.
-    explicit RunningProgram(const std::wstring& folder);
+    // Copies the built program into `folder` and starts it there, in `currentDirectory` when one
+    // is given.
+    explicit RunningProgram(const std::wstring& folder, const std::wstring& currentDirectory = {});
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();

@@ -435,6 +435,30 @@ TEST_F(EndToEndTest, TheReadmeOpensInNotepadAndAMissingCatalogIsExplained) {
     EXPECT_EQ(program.ExitCode(), 0u);
 }
 
+TEST_F(EndToEndTest, TheNotepadOfTheWindowsFolderOpensTheDocumentNotOneLyingBesideTheProgram) {
+    // A program named notepad.exe beside the clock and in its current directory: a second clock,
+    // which would open no Notepad window at all.
+    const std::wstring programFolder = folder_.WidePath() + L"My Clock\\";
+    const std::wstring currentFolder = folder_.WidePath() + L"Current Place\\";
+    for (const auto& planted : {programFolder, currentFolder}) {
+        ASSERT_TRUE(CreateDirectoryW(planted.c_str(), nullptr));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath().c_str(), (planted + L"notepad.exe").c_str(), FALSE));
+    }
+    testing::WriteFileBytes(programFolder + L"orvanta.txt", "Orvanta v2.7f - a world clock\r\n");
+    RunningProgram program(programFolder, currentFolder);
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+
+    ChooseMenuEntry(main, "View_Readme_file_Option");
+    HWND notepad = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (notepad = FindNotepadShowing("orvanta.txt")) != nullptr; }, kStartTimeoutMs));
+    PostMessageW(notepad, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(notepad); }, kWindowTimeoutMs));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+}
+
 TEST_F(EndToEndTest, AFolderNamedOutsideTheAnsiCodePageHoldsTheProgramAndItsSettings) {
     // Neither "日本" nor "Ω" is in code page 1252: only the wide Windows functions reach this folder.
     const std::wstring folder = folder_.WidePath() + L"Zeit-\u65E5\u672C-\u03A9\\";

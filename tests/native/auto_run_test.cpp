@@ -77,7 +77,7 @@ TEST_F(AutoRunTest, DisableRemovesTheEntryAndSucceedsWhenThereWasNone) {
 }
 
 TEST_F(AutoRunTest, FailuresShowOnlyTheRoutinesErrorAndAnswerFalse) {
-    // No Run key at all, as for a user whose rights do not reach the machine-wide hive.
+    // No Run key at all.
     EXPECT_FALSE(Enable_Auto_Run(Subject()));
     EXPECT_FALSE(Disable_Auto_Run(Subject()));
     RunKey().values["orvanta.exe"] = {true, kExe};
@@ -104,6 +104,20 @@ TEST_F(AutoRunTest, TheCheckMarkChangesOnlyWhenTheClickSucceeded) {
     EXPECT_EQ(Stored(), kExe);
     EXPECT_FALSE(AutoRunCheckAfterClick(true, Subject()));
     EXPECT_EQ(Stored(), std::nullopt);
+}
+
+TEST_F(AutoRunTest, WithoutAdministratorRightsTheEntryIsSeenAndTheCheckMarkStaysAsItWas) {
+    RunKey().changeable = false;
+    RunKey().values["orvanta.exe"] = {true, kExe};
+    EXPECT_TRUE(Check_Auto_Run_Path(Subject()));
+    EXPECT_TRUE(AutoRunCheckAfterClick(true, Subject()));
+    RunKey().values.clear();
+    EXPECT_FALSE(Check_Auto_Run_Path(Subject()));
+    EXPECT_FALSE(AutoRunCheckAfterClick(false, Subject()));
+    const std::string needsAdministrator = RegistryNeedsAdministratorMessage(kRunKey, "orvanta.exe");
+    ASSERT_EQ(dialogs_.shown.size(), 2u);
+    EXPECT_EQ(dialogs_.shown[0].text, needsAdministrator);
+    EXPECT_EQ(dialogs_.shown[1].text, needsAdministrator);
 }
 
 TEST_F(AutoRunTest, TheStartUpCheckAsksOnlyWhenTheEntryPointsElsewhere) {

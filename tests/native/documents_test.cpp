@@ -35,8 +35,9 @@ struct ViewCase {
     const char* windowsDirectory;
     const char* notepadAt;  // nullptr: nowhere
     std::string document;
-    const char* message;      // nullptr: Notepad starts
-    std::string commandLine;  // when it starts
+    const char* message;  // nullptr: Notepad starts
+    std::string program;  // when it starts: the file run, never searched for
+    std::string commandLine;
 };
 
 void PrintTo(const ViewCase& c, std::ostream* out) {
@@ -45,7 +46,7 @@ void PrintTo(const ViewCase& c, std::ostream* out) {
 
 class ViewFileInNotepadTest : public ::testing::TestWithParam<ViewCase> {};
 
-TEST_P(ViewFileInNotepadTest, FindsNotepadInTheWindowsFolderThenStartsItOnThePath) {
+TEST_P(ViewFileInNotepadTest, StartsTheNotepadFoundInTheWindowsFolderOnTheQuotedPath) {
     const ViewCase& c = GetParam();
     FakeShell shell;
     shell.windowsDirectory = c.windowsDirectory;
@@ -58,7 +59,7 @@ TEST_P(ViewFileInNotepadTest, FindsNotepadInTheWindowsFolderThenStartsItOnThePat
         EXPECT_TRUE(shell.started.empty());
     } else {
         EXPECT_FALSE(message.has_value()) << *message;
-        EXPECT_EQ(shell.started, std::vector<std::string>{c.commandLine});
+        EXPECT_EQ(shell.started, (std::vector<FakeShell::Started>{{c.program, c.commandLine}}));
     }
 }
 
@@ -67,22 +68,22 @@ const std::string kLongFolder = "C:\\" + std::string(300, 'f') + "\\notes in her
 INSTANTIATE_TEST_SUITE_P(
     Cases,
     ViewFileInNotepadTest,
-    ::testing::Values(ViewCase{"Found", "C:\\windows", "C:\\WINDOWS\\notepad.exe", "C:\\Apps\\orvanta.txt", nullptr,
-                               "Notepad.exe C:\\Apps\\orvanta.txt"},
-                      // Unquoted, after the one space.
-                      ViewCase{"PathWithSpaces", "C:\\windows", "C:\\windows\\Notepad.EXE", "C:\\My Apps\\a b.txt",
-                               nullptr, "Notepad.exe C:\\My Apps\\a b.txt"},
-                      ViewCase{"WindowsAtTheRootOfADrive", "W:\\", "W:\\Notepad.EXE", "C:\\a.txt", nullptr,
-                               "Notepad.exe C:\\a.txt"},
-                      ViewCase{"LongerThanAnyFixedBuffer", "C:\\windows", "C:\\windows\\notepad.exe",
-                               kLongFolder + "\\a.txt", nullptr, "Notepad.exe " + kLongFolder + "\\a.txt"},
-                      ViewCase{"Missing", "C:\\windows", nullptr, "C:\\a.txt", kNotepadMissingMessage, ""},
-                      // Elsewhere on the search path does not count.
-                      ViewCase{"OnlyInSystem32", "C:\\windows", "C:\\windows\\system32\\notepad.exe", "C:\\a.txt",
-                               kNotepadMissingMessage, ""},
-                      ViewCase{"EmptyPath", "C:\\windows", "C:\\windows\\notepad.exe", "", kNoFileToViewMessage, ""},
-                      // The Notepad test comes first.
-                      ViewCase{"MissingAndEmptyPath", "C:\\windows", nullptr, "", kNotepadMissingMessage, ""}),
+    ::testing::Values(
+        ViewCase{"Found", "C:\\windows", "C:\\WINDOWS\\notepad.exe", "C:\\Apps\\orvanta.txt", nullptr,
+                 "C:\\windows\\Notepad.EXE", "\"C:\\windows\\Notepad.EXE\" \"C:\\Apps\\orvanta.txt\""},
+        ViewCase{"SpacesInBothPaths", "C:\\My Windows", "C:\\My Windows\\Notepad.EXE", "C:\\My Apps\\a b.txt", nullptr,
+                 "C:\\My Windows\\Notepad.EXE", "\"C:\\My Windows\\Notepad.EXE\" \"C:\\My Apps\\a b.txt\""},
+        ViewCase{"WindowsAtTheRootOfADrive", "W:\\", "W:\\Notepad.EXE", "C:\\a.txt", nullptr, "W:\\Notepad.EXE",
+                 "\"W:\\Notepad.EXE\" \"C:\\a.txt\""},
+        ViewCase{"LongerThanAnyFixedBuffer", "C:\\windows", "C:\\windows\\notepad.exe", kLongFolder + "\\a.txt",
+                 nullptr, "C:\\windows\\Notepad.EXE", "\"C:\\windows\\Notepad.EXE\" \"" + kLongFolder + "\\a.txt\""},
+        ViewCase{"Missing", "C:\\windows", nullptr, "C:\\a.txt", kNotepadMissingMessage, "", ""},
+        // Elsewhere on the search path does not count.
+        ViewCase{"OnlyInSystem32", "C:\\windows", "C:\\windows\\system32\\notepad.exe", "C:\\a.txt",
+                 kNotepadMissingMessage, "", ""},
+        ViewCase{"EmptyPath", "C:\\windows", "C:\\windows\\notepad.exe", "", kNoFileToViewMessage, "", ""},
+        // The Notepad test comes first.
+        ViewCase{"MissingAndEmptyPath", "C:\\windows", nullptr, "", kNotepadMissingMessage, "", ""}),
     [](const auto& testParam) { return std::string(testParam.param.name); });
 
 TEST(DocumentsTest, EachOpeningStartsANotepadOfItsOwn) {
@@ -90,8 +91,8 @@ TEST(DocumentsTest, EachOpeningStartsANotepadOfItsOwn) {
     shell.AddFile("C:\\windows\\notepad.exe");
     EXPECT_FALSE(View_Readme_File(shell, "C:\\Apps\\my.clock.exe").has_value());
     EXPECT_FALSE(View_Readme_File(shell, "C:\\Apps\\my.clock.exe").has_value());
-    EXPECT_EQ(shell.started,
-              (std::vector<std::string>{"Notepad.exe C:\\Apps\\my.txt", "Notepad.exe C:\\Apps\\my.txt"}));
+    const FakeShell::Started readme{"C:\\windows\\Notepad.EXE", "\"C:\\windows\\Notepad.EXE\" \"C:\\Apps\\my.txt\""};
+    EXPECT_EQ(shell.started, (std::vector<FakeShell::Started>{readme, readme}));
 }
 
 TEST(DocumentsTest, AMissingCatalogIsExplainedNamingTheProduct) {
@@ -104,7 +105,8 @@ TEST(DocumentsTest, AMissingCatalogIsExplainedNamingTheProduct) {
 
     shell.AddFile("C:\\Apps\\Catalog.TXT");
     EXPECT_FALSE(View_Catalog_File(shell, "C:\\Apps\\orvanta.exe", "Orvanta v2.7f").has_value());
-    EXPECT_EQ(shell.started, std::vector<std::string>{"Notepad.exe C:\\Apps\\catalog.txt"});
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0].commandLine, "\"C:\\windows\\Notepad.EXE\" \"C:\\Apps\\catalog.txt\"");
 }
 
 TEST(DocumentsTest, APresentCatalogStillNeedsNotepad) {

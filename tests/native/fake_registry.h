@@ -3,7 +3,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,10 +11,11 @@
 
 namespace orvanta {
 
-// A registry in memory behind the Registry port. Keys are found by root and path as given; each
-// can be made unopenable with full access, and writes and deletions can be made to fail in the
-// ways the system can fail them. It counts the access objects made and still alive, so a test can
-// see that each routine uses a fresh one and lets it go.
+// A registry in memory behind the Registry port. Keys are found by root and path as given; a key
+// can be readable yet refuse changes, as the machine-wide hive does for a user without an
+// administrator's rights, and writes and deletions can be made to fail in the other ways the
+// system can fail them. It counts the access objects made and still alive, so a test can see that
+// each routine uses a fresh one and lets it go.
 class FakeRegistry {
   public:
     struct Value {
@@ -23,7 +23,8 @@ class FakeRegistry {
         std::string data;
     };
     struct Key {
-        bool fullAccess = true;
+        bool readable = true;
+        bool changeable = true;
         std::map<std::string, Value, std::less<>> values;
     };
 
@@ -33,14 +34,13 @@ class FakeRegistry {
         return found == keys_.end() ? nullptr : &found->second;
     }
 
-    bool refuseWrites = false;  // the system rejects the write
+    bool refuseWrites = false;  // the system rejects the write for a reason other than rights
     // The write succeeds, but what is stored is this of the data, as a faulty driver might do.
     std::function<std::string(std::string_view)> storeAs;
     bool keepDeletedValues = false;  // the deletion reports success, yet the value stays
 
     int accessesMade = 0;
     int accessesAlive = 0;
-    int keysOpened = 0;
 
     RegistryFactory Factory() {
         return [this](RegistryRoot root) { return std::make_unique<Access>(*this, root); };
@@ -55,51 +55,62 @@ class FakeRegistry {
         }
         ~Access() override { --registry_.accessesAlive; }
 
-        bool KeyExists(std::string_view key) override {
-            const Key* found = registry_.Find(root_, key);
-            return found != nullptr && found->fullAccess;
+        bool KeyExists(std::string_view key) override { return Readable(key) != nullptr; }
+        std::string ReadString(std::string_view key, std::string_view name) override {
+            const Value* value = Find(key, name);
+            return value == nullptr || !value->isString ? "" : value->data;
         }
-        bool OpenKey(std::string_view key) override {
+        bool ValueExists(std::string_view key, std::string_view name) override { return Find(key, name) != nullptr; }
+        RegistryChange WriteString(std::string_view key, std::string_view name, std::string_view data) override {
             Key* found = registry_.Find(root_, key);
-            open_ = found != nullptr && found->fullAccess ? found : nullptr;
-            registry_.keysOpened += open_ != nullptr ? 1 : 0;
-            return open_ != nullptr;
-        }
-        std::string ReadString(std::string_view name) override {
-            const auto found = Open().values.find(name);
-            return found == Open().values.end() || !found->second.isString ? "" : found->second.data;
-        }
-        bool WriteString(std::string_view name, std::string_view data) override {
-            if (registry_.refuseWrites) {
-                return false;
+            const RegistryChange opened = Opened(found);
+            if (opened != RegistryChange::Done) {
+                return opened;
             }
-            Open().values[std::string(name)] = {true, registry_.storeAs ? registry_.storeAs(data) : std::string(data)};
-            return true;
+            if (registry_.refuseWrites) {
+                return RegistryChange::Failed;
+            }
+            found->values[std::string(name)] = {true, registry_.storeAs ? registry_.storeAs(data) : std::string(data)};
+            return RegistryChange::Done;
         }
-        bool DeleteValue(std::string_view name) override {
-            const auto found = Open().values.find(name);
-            if (found == Open().values.end()) {
-                return false;
+        RegistryChange DeleteValue(std::string_view key, std::string_view name) override {
+            Key* found = registry_.Find(root_, key);
+            const RegistryChange opened = Opened(found);
+            if (opened != RegistryChange::Done) {
+                return opened;
+            }
+            const auto value = found->values.find(name);
+            if (value == found->values.end()) {
+                return RegistryChange::Failed;
             }
             if (!registry_.keepDeletedValues) {
-                Open().values.erase(found);
+                found->values.erase(value);
             }
-            return true;
+            return RegistryChange::Done;
         }
-        bool ValueExists(std::string_view name) override { return Open().values.contains(name); }
 
       private:
-        // Value operations on a key that was never opened are a fault of the routine under test.
-        Key& Open() {
-            if (open_ == nullptr) {
-                throw std::logic_error("value operation without an open key");
+        static RegistryChange Opened(const Key* key) {
+            if (key == nullptr) {
+                return RegistryChange::KeyMissing;
             }
-            return *open_;
+            return key->changeable ? RegistryChange::Done : RegistryChange::AccessDenied;
+        }
+        Key* Readable(std::string_view key) {
+            Key* found = registry_.Find(root_, key);
+            return found != nullptr && found->readable ? found : nullptr;
+        }
+        const Value* Find(std::string_view key, std::string_view name) {
+            const Key* found = Readable(key);
+            if (found == nullptr) {
+                return nullptr;
+            }
+            const auto value = found->values.find(name);
+            return value == found->values.end() ? nullptr : &value->second;
         }
 
         FakeRegistry& registry_;
         RegistryRoot root_;
-        Key* open_ = nullptr;
     };
 
     std::map<std::pair<RegistryRoot, std::string>, Key> keys_;

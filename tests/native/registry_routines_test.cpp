@@ -63,6 +63,10 @@ TEST(RegistryMessagesTest, EachMessageLineByLine) {
          joined(writeFailed, writeTail)},
         {RegistryKeyMissingOnDeleteMessage("\\Software\\Run", "clock.exe"), joined(keyMissing, deleteTail)},
         {RegistryRemovalFailedMessage("\\Software\\Run", "clock.exe"), joined(removalFailed, deleteTail)},
+        {RegistryNeedsAdministratorMessage("\\Software\\Run", "clock.exe"),
+         {"Error: Your Windows account may not change this Windows Registry setting.  ",
+          "The change needs an administrator's rights: start the program with ",
+          "\"Run as administrator\" and try again.", "", " Error Key   = \\Software\\Run", " Error Item  = clock.exe"}},
     };
     for (const auto& [text, lines] : cases) {
         EXPECT_EQ(Lines(text), lines);
@@ -105,28 +109,31 @@ TEST_F(RegistryRoutinesTest, WriteStoresTheStringAndOverwritesAnyValueOfThatName
     EXPECT_EQ(registry_.accessesAlive, 0);
 }
 
-TEST_F(RegistryRoutinesTest, AMissingOrUnopenableKeyIsReportedAndNeverCreated) {
-    for (const bool keyThere : {false, true}) {
-        SCOPED_TRACE(keyThere ? "key without full access" : "no key");
-        registry_ = FakeRegistry();
-        dialogs_.shown.clear();
-        if (keyThere) {
-            Key().fullAccess = false;
-            Key().values["clock.exe"] = {true, "C:\\Old\\clock.exe"};
-        }
-        EXPECT_FALSE(Write("clock.exe", "C:\\Clock\\clock.exe"));
-        EXPECT_FALSE(Delete("clock.exe"));
-        EXPECT_EQ(Read("clock.exe"), "");
-        EXPECT_EQ(Errors(), (std::vector<std::string>{
-                                RegistryKeyMissingOnWriteMessage(kKey, "clock.exe", "C:\\Clock\\clock.exe"),
-                                RegistryKeyMissingOnDeleteMessage(kKey, "clock.exe"),
-                            }));
-        EXPECT_EQ(registry_.Find(kRoot, kKey) != nullptr, keyThere);
-        EXPECT_EQ(registry_.keysOpened, 0);
-        if (keyThere) {
-            EXPECT_EQ(Key().values["clock.exe"].data, "C:\\Old\\clock.exe");
-        }
-    }
+TEST_F(RegistryRoutinesTest, AMissingKeyIsReportedAndNeverCreated) {
+    EXPECT_FALSE(Write("clock.exe", "C:\\Clock\\clock.exe"));
+    EXPECT_FALSE(Delete("clock.exe"));
+    EXPECT_EQ(Read("clock.exe"), "");
+    EXPECT_EQ(Errors(), (std::vector<std::string>{
+                            RegistryKeyMissingOnWriteMessage(kKey, "clock.exe", "C:\\Clock\\clock.exe"),
+                            RegistryKeyMissingOnDeleteMessage(kKey, "clock.exe"),
+                        }));
+    EXPECT_EQ(registry_.Find(kRoot, kKey), nullptr);
+}
+
+// A user without an administrator's rights may read the machine-wide hive but not change it.
+TEST_F(RegistryRoutinesTest, AKeyThisUserMayOnlyReadIsReadAndEachRefusedChangeNamesTheRightsItNeeds) {
+    Key().changeable = false;
+    Key().values["clock.exe"] = {true, "C:\\Old\\clock.exe"};
+    EXPECT_EQ(Read("clock.exe"), "C:\\Old\\clock.exe");
+    EXPECT_FALSE(Write("clock.exe", "C:\\Clock\\clock.exe"));
+    EXPECT_FALSE(Delete("clock.exe"));
+    EXPECT_EQ(Errors(), (std::vector<std::string>{RegistryNeedsAdministratorMessage(kKey, "clock.exe"),
+                                                  RegistryNeedsAdministratorMessage(kKey, "clock.exe")}));
+    EXPECT_EQ(Key().values["clock.exe"].data, "C:\\Old\\clock.exe");
+    // Nothing to remove is no change to refuse.
+    dialogs_.shown.clear();
+    EXPECT_TRUE(Delete("other.exe"));
+    EXPECT_TRUE(dialogs_.shown.empty());
 }
 
 TEST_F(RegistryRoutinesTest, AWriteThatIsRefusedOrDoesNotReadBackExactlyFails) {

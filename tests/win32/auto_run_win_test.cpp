@@ -109,17 +109,18 @@ TEST_F(AutoRunWinTest, TheMenuEntryEntersAndRemovesTheProgram) {
 }
 
 TEST_F(AutoRunWinTest, AFailedClickLeavesTheCheckMarkAsItWas) {
-    // A user without rights to the machine-wide hive: the Run key does not open with full access.
-    class NoFullAccess final : public Registry {
+    // A machine without a Run key.
+    class NoRunKey final : public Registry {
       public:
         bool KeyExists(std::string_view) override { return false; }
-        bool OpenKey(std::string_view) override { return false; }
-        std::string ReadString(std::string_view) override { return {}; }
-        bool WriteString(std::string_view, std::string_view) override { return false; }
-        bool DeleteValue(std::string_view) override { return false; }
-        bool ValueExists(std::string_view) override { return false; }
+        std::string ReadString(std::string_view, std::string_view) override { return {}; }
+        bool ValueExists(std::string_view, std::string_view) override { return false; }
+        RegistryChange WriteString(std::string_view, std::string_view, std::string_view) override {
+            return RegistryChange::KeyMissing;
+        }
+        RegistryChange DeleteValue(std::string_view, std::string_view) override { return RegistryChange::KeyMissing; }
     };
-    registry_ = [](RegistryRoot) { return std::make_unique<NoFullAccess>(); };
+    registry_ = [](RegistryRoot) { return std::make_unique<NoRunKey>(); };
     StartApp();
     for (const bool checked : {false, true}) {
         app_->MainForm().MenuEntry("Auto_Run_at_Windows_Startup_Option").SetChecked(checked);

@@ -48,8 +48,9 @@ TEST_F(DocumentCommandsTest, TheReadmeCommandsStartNotepadBesideTheExecutable) {
     StartApp();
     RunCommand(&TMainForm1::View_Readme_file_OptionClick);
     RunCommand(&TMainForm1::SpareMenuClick);
-    const std::string expected = "Notepad.exe " + folder_.Path() + "orvanta.txt";
-    EXPECT_EQ(shell_.started, (std::vector<std::string>{expected, expected}));
+    const std::string notepad = Notepad_Path(shell_.windowsDirectory);
+    const FakeShell::Started expected{notepad, Notepad_Command_Line(notepad, folder_.Path() + "orvanta.txt")};
+    EXPECT_EQ(shell_.started, (std::vector<FakeShell::Started>{expected, expected}));
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 

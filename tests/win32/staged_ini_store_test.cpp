@@ -1,0 +1,142 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_files.h"
+#include "toolkit/profile_ini_store.h"
+#include "toolkit/staged_ini_store.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta::testing {
+namespace {
+
+using toolkit::ProfileIniStore;
+using toolkit::StagedIniStore;
+
+// A settings file as another tool may leave it: a section not ours, and keys of ours.
+const std::string kOldFile =
+    "[other tool]\r\nkept=yes\r\n[orvanta]\r\nnum_other_locations=1\r\nother_location_caption_1=Tokyo:9.0\r\n";
+
+bool StartsWithBom(const std::string& bytes) {
+    return bytes.rfind("\xFF\xFE", 0) == 0;
+}
+
+int TemporaryFilesIn(const TempFolder& folder) {
+    WIN32_FIND_DATAW found{};
+    // Only ours: when ReplaceFileW fails, Wine leaves a backup of its own ("rf*.tmp") behind.
+    HANDLE search = FindFirstFileW((folder.WidePath() + L"orvanta.ini.*.tmp").c_str(), &found);
+    int count = 0;
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found) != FALSE) {
+        ++count;
+    }
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
+    return count;
+}
+
+HANDLE HoldWithoutSharing(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+TEST(StagedIniStoreTest, ANameInAnyScriptSurvivesAndTheFileTurnsUnicodeOnlyWhenItMust) {
+    const struct {
+        const char* name;
+        bool unicode;
+    } cases[] = {
+        {"Krak\xC3\xB3w", false},                // "Kraków": ó is in code page 1252
+        {"\xC5\x81\xC3\xB3\x64\xC5\xBA", true},  // "Łódź": Ł would only best-fit to L
+        {"\xE6\x9D\xB1\xE4\xBA\xAC", true},      // "東京"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string path = folder.Path() + "orvanta.ini";
+        WriteFileBytes(path, kOldFile);
+        // An attribute the user gave the file stays with it.
+        ASSERT_TRUE(SetFileAttributesW(toolkit::Widen(path).c_str(), FILE_ATTRIBUTE_HIDDEN));
+        const std::string entry = std::string(c.name) + ":9.0";
+        for (const char* top : {"150", "300"}) {
+            StagedIniStore store(path, "orvanta");
+            ASSERT_TRUE(store.WriteString("window_top_posn", top));
+            // The second save writes only ANSI values; a file once Unicode stays so.
+            if (top == std::string("150")) {
+                ASSERT_TRUE(store.WriteString("other_location_caption_1", entry));
+            }
+            ASSERT_TRUE(store.Commit());
+            EXPECT_EQ(StartsWithBom(ReadFileBytes(path)), c.unicode) << top;
+            EXPECT_EQ(StagedIniStore(path, "orvanta").ReadString("other_location_caption_1", ""), entry);
+            EXPECT_EQ(ProfileIniStore(path, "orvanta").ReadString("window_top_posn", ""), top);
+            EXPECT_EQ(ProfileIniStore(path, "other tool").ReadString("kept", ""), "yes");
+            EXPECT_NE(GetFileAttributesW(toolkit::Widen(path).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+        }
+        EXPECT_EQ(TemporaryFilesIn(folder), 0);
+    }
+}
+
+TEST(StagedIniStoreTest, AnAnsiSaveIsByteForByteWhatTheProfileFunctionsWrite) {
+    for (const bool fileThere : {false, true}) {
+        SCOPED_TRACE(fileThere ? "over an old file" : "a first save");
+        TempFolder folder;
+        const std::string plain = folder.Path() + "plain.ini";
+        const std::string staged = folder.Path() + "staged.ini";
+        if (fileThere) {
+            WriteFileBytes(plain, kOldFile);
+            WriteFileBytes(staged, kOldFile);
+        }
+        ProfileIniStore plainStore(plain, "orvanta");
+        StagedIniStore stagedStore(staged, "orvanta");
+        for (const auto& [key, value] : {std::pair{"window_top_posn", "200"},
+                                         {"current_location_caption", "Caf\xC3\xA9 :"},
+                                         {"num_other_locations", "0"}}) {
+            ASSERT_TRUE(plainStore.WriteString(key, value));
+            ASSERT_TRUE(stagedStore.WriteString(key, value));
+        }
+        ASSERT_TRUE(stagedStore.Commit());
+        EXPECT_EQ(ReadFileBytes(staged), ReadFileBytes(plain));
+        EXPECT_NE(ReadFileBytes(staged).find("Caf\xE9 :"), std::string::npos) << "in code page 1252";
+    }
+}
+
+// Whichever step fails, the old file stays as it was and no temporary file is left behind.
+TEST(StagedIniStoreTest, AFailedSaveLeavesTheOldFileByteForByte) {
+    enum class Failure { WriteAtKeyThree, LiveFileHeld, NeverCommitted };
+    for (const Failure failure : {Failure::WriteAtKeyThree, Failure::LiveFileHeld, Failure::NeverCommitted}) {
+        SCOPED_TRACE(static_cast<int>(failure));
+        TempFolder folder;
+        const std::string path = folder.Path() + "orvanta.ini";
+        WriteFileBytes(path, kOldFile);
+        {
+            StagedIniStore store(path, "orvanta");
+            bool allWritten = true;
+            for (int key = 1; key <= 5; ++key) {
+                // Held only while key 3 is written: the later keys and the commit could go through.
+                const bool holdTemporary = key == 3 && failure == Failure::WriteAtKeyThree;
+                const HANDLE held = holdTemporary ? HoldWithoutSharing(store.StagingPath()) : INVALID_HANDLE_VALUE;
+                ASSERT_EQ(held != INVALID_HANDLE_VALUE, holdTemporary);
+                allWritten = store.WriteString("other_location_caption_" + std::to_string(key), "\xE6\x9D\xB1:9.0") &&
+                             allWritten;
+                if (holdTemporary) {
+                    CloseHandle(held);
+                }
+            }
+            EXPECT_EQ(allWritten, failure != Failure::WriteAtKeyThree);
+            const HANDLE held = failure == Failure::LiveFileHeld
+                                    ? HoldWithoutSharing(folder.WidePath() + L"orvanta.ini")
+                                    : INVALID_HANDLE_VALUE;
+            if (failure != Failure::NeverCommitted) {
+                EXPECT_FALSE(store.Commit());
+            }
+            if (held != INVALID_HANDLE_VALUE) {
+                CloseHandle(held);
+            }
+        }
+        EXPECT_EQ(ReadFileBytes(path), kOldFile);
+        EXPECT_EQ(TemporaryFilesIn(folder), 0);
+    }
+}
+
+}  // namespace
+}  // namespace orvanta::testing
