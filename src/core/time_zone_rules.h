@@ -22,7 +22,8 @@ struct ZoneTransition {
 };
 
 // One year's rules in Windows' terms, in minutes: universal time = zone time + bias + the standard
-// or the daylight bias, whichever is in force.
+// or the daylight bias, whichever is in force. Each bias lies within a day either way, as Windows
+// keeps them and the system's reader makes sure.
 struct ZoneYearRules {
     int bias = 0;
     int standardBias = 0;
