@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/local_datetime.h"
+#include "core/time_zone_rules.h"
+
+namespace orvanta::toolkit {
+
+// The zones the system knows, from the time-zone database in its registry, in the order Windows
+// lists them: west to east, then by display name. A zone whose entry is malformed is left out.
+std::vector<TimeZoneRules> ReadSystemTimeZones();
+
+// One zone by its key name ("Tokyo Standard Time"); nothing when the system does not know it or
+// its entry is malformed.
+std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName);
+
+// Universal time from the system clock.
+LocalDateTime UniversalNow();
+
+}  // namespace orvanta::toolkit
