@@ -20,6 +20,7 @@
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
 #include "toolkit/profile_ini_store.h"
+#include "toolkit/staged_ini_store.h"
 
 namespace orvanta {
 
@@ -272,8 +273,9 @@ void TMainForm1::Timer1Timer() {
 
 bool TMainForm1::Write_Settings_File() {
     StoreWindowGeometry();
-    toolkit::ProfileIniStore store(app_.SettingsFilePath(), kSettingsSection);
-    if (!WriteSettings(store, model_.Get()).written) {
+    // Staged: the old file stays as it was unless every value reached the new one.
+    toolkit::StagedIniStore store(app_.SettingsFilePath(), kSettingsSection);
+    if (!(WriteSettings(store, model_.Get()).written && store.Commit())) {
         app_.Dialogs().Fail(UnableToWriteMessage(store.Path()));
         return false;
     }
