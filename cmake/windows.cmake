@@ -26,12 +26,16 @@ file(GLOB_RECURSE ORVANTA_GLUE_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER ORVANTA_GLUE_SOURCES EXCLUDE REGEX "/src/app/winmain_win\\.cpp$")
 
 add_library(orvanta_app STATIC ${ORVANTA_TOOLKIT_SOURCES} ${ORVANTA_GLUE_SOURCES})
-target_link_libraries(orvanta_app PUBLIC orvanta_core
-    comctl32 gdiplus ole32 shell32 advapi32 gdi32 user32 kernel32 uuid)
+# Only what the first window needs: GDI+, COM and the shell are loaded on first use
+# (toolkit/system_library), so that a start maps none of them.
+target_link_libraries(orvanta_app PUBLIC orvanta_core comctl32 advapi32 gdi32 user32 kernel32)
 
 add_executable(orvanta WIN32 src/app/winmain_win.cpp src/app/orvanta.rc)
 target_link_libraries(orvanta PRIVATE orvanta_app)
 target_link_options(orvanta PRIVATE -municode)
+add_test(NAME ImportsOnlyWhatTheFirstWindowNeeds
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:orvanta>
+            -P ${CMAKE_SOURCE_DIR}/cmake/check-imports.cmake)
 
 orvanta_use_googletest()
 add_subdirectory(tests/common)
