@@ -10,6 +10,8 @@ they are. Needs python3 and ImageMagick's convert (6.9 or later).
   made-badge.png     the badge in the lower right corner; the window writes its text on it
   donate.png         the donation button
   ok-glyph.png       the check mark on the OK buttons
+  copy-glyph.png     the clipboard on the table's copy button: the normal glyph and, beside it,
+                     the disabled one (greys), each square
 
 The still pictures are drawn at twice the size they are shown at on a 96-DPI screen, so that they
 stay sharp when the window is drawn at 144 DPI; the logo keeps the size of its frames.
@@ -185,6 +187,29 @@ def ok_glyph():
          "PNG32:" + os.path.join(OUT, "ok-glyph.png")])
 
 
+def copy_glyph():
+    s = 2
+    size = 18 * s
+
+    def clipboard(board, edge, paper, rule, clip, clip_edge):
+        # Drawn on the 18-unit grid with edges on whole units, so that they stay crisp at 1x and 1.5x.
+        return ["-size", "{0}x{0}".format(size), "xc:none",
+                "-fill", board, "-stroke", edge, "-strokewidth", s,
+                "-draw", "roundrectangle {},{} {},{} {},{}".format(3 * s, 3 * s, 15 * s, 17 * s, 1.5 * s, 1.5 * s),
+                "-fill", paper, "-stroke", "none",
+                "-draw", "rectangle {},{} {},{}".format(5 * s, 5 * s, 13 * s - 1, 15 * s - 1),
+                "-stroke", rule, "-strokewidth", s,
+                "-draw", " ".join("line {},{} {},{}".format(6.5 * s, y * s, 11.5 * s, y * s) for y in (8, 10.5, 13)),
+                "-fill", clip, "-stroke", clip_edge, "-strokewidth", s,
+                "-draw", "roundrectangle {},{} {},{} {},{}".format(6 * s, 1.5 * s, 12 * s, 5 * s, s, s)]
+
+    normal = clipboard("#a86e32", "#5c3a16", "#ffffff", "#2f6fb5", "#c8c8c8", "#404040")
+    disabled = clipboard("#c4c4c4", "#8e8e8e", "#f4f4f4", "#a8a8a8", "#dcdcdc", "#9a9a9a")
+    run(["("] + normal + [")", "("] + disabled + [")", "+append", "+repage",
+         "-define", "png:exclude-chunks=date,time",
+         "PNG32:" + os.path.join(OUT, "copy-glyph.png")])
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     with tempfile.TemporaryDirectory() as tmp:
@@ -193,6 +218,7 @@ def main():
     badge()
     donate()
     ok_glyph()
+    copy_glyph()
     total = 0
     for name in sorted(os.listdir(OUT)):
         size = os.path.getsize(os.path.join(OUT, name))

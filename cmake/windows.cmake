@@ -7,8 +7,9 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(ORVANTA_WIN_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_compile_definitions(orvanta_core PUBLIC ${ORVANTA_WIN_DEFINITIONS})
 
-# Static runtime: the exe needs no DLL beyond Windows' own.
-add_link_options(-static -static-libgcc -static-libstdc++)
+# Static runtime: the exe needs no DLL beyond Windows' own. No time stamp in the PE header, so
+# that two builds of one commit give the same bytes.
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 if(CMAKE_BUILD_TYPE STREQUAL "Release")
     # A small utility: size matters more than the last per cent of speed.
     set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
@@ -26,12 +27,16 @@ file(GLOB_RECURSE ORVANTA_GLUE_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
 list(FILTER ORVANTA_GLUE_SOURCES EXCLUDE REGEX "/src/app/winmain_win\\.cpp$")
 
 add_library(orvanta_app STATIC ${ORVANTA_TOOLKIT_SOURCES} ${ORVANTA_GLUE_SOURCES})
-target_link_libraries(orvanta_app PUBLIC orvanta_core
-    comctl32 gdiplus ole32 shell32 advapi32 gdi32 user32 kernel32 uuid)
+# Only what the first window needs: GDI+, COM and the shell are loaded on first use
+# (toolkit/system_library), so that a start maps none of them.
+target_link_libraries(orvanta_app PUBLIC orvanta_core comctl32 advapi32 gdi32 user32 kernel32)
 
 add_executable(orvanta WIN32 src/app/winmain_win.cpp src/app/orvanta.rc)
 target_link_libraries(orvanta PRIVATE orvanta_app)
 target_link_options(orvanta PRIVATE -municode)
+add_test(NAME ImportsOnlyWhatTheFirstWindowNeeds
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:orvanta>
+            -P ${CMAKE_SOURCE_DIR}/cmake/check-imports.cmake)
 
 orvanta_use_googletest()
 add_subdirectory(tests/common)
@@ -39,13 +44,11 @@ add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
 
 # The release archive: the exe with the readme and the catalog beside it, as the program expects.
+# Two builds of one commit give the same bytes (cmake/release.cmake); it prints the SHA-256.
 add_custom_target(release
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/release/orvanta
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:orvanta> ${CMAKE_BINARY_DIR}/release/orvanta/
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/orvanta.txt ${CMAKE_SOURCE_DIR}/assets/catalog.txt
-            ${CMAKE_BINARY_DIR}/release/orvanta/
-    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/release
-            ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/orvanta-2.7f.zip --format=zip orvanta
+    COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:orvanta> -DASSETS=${CMAKE_SOURCE_DIR}/assets
+            -DSTAGE=${CMAKE_BINARY_DIR}/release -DARCHIVE=${CMAKE_BINARY_DIR}/orvanta-2.7f.zip
+            -P ${CMAKE_SOURCE_DIR}/cmake/release.cmake
     DEPENDS orvanta
     COMMENT "Packing orvanta-2.7f.zip")
 

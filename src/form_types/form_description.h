@@ -67,6 +67,7 @@ inline constexpr const char* kBannerImage = "TAMSOR_BANNER";
 inline constexpr const char* kBadgeImage = "MADE_BADGE";
 inline constexpr const char* kDonateImage = "DONATE_BUTTON";
 inline constexpr const char* kOkGlyphImage = "OK_GLYPH";
+inline constexpr const char* kCopyGlyphImage = "COPY_GLYPH";
 
 enum class Event {
     Click,       // button, check box, label, picture; list box: an item became selected

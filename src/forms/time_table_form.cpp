@@ -54,6 +54,7 @@ FormDescription Build() {
     d.components.push_back(grid);
     auto copy = MakeComponent(ComponentKind::Button, "Copy_Time_Table_to_Clipboard_Button", 176, 352, 161, 33,
                               "Copy to Clipboard");
+    copy.image = kCopyGlyphImage;
     copy.hint = "Copy Time Table to Clipboard.";
     copy.events = {{Event::Click, "Copy_Time_Table_to_Clipboard_ButtonClick"}};
     d.components.push_back(copy);

@@ -7,11 +7,50 @@
 
 #include <algorithm>
 
+#include "toolkit/system_library.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
 
 namespace gp = Gdiplus::DllExports;
+
+namespace {
+
+// What the pictures use of GDI+ and COM, found the first time a picture is decoded. Should one
+// be missing, the first picture throws, and the next one tries again.
+struct PictureApi {
+#define ORVANTA_GDIPLUS(name) decltype(&gp::name) name = GdiplusLibrary().Get<decltype(gp::name)>(#name)
+    decltype(&Gdiplus::GdiplusStartup) GdiplusStartup =
+        GdiplusLibrary().Get<decltype(Gdiplus::GdiplusStartup)>("GdiplusStartup");
+    decltype(&Gdiplus::GdiplusShutdown) GdiplusShutdown =
+        GdiplusLibrary().Get<decltype(Gdiplus::GdiplusShutdown)>("GdiplusShutdown");
+    ORVANTA_GDIPLUS(GdipCreateBitmapFromScan0);
+    ORVANTA_GDIPLUS(GdipCreateBitmapFromStream);
+    ORVANTA_GDIPLUS(GdipCreateFromHDC);
+    ORVANTA_GDIPLUS(GdipCreateHBITMAPFromBitmap);
+    ORVANTA_GDIPLUS(GdipDeleteGraphics);
+    ORVANTA_GDIPLUS(GdipDisposeImage);
+    ORVANTA_GDIPLUS(GdipDrawImageRectI);
+    ORVANTA_GDIPLUS(GdipGetImageGraphicsContext);
+    ORVANTA_GDIPLUS(GdipGetImageHeight);
+    ORVANTA_GDIPLUS(GdipGetImageWidth);
+    ORVANTA_GDIPLUS(GdipGetPropertyItem);
+    ORVANTA_GDIPLUS(GdipGetPropertyItemSize);
+    ORVANTA_GDIPLUS(GdipImageGetFrameCount);
+    ORVANTA_GDIPLUS(GdipImageSelectActiveFrame);
+    ORVANTA_GDIPLUS(GdipSetInterpolationMode);
+    ORVANTA_GDIPLUS(GdipSetPixelOffsetMode);
+#undef ORVANTA_GDIPLUS
+    decltype(&::CreateStreamOnHGlobal) CreateStreamOnHGlobal =
+        Ole32Library().Get<decltype(::CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
+};
+
+const PictureApi& Api() {
+    static const PictureApi api;
+    return api;
+}
+
+}  // namespace
 
 // GDI+ runs while any image lives: started with the first, shut down after the last.
 class GdiplusSession {
@@ -32,14 +71,14 @@ class GdiplusSession {
     GdiplusSession& operator=(const GdiplusSession&) = delete;
     ~GdiplusSession() {
         if (started_) {
-            Gdiplus::GdiplusShutdown(token_);
+            Api().GdiplusShutdown(token_);
         }
     }
 
   private:
     GdiplusSession() {
         Gdiplus::GdiplusStartupInput input;
-        started_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+        started_ = Api().GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
     }
     ULONG_PTR token_ = 0;
     bool started_ = false;
@@ -50,7 +89,7 @@ class GdiplusSession {
 struct DecodedImage {
     ~DecodedImage() {
         if (bitmap != nullptr) {
-            gp::GdipDisposeImage(bitmap);
+            Api().GdipDisposeImage(bitmap);
         }
         if (stream != nullptr) {
             stream->Release();
@@ -95,7 +134,7 @@ IStream* ResourceStream(std::string_view resourceName) {
     CopyMemory(target, bytes, size);
     GlobalUnlock(copy);
     IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+    if (FAILED(Api().CreateStreamOnHGlobal(copy, TRUE, &stream))) {
         GlobalFree(copy);
         return nullptr;
     }
@@ -104,18 +143,18 @@ IStream* ResourceStream(std::string_view resourceName) {
 
 std::vector<unsigned> FrameDelays(Gdiplus::GpBitmap* bitmap) {
     UINT count = 0;
-    if (gp::GdipImageGetFrameCount(bitmap, &kFrameDimensionTime, &count) != Gdiplus::Ok || count == 0) {
+    if (Api().GdipImageGetFrameCount(bitmap, &kFrameDimensionTime, &count) != Gdiplus::Ok || count == 0) {
         count = 1;  // a still picture has no time dimension
     }
     std::vector<unsigned> delays(count, kDefaultFrameDelayMs);
     UINT size = 0;
-    if (count < 2 || gp::GdipGetPropertyItemSize(bitmap, kPropertyTagFrameDelay, &size) != Gdiplus::Ok ||
+    if (count < 2 || Api().GdipGetPropertyItemSize(bitmap, kPropertyTagFrameDelay, &size) != Gdiplus::Ok ||
         size < sizeof(Gdiplus::PropertyItem)) {
         return delays;
     }
     std::vector<unsigned char> buffer(size);
     auto* item = reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data());
-    if (gp::GdipGetPropertyItem(bitmap, kPropertyTagFrameDelay, size, item) != Gdiplus::Ok) {
+    if (Api().GdipGetPropertyItem(bitmap, kPropertyTagFrameDelay, size, item) != Gdiplus::Ok) {
         return delays;
     }
     // One 32-bit value a frame, in hundredths of a second.
@@ -130,13 +169,13 @@ std::vector<unsigned> FrameDelays(Gdiplus::GpBitmap* bitmap) {
 
 class Graphics {
   public:
-    explicit Graphics(HDC dc) { gp::GdipCreateFromHDC(dc, &graphics_); }
-    explicit Graphics(Gdiplus::GpImage* image) { gp::GdipGetImageGraphicsContext(image, &graphics_); }
+    explicit Graphics(HDC dc) { Api().GdipCreateFromHDC(dc, &graphics_); }
+    explicit Graphics(Gdiplus::GpImage* image) { Api().GdipGetImageGraphicsContext(image, &graphics_); }
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
     ~Graphics() {
         if (graphics_ != nullptr) {
-            gp::GdipDeleteGraphics(graphics_);
+            Api().GdipDeleteGraphics(graphics_);
         }
     }
     // Stretches smoothly; the half-pixel offset keeps the right and bottom edges painted.
@@ -144,9 +183,9 @@ class Graphics {
         if (graphics_ == nullptr) {
             return false;
         }
-        gp::GdipSetInterpolationMode(graphics_, Gdiplus::InterpolationModeHighQualityBicubic);
-        gp::GdipSetPixelOffsetMode(graphics_, Gdiplus::PixelOffsetModeHalf);
-        return gp::GdipDrawImageRectI(graphics_, image, bounds.left, bounds.top, bounds.right - bounds.left,
+        Api().GdipSetInterpolationMode(graphics_, Gdiplus::InterpolationModeHighQualityBicubic);
+        Api().GdipSetPixelOffsetMode(graphics_, Gdiplus::PixelOffsetModeHalf);
+        return Api().GdipDrawImageRectI(graphics_, image, bounds.left, bounds.top, bounds.right - bounds.left,
                                       bounds.bottom - bounds.top) == Gdiplus::Ok;
     }
 
@@ -156,6 +195,18 @@ class Graphics {
 
 }  // namespace
 
+int EmbeddedImage::Width() const {
+    UINT width = 0;
+    Api().GdipGetImageWidth(image_->bitmap, &width);
+    return static_cast<int>(width);
+}
+
+int EmbeddedImage::Height() const {
+    UINT height = 0;
+    Api().GdipGetImageHeight(image_->bitmap, &height);
+    return static_cast<int>(height);
+}
+
 std::unique_ptr<EmbeddedImage> EmbeddedImage::Load(std::string_view resourceName) {
     auto session = GdiplusSession::Acquire();
     if (!session) {
@@ -164,7 +215,7 @@ std::unique_ptr<EmbeddedImage> EmbeddedImage::Load(std::string_view resourceName
     auto decoded = std::make_unique<DecodedImage>();
     decoded->stream = ResourceStream(resourceName);
     if (decoded->stream == nullptr ||
-        gp::GdipCreateBitmapFromStream(decoded->stream, &decoded->bitmap) != Gdiplus::Ok ||
+        Api().GdipCreateBitmapFromStream(decoded->stream, &decoded->bitmap) != Gdiplus::Ok ||
         decoded->bitmap == nullptr) {
         return nullptr;
     }
@@ -174,6 +225,21 @@ std::unique_ptr<EmbeddedImage> EmbeddedImage::Load(std::string_view resourceName
     image->session_ = std::move(session);  // outlives the bitmap: members go in reverse order
     return image;
 }
+
+namespace {
+
+// Pictures are decoration: a window shows without them rather than not at all. Why one is missing
+// goes to the debugger's output.
+std::unique_ptr<EmbeddedImage> LoadOrExplain(std::string_view resourceName) {
+    try {
+        return EmbeddedImage::Load(resourceName);
+    } catch (const MissingSystemPart& missing) {
+        OutputDebugStringW(Widen(missing.what()).c_str());
+        return nullptr;
+    }
+}
+
+}  // namespace
 
 EmbeddedImage::~EmbeddedImage() {
     image_.reset();  // before the session ends
@@ -187,7 +253,7 @@ void EmbeddedImage::SelectFrame(int frame) {
     if (frame < 0 || frame >= FrameCount() || frame == frame_) {
         return;
     }
-    if (gp::GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) == Gdiplus::Ok) {
+    if (Api().GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) == Gdiplus::Ok) {
         frame_ = frame;
     }
 }
@@ -199,7 +265,7 @@ void EmbeddedImage::Draw(HDC dc, const RECT& bounds) const {
 
 UniqueBitmap EmbeddedImage::RenderBitmap(int width, int height, COLORREF background) const {
     Gdiplus::GpBitmap* canvas = nullptr;
-    if (gp::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &canvas) != Gdiplus::Ok) {
+    if (Api().GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &canvas) != Gdiplus::Ok) {
         return {};
     }
     const Gdiplus::ARGB opaque =
@@ -208,15 +274,15 @@ UniqueBitmap EmbeddedImage::RenderBitmap(int width, int height, COLORREF backgro
     {
         Graphics graphics(canvas);
         if (graphics.DrawStretched(image_->bitmap, {0, 0, width, height})) {
-            gp::GdipCreateHBITMAPFromBitmap(canvas, &bitmap, opaque);
+            Api().GdipCreateHBITMAPFromBitmap(canvas, &bitmap, opaque);
         }
     }
-    gp::GdipDisposeImage(canvas);
+    Api().GdipDisposeImage(canvas);
     return UniqueBitmap(bitmap);
 }
 
 PictureView::PictureView(HWND control, std::string_view resourceName)
-    : window_(control), image_(EmbeddedImage::Load(resourceName)) {
+    : window_(control), image_(LoadOrExplain(resourceName)) {
     SetWindowSubclass(window_, &PictureView::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -314,15 +380,29 @@ PictureView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size) {
-    const auto image = EmbeddedImage::Load(resourceName);
+    const auto image = LoadOrExplain(resourceName);
     if (!image) {
         return {};
     }
+    // A picture twice as wide as it is tall holds the normal glyph and the disabled one beside it.
+    const int glyphs = image->Width() >= 2 * image->Height() ? 2 : 1;
     // Laid on the button face: the image list then needs no alpha channel of its own.
-    UniqueBitmap bitmap = image->RenderBitmap(size, size, GetSysColor(COLOR_BTNFACE));
-    UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32, 1, 0));
+    UniqueBitmap bitmap = image->RenderBitmap(size * glyphs, size, GetSysColor(COLOR_BTNFACE));
+    UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32, 6, 0));
     if (!bitmap || !list || ImageList_Add(list.Get(), bitmap.Get(), nullptr) < 0) {
         return {};
+    }
+    if (glyphs == 2) {
+        // Given more than one image, the button takes one for each state: normal, hot, pressed,
+        // disabled, defaulted, stylus hot. The pair three times over, then the normal glyph
+        // where a disabled one stands at a state that is not disabled.
+        ImageList_Add(list.Get(), bitmap.Get(), nullptr);
+        ImageList_Add(list.Get(), bitmap.Get(), nullptr);
+        constexpr int kHot = 1;
+        constexpr int kStylusHot = 5;
+        for (const int state : {kHot, kStylusHot}) {
+            ImageList_Copy(list.Get(), state, list.Get(), 0, ILCF_MOVE);
+        }
     }
     BUTTON_IMAGELIST glyph{};
     glyph.himl = list.Get();

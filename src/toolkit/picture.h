@@ -20,12 +20,15 @@ struct DecodedImage;
 // One decoded image: a single frame, or the frames of an animated GIF.
 class EmbeddedImage {
   public:
-    // Nothing when the resource is missing or damaged, or GDI+ cannot start.
+    // Nothing when the resource is missing or damaged, or GDI+ cannot start; throws
+    // MissingSystemPart when this Windows has no GDI+.
     [[nodiscard]] static std::unique_ptr<EmbeddedImage> Load(std::string_view resourceName);
     EmbeddedImage(const EmbeddedImage&) = delete;
     EmbeddedImage& operator=(const EmbeddedImage&) = delete;
     ~EmbeddedImage();
 
+    int Width() const;
+    int Height() const;
     int FrameCount() const { return static_cast<int>(delaysMs_.size()); }
     // How long a frame stays, in milliseconds.
     unsigned FrameDelayMs(int frame) const;
@@ -49,7 +52,7 @@ class EmbeddedImage {
 
 // Makes a STATIC control show an embedded image filling its bounds. An animated image plays while
 // animation is on and loops. Where the image could not be decoded the control shows the
-// background its parent gives static controls.
+// background its parent gives static controls, as it does where this Windows has no GDI+.
 class PictureView {
   public:
     PictureView(HWND control, std::string_view resourceName);
@@ -58,6 +61,8 @@ class PictureView {
     ~PictureView();
 
     bool Decoded() const { return image_ != nullptr; }
+    int Width() const;
+    int Height() const;
     int FrameCount() const { return image_ ? image_->FrameCount() : 0; }
     int CurrentFrame() const { return image_ ? image_->CurrentFrame() : 0; }
     bool Animated() const { return animated_; }
@@ -79,8 +84,9 @@ class PictureView {
     bool animated_ = false;
 };
 
-// Puts an embedded image on a push button, left of its caption, as a square of `size` pixels.
-// Nothing when the image does not decode: the button keeps its caption alone.
+// Puts an embedded image on a push button, left of its caption, as a square of `size` pixels. An
+// image twice as wide as tall is two glyphs, normal and disabled. Nothing when the image does not
+// decode: the button keeps its caption alone.
 [[nodiscard]] UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size);
 
 }  // namespace orvanta::toolkit

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/handles.h"
+#include "toolkit/system_library.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
@@ -72,11 +73,16 @@ bool WinShell::StartProgram(std::string_view programPath, std::string_view comma
 }
 
 void WinShell::Open(std::string_view target) {
+    // Loaded here, not at start: most runs never open a link. A missing one ends this command
+    // with a message.
+    auto* const coInitializeEx = ORVANTA_SYSTEM_FUNCTION(Ole32Library(), CoInitializeEx);
+    auto* const coUninitialize = ORVANTA_SYSTEM_FUNCTION(Ole32Library(), CoUninitialize);
+    auto* const shellExecute = ORVANTA_SYSTEM_FUNCTION(Shell32Library(), ShellExecuteW);
     // Shell extensions that handle a target may need COM on this thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    ShellExecuteW(parent_, L"open", Widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const HRESULT com = coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    shellExecute(parent_, L"open", Widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (SUCCEEDED(com)) {
-        CoUninitialize();
+        coUninitialize();
     }
 }
 

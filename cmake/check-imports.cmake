@@ -1,0 +1,25 @@
+# Fails when the exe imports a DLL that its first window does not need: Windows maps and
+# initialises every imported DLL before the program runs, so the others are loaded on first use.
+# Run by ctest: cmake -DOBJDUMP=<objdump> -DEXE=<orvanta.exe> -P check-imports.cmake
+cmake_minimum_required(VERSION 3.21)
+set(ORVANTA_START_DLLS kernel32 user32 gdi32 comctl32 advapi32 msvcrt)
+
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "${OBJDUMP} could not read ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+if(NOT imports)
+    message(FATAL_ERROR "no import table found in ${EXE}")
+endif()
+set(extra "")
+foreach(import IN LISTS imports)
+    string(REGEX REPLACE "^DLL Name: (.+)\\.[dD][lL][lL]$" "\\1" dll "${import}")
+    string(TOLOWER "${dll}" dll)
+    if(NOT dll IN_LIST ORVANTA_START_DLLS)
+        list(APPEND extra ${dll})
+    endif()
+endforeach()
+if(extra)
+    message(FATAL_ERROR "${EXE} imports ${extra}; load them on first use (toolkit/system_library)")
+endif()

@@ -1,0 +1,62 @@
+#include "toolkit/system_library.h"
+
+#include <string>
+
+#include "toolkit/win_text.h"
+
+namespace orvanta::toolkit {
+
+namespace {
+
+// From the system folder only, so that a same-named DLL beside the exe or in the current folder
+// is never loaded in its place.
+HMODULE LoadFromSystemFolder(const wchar_t* fileName) {
+    HMODULE module = LoadLibraryExW(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module != nullptr || GetLastError() != ERROR_INVALID_PARAMETER) {
+        return module;
+    }
+    // A Windows 7 without the update that brought the flag: the full path does the same, and the
+    // altered search path takes the DLL's own dependencies from its folder too.
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return nullptr;
+    }
+    std::wstring path(folder, length);
+    path += L'\\';
+    path += fileName;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+}  // namespace
+
+FARPROC SystemLibrary::Find(const char* name) {
+    if (module_ == nullptr) {
+        module_ = LoadFromSystemFolder(fileName_);
+        if (module_ == nullptr) {
+            throw MissingSystemPart(Narrow(fileName_) + " could not be loaded from the Windows system folder.");
+        }
+    }
+    const FARPROC function = GetProcAddress(module_, name);
+    if (function == nullptr) {
+        throw MissingSystemPart(Narrow(fileName_) + " has no " + name + ".");
+    }
+    return function;
+}
+
+SystemLibrary& GdiplusLibrary() {
+    static SystemLibrary library(L"gdiplus.dll");
+    return library;
+}
+
+SystemLibrary& Ole32Library() {
+    static SystemLibrary library(L"ole32.dll");
+    return library;
+}
+
+SystemLibrary& Shell32Library() {
+    static SystemLibrary library(L"shell32.dll");
+    return library;
+}
+
+}  // namespace orvanta::toolkit

@@ -1,0 +1,53 @@
+#pragma once
+
+// Windows DLLs that only some features need (pictures, the shell, COM), loaded from the system
+// folder the first time such a feature runs. Importing them would make Windows map and initialise
+// them before the first window shows, although most runs never use them.
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace orvanta::toolkit {
+
+// A DLL or one of its functions that this Windows does not provide. The feature that needed it
+// fails with this text; the rest of the program goes on.
+class MissingSystemPart : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class SystemLibrary {
+  public:
+    // Not loaded until a function is asked for.
+    explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
+    SystemLibrary(const SystemLibrary&) = delete;
+    SystemLibrary& operator=(const SystemLibrary&) = delete;
+
+    // The function as the header declares it; throws MissingSystemPart when the DLL or the
+    // function is not there.
+    template <typename Function>
+    Function* Get(const char* name) {
+        // Through a plain function pointer type: casting FARPROC straight to another function
+        // type is what -Wcast-function-type warns about.
+        return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(Find(name)));
+    }
+
+  private:
+    FARPROC Find(const char* name);
+
+    const wchar_t* fileName_;
+    HMODULE module_ = nullptr;
+};
+
+// The libraries the program loads on first use, each loaded at most once. They stay loaded until
+// the process ends.
+SystemLibrary& GdiplusLibrary();
+SystemLibrary& Ole32Library();
+SystemLibrary& Shell32Library();
+
+}  // namespace orvanta::toolkit
+
+// A function of a system library, typed by its declaration in the Windows headers.
+#define ORVANTA_SYSTEM_FUNCTION(library, name) (library).Get<decltype(name)>(#name)
