@@ -8,6 +8,7 @@
 #include "about/about_box_win.h"
 #include "app/application_win.h"
 #include "app/settings_file_access_win.h"
+#include "appearance/window_appearance_win.h"
 #include "appearance/window_fitting.h"
 #include "core/clock_tick.h"
 #include "core/design_units.h"
@@ -138,6 +139,9 @@ void TMainForm1::Initialise_From_Settings_File(FirstShowing reason) {
     HideSpareMenuEntries();
     const SettingsStartup startup = ReadSettingsFile(reason);
     ShowWindowGeometry();
+    if (startup.widenToFirstRow) {
+        FitClientToRows(*this, fittingLabels_, {.width = true}, FitDirection::WidenOnly);
+    }
     KeepOnScreen();
     Set_Program_Titles();
     if (reason == FirstShowing::Start) {

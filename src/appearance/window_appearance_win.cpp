@@ -6,7 +6,10 @@
 
 namespace orvanta {
 
-void FitClientToRows(toolkit::Form& window, std::span<toolkit::Control* const> labels, FittingOptions options) {
+void FitClientToRows(toolkit::Form& window,
+                     std::span<toolkit::Control* const> labels,
+                     FittingOptions options,
+                     FitDirection direction) {
     if (!options.height && !options.width) {
         return;
     }
@@ -20,10 +23,12 @@ void FitClientToRows(toolkit::Form& window, std::span<toolkit::Control* const> l
     // The labels stand where the form's scaling put them; the margins scale the same way.
     const FittedClientSize fitted =
         FitClientToLabels(boxes, options, {window.Scale(kFitBottomMargin), window.Scale(kFitRightMargin)});
-    if (fitted.width) {
+    const SIZE client = window.ClientSize();
+    const bool widenOnly = direction == FitDirection::WidenOnly;
+    if (fitted.width && !(widenOnly && *fitted.width <= client.cx)) {
         window.SetClientSize(*fitted.width, window.ClientSize().cy);
     }
-    if (fitted.height) {
+    if (fitted.height && !(widenOnly && *fitted.height <= client.cy)) {
         window.SetClientSize(window.ClientSize().cx, *fitted.height);
     }
 }

@@ -19,12 +19,12 @@ SettingsFileState WaitForSettingsFile(const std::function<SettingsFileState()>& 
 
 SettingsStartup DecideSettingsStartup(SettingsFileState state, FirstShowing reason) {
     if (state != SettingsFileState::Unreadable) {
-        return {};
+        return {.widenToFirstRow = state == SettingsFileState::Missing};
     }
     if (reason == FirstShowing::FactoryReset) {
-        return {.readFile = false};
+        return {.readFile = false, .widenToFirstRow = true};
     }
-    return {.readFile = false, .warn = true, .keepFileUntouched = true};
+    return {.readFile = false, .warn = true, .keepFileUntouched = true, .widenToFirstRow = true};
 }
 
 std::string UnreadableSettingsMessage(std::string_view path) {

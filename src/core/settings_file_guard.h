@@ -29,6 +29,9 @@ struct SettingsStartup {
     bool readFile = true;            // false: every value takes its default
     bool warn = false;               // tell the user once that the file could not be read
     bool keepFileUntouched = false;  // write nothing at the next close
+    // No file gives the window its width: the factory width grows to show the first row whole,
+    // whatever the regional time format and the resolution.
+    bool widenToFirstRow = false;
 };
 
 // A file that could not be read is not written over at close: the user's places are still in it.

@@ -18,23 +18,30 @@ namespace {
 constexpr long long kClockToleranceSeconds = 3;
 constexpr long long kSecondsPerDay = 24 * 60 * 60;
 
-// What a first run leaves behind: every key in the program's own order, CRLF line ends.
-const std::string kDefaultSettingsFile =
-    "[orvanta]\r\n"
-    "window_top_posn=200\r\n"
-    "window_left_posn=200\r\n"
-    "window_ClientWidth=240\r\n"
-    "window_ClientHeight=87\r\n"
-    "current_location_caption=Here :\r\n"
-    "num_other_locations=0\r\n"
-    "Menus_Off_CheckBox=0\r\n"
-    "Title_Bar_Off_CheckBox=0\r\n"
-    "Auto_Window_Height_Sizing_CheckBox=0\r\n"
-    "Auto_Window_Width_Sizing_CheckBox=0\r\n"
-    "Show_Dates_and_Times_CheckBox=0\r\n"
-    "Hide_Current_Location_CheckBox=0\r\n"
-    "Always_on_Top_Option=0\r\n"
-    "Auto_Run_at_Windows_Startup_Option=0\r\n";
+// What a first run leaves behind: every key in the program's own order, CRLF line ends, and the
+// width the window took to show its first row whole.
+std::string DefaultSettingsFile(HWND firstRun) {
+    RECT client{};
+    GetClientRect(firstRun, &client);
+    EXPECT_GE(client.right, 240);
+    return "[orvanta]\r\n"
+           "window_top_posn=200\r\n"
+           "window_left_posn=200\r\n"
+           "window_ClientWidth=" +
+           std::to_string(client.right) +
+           "\r\n"
+           "window_ClientHeight=87\r\n"
+           "current_location_caption=Here :\r\n"
+           "num_other_locations=0\r\n"
+           "Menus_Off_CheckBox=0\r\n"
+           "Title_Bar_Off_CheckBox=0\r\n"
+           "Auto_Window_Height_Sizing_CheckBox=0\r\n"
+           "Auto_Window_Width_Sizing_CheckBox=0\r\n"
+           "Show_Dates_and_Times_CheckBox=0\r\n"
+           "Hide_Current_Location_CheckBox=0\r\n"
+           "Always_on_Top_Option=0\r\n"
+           "Auto_Run_at_Windows_Startup_Option=0\r\n";
+}
 
 std::wstring LocaleText(LCTYPE item) {
     wchar_t text[64] = {};
@@ -184,10 +191,11 @@ TEST_F(EndToEndTest, AFirstRunShowsTheLocalTimeAndLeavesTheDefaultSettingsFile) 
     EXPECT_FALSE(ComponentVisible(main, "Other_Location_Label_1"));
     EXPECT_EQ(GetFileAttributesW(IniPath().c_str()), INVALID_FILE_ATTRIBUTES) << "nothing is written before a close";
 
+    const std::string expected = DefaultSettingsFile(main);
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0u);
-    EXPECT_EQ(testing::ReadFileBytes(IniPath()), kDefaultSettingsFile);
+    EXPECT_EQ(testing::ReadFileBytes(IniPath()), expected);
 }
 
 TEST_F(EndToEndTest, APreparedFileGivesRowsDatesAndPlaceAndIsWrittenBackUnchanged) {
@@ -276,10 +284,11 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     EXPECT_TRUE(IsWindowEnabled(main));
 
     ASSERT_TRUE(RemoveDirectoryW(IniPath().c_str()));
+    const std::string expected = DefaultSettingsFile(main);
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program.ExitCode(), 0u);
-    EXPECT_EQ(testing::ReadFileBytes(IniPath()), kDefaultSettingsFile);
+    EXPECT_EQ(testing::ReadFileBytes(IniPath()), expected);
 }
 
 TEST_F(EndToEndTest, AStaleAutoRunEntryIsQuestionedBeforeTheWindowShowsAndYesRewritesIt) {

@@ -61,16 +61,16 @@ TEST(DecideSettingsStartupTest, OnlyAFileThatCouldNotBeReadAtStartUpIsWarnedAbou
     struct Case {
         State state;
         Reason reason;
-        bool readFile, warn, keepFileUntouched;
+        bool readFile, warn, keepFileUntouched, widenToFirstRow;
     };
     const Case cases[] = {
-        {State::Readable, Reason::Start, true, false, false},
-        {State::Missing, Reason::Start, true, false, false},
-        {State::Unreadable, Reason::Start, false, true, true},
-        {State::Readable, Reason::FactoryReset, true, false, false},
-        {State::Missing, Reason::FactoryReset, true, false, false},
+        {State::Readable, Reason::Start, true, false, false, false},
+        {State::Missing, Reason::Start, true, false, false, true},
+        {State::Unreadable, Reason::Start, false, true, true, true},
+        {State::Readable, Reason::FactoryReset, true, false, false, false},
+        {State::Missing, Reason::FactoryReset, true, false, false, true},
         // The user asked for the defaults: no warning, and the next close writes as usual.
-        {State::Unreadable, Reason::FactoryReset, false, false, false},
+        {State::Unreadable, Reason::FactoryReset, false, false, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message()
@@ -79,6 +79,7 @@ TEST(DecideSettingsStartupTest, OnlyAFileThatCouldNotBeReadAtStartUpIsWarnedAbou
         EXPECT_EQ(startup.readFile, c.readFile);
         EXPECT_EQ(startup.warn, c.warn);
         EXPECT_EQ(startup.keepFileUntouched, c.keepFileUntouched);
+        EXPECT_EQ(startup.widenToFirstRow, c.widenToFirstRow);
     }
 }
 

@@ -194,16 +194,31 @@ TEST_F(At144Dpi, TheSpinButtonIsThirtyByThirtyEight) {
     EXPECT_EQ(spin.bottom - spin.top, 38);
 }
 
-TEST_F(At144Dpi, TheDefaultWindowShowsItsFirstRowWhole) {
-    StartApp();
-    WaitForFirstTick();
-    auto& main = app_->MainForm();
-    RECT client{};
-    GetClientRect(main.Handle(), &client);
-    for (const char* prefix : {forms::kRowDescriptionPrefix, forms::kRowTimePrefix}) {
-        const RECT row = BoundsIn(main.Handle(), main.Component(std::string(prefix) + "0").Handle());
-        EXPECT_LE(row.bottom, client.bottom) << prefix;
-        EXPECT_LE(row.right, client.right) << prefix;
+// A first run widens the factory window until its first row shows whole, in a long time format too;
+// a width the settings file holds stays as it is.
+TEST_F(AtAnyDpi, AFirstRunShowsItsFirstRowWholeAndAStoredWidthStays) {
+    formats_.clock24Hour = false;
+    formats_.hourLeadingZero = true;
+    formats_.pmDesignator = "PM";
+    for (const bool stored : {false, true}) {
+        SCOPED_TRACE(stored ? "stored width" : "first run");
+        if (stored) {
+            WriteFileBytes(IniPath(), "[orvanta]\r\nwindow_ClientWidth=240\r\n");
+        }
+        StartApp();
+        WaitForFirstTick();
+        auto& main = app_->MainForm();
+        ASSERT_EQ(main.Component("Other_Location_Time_0").Text(), " 01:20:05 PM ");
+        RECT client{};
+        GetClientRect(main.Handle(), &client);
+        const RECT time = BoundsIn(main.Handle(), main.Component("Other_Location_Time_0").Handle());
+        EXPECT_LE(time.bottom, client.bottom);
+        if (stored) {
+            EXPECT_EQ(client.right, main.Scale(240));
+        } else {
+            EXPECT_EQ(client.right, std::max<LONG>(main.Scale(240), time.right + main.Scale(8)));
+        }
+        app_.reset();
     }
 }
 
