@@ -1,5 +1,7 @@
 #include "core/design_units.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 
 namespace orvanta {
@@ -12,7 +14,9 @@ int Rescale(int value, int to, int from) {
     }
     const std::int64_t scaled = static_cast<std::int64_t>(value) * to;
     const std::int64_t half = from / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / from : -((-scaled + half) / from));
+    const std::int64_t rounded = scaled >= 0 ? (scaled + half) / from : -((-scaled + half) / from);
+    // Whatever comes in, what goes out is an int.
+    return static_cast<int>(std::clamp<std::int64_t>(rounded, INT_MIN, INT_MAX));
 }
 
 }  // namespace

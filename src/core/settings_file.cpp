@@ -74,10 +74,16 @@ int ParseIniInteger(std::string_view text, int defaultValue) {
 Settings ReadSettings(IniStore& store) {
     const Settings factory;
     Settings read;
-    read.windowTop = ReadInteger(store, kWindowTopKey, factory.windowTop);
-    read.windowLeft = ReadInteger(store, kWindowLeftKey, factory.windowLeft);
-    read.clientWidth = ReadInteger(store, kClientWidthKey, factory.clientWidth);
-    read.clientHeight = ReadInteger(store, kClientHeightKey, factory.clientHeight);
+    const auto place = [&store](const char* key, int defaultValue) {
+        return std::clamp(ReadInteger(store, key, defaultValue), -kMaxWindowCoordinate, kMaxWindowCoordinate);
+    };
+    const auto size = [&store](const char* key, int defaultValue) {
+        return std::clamp(ReadInteger(store, key, defaultValue), 0, kMaxWindowCoordinate);
+    };
+    read.windowTop = place(kWindowTopKey, factory.windowTop);
+    read.windowLeft = place(kWindowLeftKey, factory.windowLeft);
+    read.clientWidth = size(kClientWidthKey, factory.clientWidth);
+    read.clientHeight = size(kClientHeightKey, factory.clientHeight);
     read.currentLocationCaption = store.ReadString(kCaptionKey, factory.currentLocationCaption);
 
     const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxOtherLocations);

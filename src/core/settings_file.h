@@ -19,7 +19,12 @@ std::string SettingsFilePath(std::string_view executablePath);
 // range) gives the default.
 int ParseIniInteger(std::string_view text, int defaultValue);
 
-// Reads every value of the file, each one the file cannot give as its factory setting. At most ten
+// How far a window's place and size in the file may reach either way, in 96-DPI units: beyond it no
+// screen shows a window, and the conversions to pixels and frame sizes stay well inside an int.
+inline constexpr int kMaxWindowCoordinate = 32767;
+
+// Reads every value of the file, each one the file cannot give as its factory setting; the window's
+// place is held within kMaxWindowCoordinate either way, its size between 0 and kMaxWindowCoordinate. At most ten
 // entries are read, however many the count claims.
 Settings ReadSettings(IniStore& store);
 

@@ -182,6 +182,11 @@ class Form {
     UncaughtErrors* errors_ = &ownErrors_;
 };
 
+// How far a place or size given to a form may reach either way, in pixels: far beyond any screen,
+// and small enough that the frame's arithmetic never leaves an int.
+inline constexpr int kMaxWindowReach = 1 << 20;
+int WithinReach(int coordinate);
+
 // Handles every message waiting for this thread, as a long operation does between its steps. A
 // quit request stays for the loop that owns it.
 void ProcessPendingMessages();

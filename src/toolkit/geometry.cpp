@@ -1,9 +1,15 @@
 // Window geometry: the frame's place on the screen, the client size, and design pixels at the
 // screen's resolution.
 
+#include <algorithm>
+
 #include "toolkit/form.h"
 
 namespace orvanta::toolkit {
+
+int WithinReach(int coordinate) {
+    return std::clamp(coordinate, -kMaxWindowReach, kMaxWindowReach);
+}
 
 int Form::Scale(int designPixels) const {
     return MulDiv(designPixels, dpi_, 96);
@@ -46,18 +52,21 @@ void Form::MoveFrame(int left, int top, int width, int height) {
 }
 
 void Form::SetWindowLeft(int left) {
+    left = WithinReach(left);
     RECT bounds{};
     GetWindowRect(window_, &bounds);
     MoveFrame(left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
 void Form::SetWindowTop(int top) {
+    top = WithinReach(top);
     RECT bounds{};
     GetWindowRect(window_, &bounds);
     MoveFrame(bounds.left, top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
 void Form::SetClientWidth(int width) {
+    width = WithinReach(width);
     RECT bounds{};
     RECT client{};
     GetWindowRect(window_, &bounds);
@@ -66,6 +75,7 @@ void Form::SetClientWidth(int width) {
 }
 
 void Form::SetClientHeight(int height) {
+    height = WithinReach(height);
     RECT bounds{};
     RECT client{};
     GetWindowRect(window_, &bounds);

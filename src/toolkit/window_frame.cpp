@@ -52,8 +52,8 @@ DWORD FrameExStyle(forms::BorderStyle border) {
 }
 
 void Form::SetClientSize(int width, int height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    width = std::max(WithinReach(width), 0);
+    height = std::max(WithinReach(height), 0);
     if (AwayFromItsPlace(window_)) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof(placement);

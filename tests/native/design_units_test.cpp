@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdlib>
+
+#include "core/settings_file.h"
+#include "fake_ini_store.h"
+
 namespace orvanta {
 namespace {
 
@@ -31,6 +37,27 @@ TEST(DesignUnits, AStoredValueComesBackAfterARoundTripAtAnyResolution) {
             ASSERT_EQ(PixelsToDesignUnits(DesignUnitsToPixels(units, dpi), dpi), units) << units << " at " << dpi;
         }
     }
+}
+
+// Values near the integer limits: the file's are held within a window's reach before any
+// arithmetic, and the conversion itself never leaves an int.
+TEST(DesignUnits, GeometryAtTheIntegerLimitsStaysInRangeAtEveryResolution) {
+    for (const char* text : {"2147483647", "-2147483648", "0x7FFFFFFF", "0x80000000"}) {
+        FakeIniStore store;
+        for (const char* key : {"window_top_posn", "window_left_posn", "window_ClientWidth", "window_ClientHeight"}) {
+            store.Set(key, text);
+        }
+        const Settings read = ReadSettings(store);
+        for (const int dpi : {96, 144}) {
+            for (const int value : {read.windowTop, read.windowLeft, read.clientWidth, read.clientHeight}) {
+                EXPECT_LE(std::abs(value), kMaxWindowCoordinate) << text;
+                EXPECT_EQ(PixelsToDesignUnits(DesignUnitsToPixels(value, dpi), dpi), value) << text << " at " << dpi;
+            }
+            EXPECT_GE(read.clientWidth, 0) << text;
+        }
+    }
+    EXPECT_EQ(DesignUnitsToPixels(INT_MAX, 144), INT_MAX);
+    EXPECT_EQ(DesignUnitsToPixels(INT_MIN, 144), INT_MIN);
 }
 
 }  // namespace
