@@ -42,6 +42,8 @@ FormDescription Build() {
     d.components.push_back(OnPage(MakeLabel("Label12", 224, 56, "Hours."), p0));
     auto offset = MakeComponent(ComponentKind::Edit, "Hours_Time_Difference", 152, 54, 45, 21, "0.0");
     offset.readOnly = true;
+    offset.hint = "Hours from your clock, set with the arrows beside it: half an hour a click, or with the arrow "
+                  "keys or the mouse wheel; Page Up and Page Down step whole hours.";
     d.components.push_back(OnPage(offset, p0));
     auto spin = MakeComponent(ComponentKind::UpDown, "Housrs_Diff_SpinButton", 196, 52, 20, 25);
     spin.buddy = "Hours_Time_Difference";

@@ -77,16 +77,20 @@ void TOptions_Setup::ComponentChanged(toolkit::Control& control, int notificatio
     }
 }
 
-void TOptions_Setup::StepOffset(int direction) {
-    Hours_Time_Difference->SetText(StepOffsetText(Hours_Time_Difference->Text(), direction));
+void TOptions_Setup::StepOffset(int direction, int steps) {
+    std::string offset = Hours_Time_Difference->Text();
+    for (int step = 0; step < steps; ++step) {
+        offset = StepOffsetText(offset, direction);
+    }
+    Hours_Time_Difference->SetText(offset);
 }
 
-void TOptions_Setup::Housrs_Diff_SpinButtonUpClick() {
-    StepOffset(+1);
+void TOptions_Setup::Housrs_Diff_SpinButtonUpClick(toolkit::EventArgs& args) {
+    StepOffset(+1, args.steps);
 }
 
-void TOptions_Setup::Housrs_Diff_SpinButtonDownClick() {
-    StepOffset(-1);
+void TOptions_Setup::Housrs_Diff_SpinButtonDownClick(toolkit::EventArgs& args) {
+    StepOffset(-1, args.steps);
 }
 
 void TOptions_Setup::Add_to_List_ButtonClick() {

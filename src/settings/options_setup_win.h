@@ -19,8 +19,8 @@ class TOptions_Setup final : public toolkit::Form {
     // Shows the model's values, on the page where the user left the dialog, until it is closed.
     void Open();
 
-    void Housrs_Diff_SpinButtonUpClick();
-    void Housrs_Diff_SpinButtonDownClick();
+    void Housrs_Diff_SpinButtonUpClick(toolkit::EventArgs& args);
+    void Housrs_Diff_SpinButtonDownClick(toolkit::EventArgs& args);
     void Add_to_List_ButtonClick();
     void Other_Locations_ListBoxClick();
 
@@ -28,7 +28,7 @@ class TOptions_Setup final : public toolkit::Form {
     void ComponentChanged(toolkit::Control& control, int notification) override;
     void ShowModel();
     void ShowLocations();
-    void StepOffset(int direction);
+    void StepOffset(int direction, int steps);
 
     SettingsModel& model_;
     MessageDialogs& dialogs_;

@@ -58,22 +58,103 @@ void FillListBox(Control& list, const Form& form) {
     }
 }
 
+// A held arrow speeds up to two steps at a time after a second; Page Up and Page Down take two.
+constexpr UDACCEL kSpinAcceleration[] = {{0, 1}, {1, 2}};
+constexpr int kSpinPageSteps = 2;
+
+// Asks the spin button's form for a number of steps, as a click of its arrows does.
+void RequestSpinSteps(HWND spin, int steps) {
+    NMUPDOWN change{};
+    change.hdr.hwndFrom = spin;
+    change.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(spin));
+    change.hdr.code = UDN_DELTAPOS;
+    change.iPos = static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0));
+    change.iDelta = steps;
+    SendMessageW(GetParent(spin), WM_NOTIFY, change.hdr.idFrom, reinterpret_cast<LPARAM>(&change));
+}
+
+bool CursorOver(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return PtInRect(&bounds, cursor) != FALSE;
+}
+
+LRESULT CALLBACK SpinSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
+
+}  // namespace
+
+bool StepSpinFromInput(HWND spin, UINT message, WPARAM wParam) {
+    DWORD_PTR data = 0;
+    if (!GetWindowSubclass(spin, &SpinSubclassProc, 0, &data) || data == 0) {
+        return false;
+    }
+    int& wheelRemainder = *reinterpret_cast<int*>(data);
+    if (message == WM_KEYDOWN && (wParam == VK_PRIOR || wParam == VK_NEXT)) {
+        RequestSpinSteps(spin, wParam == VK_PRIOR ? kSpinPageSteps : -kSpinPageSteps);
+        return true;
+    }
+    if (message == WM_MOUSEWHEEL) {
+        const HWND buddy = reinterpret_cast<HWND>(SendMessageW(spin, UDM_GETBUDDY, 0, 0));
+        if (!CursorOver(spin) && (buddy == nullptr || !CursorOver(buddy))) {
+            return false;
+        }
+        wheelRemainder += GET_WHEEL_DELTA_WPARAM(wParam);
+        const int notches = wheelRemainder / WHEEL_DELTA;
+        wheelRemainder -= notches * WHEEL_DELTA;
+        if (notches != 0) {
+            RequestSpinSteps(spin, notches);
+        }
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
 // A spin button with the focus steps with Up and Down; the dialog keys would otherwise take them to
-// move the focus.
-LRESULT CALLBACK ArrowKeysSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// move the focus. Its reference data is its wheel remainder.
+LRESULT CALLBACK SpinSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* wheelRemainder = reinterpret_cast<int*>(data);
     if (message == WM_GETDLGCODE) {
         return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTARROWS;
     }
+    if (StepSpinFromInput(window, message, wParam)) {
+        return 0;
+    }
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &ArrowKeysSubclassProc, 0);
+        RemoveWindowSubclass(window, &SpinSubclassProc, 0);
+        delete wheelRemainder;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// The buddy passes the page keys and the wheel on to its spin button.
+LRESULT CALLBACK SpinBuddySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR spin) {
+    if (StepSpinFromInput(reinterpret_cast<HWND>(spin), message, wParam)) {
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &SpinBuddySubclassProc, 0);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void AttachSpinBuddy(HWND spin, HWND buddy) {
+    SetWindowSubclass(buddy, &SpinBuddySubclassProc, 0, reinterpret_cast<DWORD_PTR>(spin));
+}
+
+namespace {
+
 void FillUpDown(Control& spin, const Form&) {
     SendMessageW(spin.Handle(), UDM_SETRANGE32, static_cast<WPARAM>(-kUpDownRange), kUpDownRange);
     SendMessageW(spin.Handle(), UDM_SETPOS32, 0, 0);
-    SetWindowSubclass(spin.Handle(), &ArrowKeysSubclassProc, 0, 0);
+    SendMessageW(spin.Handle(), UDM_SETACCEL, std::size(kSpinAcceleration),
+                 reinterpret_cast<LPARAM>(kSpinAcceleration));
+    SetWindowSubclass(spin.Handle(), &SpinSubclassProc, 0, reinterpret_cast<DWORD_PTR>(new int(0)));
 }
 
 void FillTabs(Control& tabs, const Form&) {

@@ -36,4 +36,10 @@ const ComponentKindInfo& KindInfo(forms::ComponentKind kind);
 // A grid's columns across its client width in their designed proportions.
 void FitGridColumns(const Control& grid);
 
+// The page keys and the mouse wheel over a spin button or its buddy step the spin button, as its
+// arrows do; true when the input was taken.
+bool StepSpinFromInput(HWND spin, UINT message, WPARAM wParam);
+// The buddy passes the page keys and the wheel on to its spin button.
+void AttachSpinBuddy(HWND spin, HWND buddy);
+
 }  // namespace orvanta::toolkit

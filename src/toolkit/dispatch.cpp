@@ -149,6 +149,16 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_MOUSEWHEEL:
+            // Where the wheel goes to the focus rather than to what lies under the pointer, it
+            // reaches the form: a spin button under the pointer still takes it.
+            for (const auto& control : components_) {
+                if (control->Kind() == ComponentKind::UpDown &&
+                    StepSpinFromInput(control->Handle(), message, wParam)) {
+                    return 0;
+                }
+            }
+            break;
         case WM_CONTEXTMENU:
             if (OnContextMenu(lParam)) {
                 return 0;
@@ -262,7 +272,9 @@ bool Form::OnNotify(const NMHDR& header, LRESULT& result) {
         const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
         if (const std::string* handler =
                 EventHandler(*control, change.iDelta > 0 ? Event::UpClick : Event::DownClick)) {
-            RunHandler(*handler);
+            EventArgs args;
+            args.steps = change.iDelta > 0 ? change.iDelta : -change.iDelta;
+            RunHandler(*handler, args);
         }
         result = TRUE;  // keep the position where it is
         return true;

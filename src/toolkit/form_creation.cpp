@@ -133,7 +133,9 @@ void Form::AttachBuddies() {
     for (auto& control : components_) {
         const auto& d = control->Description();
         if (d.kind == forms::ComponentKind::UpDown && !d.buddy.empty()) {
-            SendMessageW(control->Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Component(d.buddy).Handle()), 0);
+            const HWND buddy = Component(d.buddy).Handle();
+            SendMessageW(control->Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+            AttachSpinBuddy(control->Handle(), buddy);
             // Taking a buddy gives the spin button the system's default width: the design's comes back.
             SetWindowPos(control->Handle(), nullptr, 0, 0, Scale(d.width), Scale(d.height),
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

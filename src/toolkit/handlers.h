@@ -11,6 +11,7 @@ struct EventArgs {
     bool canClose = true;        // CloseQuery: set false to refuse the close
     bool endingSession = false;  // CloseQuery: Windows is ending the session, whatever the answer
     unsigned key = 0;            // KeyDown: the virtual-key code
+    int steps = 1;               // UpClick, DownClick: steps taken at once (a held arrow, a page key)
 };
 
 using Handler = std::function<void(EventArgs&)>;

@@ -231,6 +231,57 @@ TEST_F(OptionsSetupTest, TheSpinButtonStepsTheOffsetByHalfHoursWithinADay) {
               }});
 }
 
+// The page keys on the spin button or its buddy step whole hours, the wheel half an hour a notch while
+// the pointer is over either, wherever the wheel's message arrives first; the limits hold.
+TEST_F(OptionsSetupTest, PageKeysAndTheWheelStepTheOffset) {
+    StartApp();
+    RunDialog("SettingsOption", {[&] {
+                  const HWND offset = Options("Hours_Time_Difference").Handle();
+                  const HWND spin = Options("Housrs_Diff_SpinButton").Handle();
+                  const HWND elsewhere = Options("Add_to_List_Button").Handle();
+                  auto key = [](HWND to, WPARAM code) { return [=] { SendMessageW(to, WM_KEYDOWN, code, 1); }; };
+                  auto wheel = [](HWND to, HWND under, int delta) {
+                      return [=] {
+                          RECT bounds{};
+                          GetWindowRect(under, &bounds);
+                          const POINT middle{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+                          SetCursorPos(middle.x, middle.y);
+                          // Wine moves the pointer through the X server: wait until it is there.
+                          EXPECT_TRUE(PumpUntil([&] {
+                              POINT now{};
+                              GetCursorPos(&now);
+                              return now.x == middle.x && now.y == middle.y;
+                          }));
+                          SendMessageW(to, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+                      };
+                  };
+                  const struct {
+                      const char* what;
+                      std::function<void()> input;
+                      const char* expected;
+                  } steps[] = {
+                      {"Page Up on the spin button", key(spin, VK_PRIOR), "1.0"},
+                      {"Page Up in the box", key(offset, VK_PRIOR), "2.0"},
+                      {"Page Down in the box", key(offset, VK_NEXT), "1.0"},
+                      {"a notch down over the box", wheel(offset, offset, -WHEEL_DELTA), "0.5"},
+                      {"two notches up over the spin button", wheel(spin, spin, 2 * WHEEL_DELTA), "1.5"},
+                      {"half a notch", wheel(offset, offset, -WHEEL_DELTA / 2), "1.5"},
+                      {"the other half", wheel(offset, offset, -WHEEL_DELTA / 2), "1.0"},
+                      {"a notch at another control, pointer over the spin", wheel(elsewhere, spin, -WHEEL_DELTA), "0.5"},
+                      {"a notch at another control with the pointer there", wheel(elsewhere, elsewhere, WHEEL_DELTA), "0.5"},
+                  };
+                  for (const auto& step : steps) {
+                      step.input();
+                      EXPECT_EQ(Options("Hours_Time_Difference").Text(), step.expected) << step.what;
+                  }
+                  for (int i = 0; i < 30; ++i) {
+                      key(spin, VK_PRIOR)();
+                  }
+                  EXPECT_EQ(Options("Hours_Time_Difference").Text(), "24.0");
+                  ClickOk();
+              }});
+}
+
 TEST_F(OptionsSetupTest, AddingALocationCleansTheDescriptionAndAppendsTheOffset) {
     StartApp();
     auto& list = Options("Other_Locations_ListBox");
