@@ -10,6 +10,7 @@
 #include "app/main_form_win.h"
 #include "core/settings_file.h"
 #include "settings/options_setup_win.h"
+#include "timetable/time_table_win.h"
 #include "test_support.h"
 #include "toolkit/win_text.h"
 
@@ -146,6 +147,27 @@ TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
     EXPECT_EQ(Written("other_location_caption_3"), "Lima:-5.0");
     EXPECT_EQ(Written("Show_Dates_and_Times_CheckBox"), "1");
     EXPECT_EQ(Written("Hide_Current_Location_CheckBox"), "0");
+}
+
+// Names outside the ANSI code page turn the file into UTF-16 and come back whole after a restart, in
+// the rows and in the table's lists.
+TEST_F(SettingsFileTest, NamesOutsideTheAnsiCodePageSurviveARestart) {
+    const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC:9.0";  // 東京
+    const std::string lodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA :";  // Łódź
+    StartApp();
+    app_->Model().AddLocation(tokyo);
+    app_->Model().SetCurrentLocationCaption(lodz);
+    CloseMainWindow();
+    EXPECT_EQ(ReadFileBytes(IniPath()).substr(0, 2), "\xFF\xFE");
+
+    app_.reset();
+    StartApp();
+    WaitForFirstTick();
+    EXPECT_EQ(Description(0), lodz);
+    EXPECT_EQ(Description(1), "\xE6\x9D\xB1\xE4\xBA\xAC :");
+    app_->TimeTable().FormActivate();
+    EXPECT_EQ(app_->TimeTable().Component("Time_Zone_2_ListBox").Items(),
+              (std::vector<std::string>{lodz + "0", tokyo}));
 }
 
 TEST_F(SettingsFileTest, AFirstRunWithoutChangesWritesExactlyTheFourteenDefaults) {
