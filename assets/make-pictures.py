@@ -12,6 +12,10 @@ they are. Needs python3 and ImageMagick's convert (6.9 or later).
   ok-glyph.png       the check mark on the OK buttons
   copy-glyph.png     the clipboard on the table's copy button: the normal glyph and, beside it,
                      the disabled one (greys), each square
+  *.glyph            each glyph again, as the program embeds it: "GLY1", width and height (16 bits
+                     each, little-endian), then runs of one to 255 equal pixels, each a count byte
+                     and the pixel's blue, green, red and alpha. A button glyph is then drawn
+                     without loading GDI+, which costs a window's first opening some 50 ms.
 
 The still pictures are drawn at twice the size they are shown at on a 96-DPI screen, so that they
 stay sharp when the window is drawn at 144 DPI; the logo keeps the size of its frames.
@@ -210,6 +214,27 @@ def copy_glyph():
          "PNG32:" + os.path.join(OUT, "copy-glyph.png")])
 
 
+def glyph_runs(png):
+    """Writes <name>.glyph beside a glyph's PNG: its pixels, run-length coded."""
+    size = subprocess.run([CONVERT, png, "-format", "%w %h", "info:"], check=True,
+                          capture_output=True, text=True).stdout.split()
+    width, height = int(size[0]), int(size[1])
+    rgba = subprocess.run([CONVERT, png, "-depth", "8", "rgba:-"], check=True, capture_output=True).stdout
+    pixels = [bytes((rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3])) for i in range(0, len(rgba), 4)]
+    # Fully transparent pixels are all the same, whatever colour they carry.
+    pixels = [p if p[3] else bytes(4) for p in pixels]
+    out = bytearray(b"GLY1" + width.to_bytes(2, "little") + height.to_bytes(2, "little"))
+    i = 0
+    while i < len(pixels):
+        run_length = 1
+        while i + run_length < len(pixels) and run_length < 255 and pixels[i + run_length] == pixels[i]:
+            run_length += 1
+        out += bytes((run_length,)) + pixels[i]
+        i += run_length
+    with open(os.path.splitext(png)[0] + ".glyph", "wb") as f:
+        f.write(out)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     with tempfile.TemporaryDirectory() as tmp:
@@ -219,6 +244,8 @@ def main():
     donate()
     ok_glyph()
     copy_glyph()
+    for name in ("ok-glyph.png", "copy-glyph.png"):
+        glyph_runs(os.path.join(OUT, name))
     total = 0
     for name in sorted(os.listdir(OUT)):
         size = os.path.getsize(os.path.join(OUT, name))

@@ -6,7 +6,11 @@
 #include <gdiplus.h>
 
 #include <algorithm>
+#include <cstring>
+#include <span>
+#include <vector>
 
+#include "core/glyph_pixels.h"
 #include "toolkit/system_library.h"
 #include "toolkit/win_text.h"
 
@@ -24,10 +28,8 @@ struct PictureApi {
         GdiplusLibrary().Get<decltype(Gdiplus::GdiplusStartup)>("GdiplusStartup");
     decltype(&Gdiplus::GdiplusShutdown) GdiplusShutdown =
         GdiplusLibrary().Get<decltype(Gdiplus::GdiplusShutdown)>("GdiplusShutdown");
-    ORVANTA_GDIPLUS(GdipCreateBitmapFromScan0);
     ORVANTA_GDIPLUS(GdipCreateBitmapFromStream);
     ORVANTA_GDIPLUS(GdipCreateFromHDC);
-    ORVANTA_GDIPLUS(GdipCreateHBITMAPFromBitmap);
     ORVANTA_GDIPLUS(GdipDeleteGraphics);
     ORVANTA_GDIPLUS(GdipDisposeImage);
     ORVANTA_GDIPLUS(GdipDrawImageRectI);
@@ -109,6 +111,20 @@ constexpr unsigned kDefaultFrameDelayMs = 100;
 constexpr unsigned kShortestFrameDelayMs = 20;
 constexpr UINT_PTR kAnimationTimer = 0x4F52;  // on the picture's own window
 
+// An RCDATA resource of the exe, in place; empty when there is none.
+std::span<const std::uint8_t> ResourceBytes(std::string_view resourceName) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, Widen(resourceName).c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (resource == nullptr) {
+        return {};
+    }
+    const DWORD size = SizeofResource(module, resource);
+    HGLOBAL loaded = LoadResource(module, resource);
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    return bytes != nullptr ? std::span(static_cast<const std::uint8_t*>(bytes), size)
+                            : std::span<const std::uint8_t>();
+}
+
 // A copy of the resource's bytes in a stream that owns them.
 IStream* ResourceStream(std::string_view resourceName) {
     HMODULE module = GetModuleHandleW(nullptr);
@@ -186,7 +202,7 @@ class Graphics {
         Api().GdipSetInterpolationMode(graphics_, Gdiplus::InterpolationModeHighQualityBicubic);
         Api().GdipSetPixelOffsetMode(graphics_, Gdiplus::PixelOffsetModeHalf);
         return Api().GdipDrawImageRectI(graphics_, image, bounds.left, bounds.top, bounds.right - bounds.left,
-                                      bounds.bottom - bounds.top) == Gdiplus::Ok;
+                                        bounds.bottom - bounds.top) == Gdiplus::Ok;
     }
 
   private:
@@ -253,7 +269,8 @@ void EmbeddedImage::SelectFrame(int frame) {
     if (frame < 0 || frame >= FrameCount() || frame == frame_) {
         return;
     }
-    if (Api().GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) == Gdiplus::Ok) {
+    if (Api().GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) ==
+        Gdiplus::Ok) {
         frame_ = frame;
     }
 }
@@ -261,24 +278,6 @@ void EmbeddedImage::SelectFrame(int frame) {
 void EmbeddedImage::Draw(HDC dc, const RECT& bounds) const {
     Graphics graphics(dc);
     graphics.DrawStretched(image_->bitmap, bounds);
-}
-
-UniqueBitmap EmbeddedImage::RenderBitmap(int width, int height, COLORREF background) const {
-    Gdiplus::GpBitmap* canvas = nullptr;
-    if (Api().GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &canvas) != Gdiplus::Ok) {
-        return {};
-    }
-    const Gdiplus::ARGB opaque =
-        0xFF000000u | (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
-    HBITMAP bitmap = nullptr;
-    {
-        Graphics graphics(canvas);
-        if (graphics.DrawStretched(image_->bitmap, {0, 0, width, height})) {
-            Api().GdipCreateHBITMAPFromBitmap(canvas, &bitmap, opaque);
-        }
-    }
-    Api().GdipDisposeImage(canvas);
-    return UniqueBitmap(bitmap);
 }
 
 PictureView::PictureView(HWND control, std::string_view resourceName)
@@ -379,15 +378,30 @@ PictureView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// Glyphs are drawn by our own code: GDI+ would cost a window's first opening the load of a DLL.
 UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size) {
-    const auto image = LoadOrExplain(resourceName);
+    const auto image = DecodeGlyph(ResourceBytes(resourceName));
     if (!image) {
         return {};
     }
     // A picture twice as wide as it is tall holds the normal glyph and the disabled one beside it.
-    const int glyphs = image->Width() >= 2 * image->Height() ? 2 : 1;
+    const int glyphs = image->width >= 2 * image->height ? 2 : 1;
     // Laid on the button face: the image list then needs no alpha channel of its own.
-    UniqueBitmap bitmap = image->RenderBitmap(size * glyphs, size, GetSysColor(COLOR_BTNFACE));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::vector<std::uint32_t> pixels =
+        RenderGlyph(*image, size * glyphs, size, GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size * glyphs;
+    info.bmiHeader.biHeight = -size;  // top down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap && bits != nullptr && !pixels.empty()) {
+        std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixels[0]));
+    }
     UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32, 6, 0));
     if (!bitmap || !list || ImageList_Add(list.Get(), bitmap.Get(), nullptr) < 0) {
         return {};

@@ -38,8 +38,6 @@ class EmbeddedImage {
     // Draws the current frame stretched to the rectangle with bicubic filtering, so that it stays
     // smooth at any size.
     void Draw(HDC dc, const RECT& bounds) const;
-    // The current frame at a size, laid on an opaque background colour: glyphs for buttons.
-    [[nodiscard]] UniqueBitmap RenderBitmap(int width, int height, COLORREF background) const;
 
   private:
     EmbeddedImage() = default;

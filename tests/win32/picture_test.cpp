@@ -16,8 +16,7 @@ using toolkit::EmbeddedImage;
 using toolkit::PictureView;
 
 TEST(PictureTest, EveryEmbeddedImageDecodesAndTheLogoHasEightFramesOfATenthOfASecond) {
-    for (const char* name :
-         {forms::kLogoImage, forms::kBannerImage, forms::kBadgeImage, forms::kDonateImage, forms::kOkGlyphImage}) {
+    for (const char* name : {forms::kLogoImage, forms::kBannerImage, forms::kBadgeImage, forms::kDonateImage}) {
         const auto image = EmbeddedImage::Load(name);
         ASSERT_NE(image, nullptr) << name;
         EXPECT_EQ(image->FrameCount(), name == std::string(forms::kLogoImage) ? 8 : 1) << name;

@@ -1,0 +1,145 @@
+// Measures how long each window of orvanta.exe takes to appear when it is opened the first time (it
+// is made then) and the second time (it is only shown), from the menu command to the visible window.
+//   first_open_probe.exe <orvanta.exe> <launches>
+// The program runs from a temporary folder of its own, with no settings file.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "forms/main_form.h"
+
+namespace {
+
+double Now() {
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Search {
+    DWORD processId;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (owner == search.processId && lstrcmpW(className, search.className) == 0 && IsWindowVisible(window)) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className, double timeoutMs) {
+    const double until = Now() + timeoutMs;
+    Search search{processId, className, nullptr};
+    while (search.found == nullptr && Now() < until) {
+        EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) {
+            Sleep(0);
+        }
+    }
+    return search.found;
+}
+
+bool WaitUntilHidden(HWND window, double timeoutMs) {
+    const double until = Now() + timeoutMs;
+    while (IsWindow(window) && IsWindowVisible(window) && Now() < until) {
+        Sleep(1);
+    }
+    return !IsWindowVisible(window);
+}
+
+struct Window {
+    const char* menuEntry;
+    const wchar_t* className;
+    std::vector<double> first;
+    std::vector<double> again;
+};
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: first_open_probe <orvanta.exe> <launches>\n");
+        return 2;
+    }
+    const int launches = std::max(1, _wtoi(argv[2]));
+    wchar_t tempBase[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, tempBase);
+    const std::wstring folder = std::wstring(tempBase) + L"orvanta-first-open-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring exe = folder + L"\\orvanta.exe";
+    CopyFileW(argv[1], exe.c_str(), FALSE);
+
+    std::vector<Window> windows = {{"SettingsOption", L"TOptions_Setup", {}, {}},
+                                   {"Generate_Time_Comparison_Table_Option", L"TTime_Table", {}, {}},
+                                   {"AboutOption", L"TAboutBox", {}, {}},
+                                   {"HelpOption", L"THelpBox", {}, {}}};
+    for (int launch = 0; launch < launches; ++launch) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        std::wstring commandLine = L"\"" + exe + L"\"";
+        if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                            &startup, &process)) {
+            std::fprintf(stderr, "cannot start orvanta.exe\n");
+            return 1;
+        }
+        const HWND main = WaitForWindow(process.dwProcessId, L"TMainForm1", 20000);
+        Sleep(500);  // past the first tick
+        for (Window& window : windows) {
+            for (std::vector<double>* times : {&window.first, &window.again}) {
+                const double start = Now();
+                PostMessageW(main, WM_COMMAND,
+                             orvanta::forms::MainMenuCommandIdOf(orvanta::forms::MainForm1Description(),
+                                                                 window.menuEntry),
+                             0);
+                const HWND shown = WaitForWindow(process.dwProcessId, window.className, 10000);
+                times->push_back(Now() - start);
+                if (shown != nullptr) {
+                    PostMessageW(shown, WM_CLOSE, 0, 0);
+                    WaitUntilHidden(shown, 5000);
+                }
+                Sleep(100);
+            }
+        }
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        DeleteFileW((folder + L"\\orvanta.ini").c_str());
+    }
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(folder.c_str());
+
+    std::printf("first opening, median of %d launches (the second opening in brackets):", launches);
+    for (const Window& window : windows) {
+        std::printf(" %s %.1f ms (%.1f ms);", window.menuEntry, Median(window.first), Median(window.again));
+    }
+    std::printf("\n");
+    return 0;
+}
