@@ -82,18 +82,18 @@ void Control::SetText(std::string_view text) {
 }
 
 void Control::FitToText() {
-    WindowDc dc(window_);
-    SelectedObject selected(dc.Get(), font_);
+    const HDC dc = form_.MeasuringDc();
+    SelectedObject selected(dc, font_);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
+    GetTextMetricsW(dc, &metrics);
     int width = 0;
     int height = metrics.tmHeight;
     if (!text_.empty()) {
         const std::wstring wide = Widen(text_);
         RECT bounds{0, 0, description_.wordWrap ? Bounds().right - Bounds().left : 0, 0};
-        DrawTextW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &bounds,
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &bounds,
                   DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (description_.wordWrap ? DT_WORDBREAK : 0));
-        width = description_.joinHyphens ? JoinedHyphensWidth(dc.Get(), wide) : bounds.right - bounds.left;
+        width = description_.joinHyphens ? JoinedHyphensWidth(dc, wide) : bounds.right - bounds.left;
         height = std::max<int>(height, bounds.bottom - bounds.top);
     }
     RECT current{};

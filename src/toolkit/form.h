@@ -73,6 +73,10 @@ class Form {
     // Another border while the window lives, keeping left, top and client size.
     void SetBorder(forms::BorderStyle border);
 
+    // A device context of the screen's kind, kept for measuring texts: a label that fits itself to
+    // its text at every tick would otherwise take and give back its window's DC each time.
+    HDC MeasuringDc() const;
+
     // Lengths of the form description, at the screen's resolution.
     int Scale(int designPixels) const;
     // Pixels per logical inch where the form is now.
@@ -171,6 +175,7 @@ class Form {
     std::unique_ptr<Menu> popupMenu_;
     std::map<std::tuple<std::string, int, bool, bool>, UniqueFont> fonts_;
     UniqueBrush formBrush_;
+    mutable UniqueMemoryDc measuringDc_;
     Control* tabs_ = nullptr;
     std::vector<HWND> pages_;  // one window for each page of the tab control, holding its components
     Control* lastFocus_ = nullptr;

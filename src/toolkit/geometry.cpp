@@ -11,6 +11,13 @@ int WithinReach(int coordinate) {
     return std::clamp(coordinate, -kMaxWindowReach, kMaxWindowReach);
 }
 
+HDC Form::MeasuringDc() const {
+    if (!measuringDc_) {
+        measuringDc_.Reset(CreateCompatibleDC(nullptr));
+    }
+    return measuringDc_.Get();
+}
+
 int Form::Scale(int designPixels) const {
     return MulDiv(designPixels, dpi_, 96);
 }

@@ -57,6 +57,10 @@ struct ImageListTraits {
     static HIMAGELIST Invalid() { return nullptr; }
     static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
 };
+struct MemoryDcTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC dc) { DeleteDC(dc); }
+};
 struct RegistryKeyTraits {
     static HKEY Invalid() { return nullptr; }
     static void Close(HKEY key) { RegCloseKey(key); }
@@ -69,6 +73,7 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
+using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 
 // A window's device context, released with the window it came from.
 class WindowDc {
