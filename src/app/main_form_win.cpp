@@ -36,6 +36,7 @@ class NoSettingsFile final : public IniStore {
         return std::string(defaultValue);
     }
     bool WriteString(std::string_view, std::string_view) override { return false; }
+    bool DeleteKey(std::string_view) override { return false; }
     const std::string& Path() const override { return path_; }
 
   private:
@@ -174,6 +175,7 @@ SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
         // A reset keeps the places the window holds; a settings file that outlived it lists them
         // too, and taking them again would double every place.
         read.locations = model_.Locations();
+        read.zones = model_.Zones();
     }
     // Where the user left the settings dialog is not the file's to say.
     read.settingsPage = model_.Get().settingsPage;
