@@ -48,6 +48,16 @@ std::vector<std::optional<int>> PlaceZoneDifferences(const std::vector<std::stri
     return differences;
 }
 
+std::vector<std::optional<int>> PresentZoneDifferences(ZoneClocks& clocks,
+                                                       const std::vector<std::string>& placeZones,
+                                                       LocalDateTime local) {
+    if (std::all_of(placeZones.begin(), placeZones.end(), [](const std::string& zone) { return zone.empty(); })) {
+        return {};
+    }
+    const LocalDateTime universal = clocks.UniversalNow();
+    return PlaceZoneDifferences(placeZones, clocks.Zones(), universal, LocalBiasMinutes(local, universal));
+}
+
 std::string OffsetTextOfMinutes(int minutes) {
     const double hours = minutes / 60.0;
     if (minutes % 30 == 0) {

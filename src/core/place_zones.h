@@ -11,6 +11,18 @@
 
 namespace orvanta {
 
+// The clocks and the zones of the system, as the windows need them for places that follow a zone.
+class ZoneClocks {
+  public:
+    virtual ~ZoneClocks() = default;
+    virtual LocalDateTime LocalNow() = 0;
+    virtual LocalDateTime UniversalNow() = 0;
+    // The system's zones, read when first asked for and kept.
+    virtual const std::vector<TimeZoneRules>& Zones() = 0;
+    // The rules of the local clock's zone; nullptr when the system names none that it knows.
+    virtual const TimeZoneRules* LocalZone() = 0;
+};
+
 // How far the local clock is ahead of universal time, from one reading of each clock: whole
 // minutes, as every zone's bias is, so that the few milliseconds between the readings vanish.
 int LocalBiasMinutes(LocalDateTime local, LocalDateTime universal);
@@ -25,6 +37,12 @@ std::vector<std::optional<int>> PlaceZoneDifferences(const std::vector<std::stri
                                                      const std::vector<TimeZoneRules>& known,
                                                      LocalDateTime universal,
                                                      int localBiasMinutes);
+
+// PlaceZoneDifferences now, the local clock reading `local`. Nothing at all, and neither the
+// universal clock nor the system's zones are read, while no place follows a zone.
+std::vector<std::optional<int>> PresentZoneDifferences(ZoneClocks& clocks,
+                                                       const std::vector<std::string>& placeZones,
+                                                       LocalDateTime local);
 
 // An offset of whole minutes as an entry's offset text, exact and readable by any version: "9.0",
 // "5.5", "-3.5" as the spin button writes them, "5.75" and "12.75" for the 45-minute zones.

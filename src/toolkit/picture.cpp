@@ -186,7 +186,7 @@ class Graphics {
         Api().GdipSetInterpolationMode(graphics_, Gdiplus::InterpolationModeHighQualityBicubic);
         Api().GdipSetPixelOffsetMode(graphics_, Gdiplus::PixelOffsetModeHalf);
         return Api().GdipDrawImageRectI(graphics_, image, bounds.left, bounds.top, bounds.right - bounds.left,
-                                      bounds.bottom - bounds.top) == Gdiplus::Ok;
+                                        bounds.bottom - bounds.top) == Gdiplus::Ok;
     }
 
   private:
@@ -253,7 +253,8 @@ void EmbeddedImage::SelectFrame(int frame) {
     if (frame < 0 || frame >= FrameCount() || frame == frame_) {
         return;
     }
-    if (Api().GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) == Gdiplus::Ok) {
+    if (Api().GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) ==
+        Gdiplus::Ok) {
         frame_ = frame;
     }
 }
