@@ -29,6 +29,7 @@ class FuzzedIniStore final : public IniStore {
         return line == "\x7f" ? std::string(defaultValue) : std::string(line);
     }
     bool WriteString(std::string_view, std::string_view) override { return false; }
+    bool DeleteKey(std::string_view) override { return false; }
     const std::string& Path() const override { return path_; }
 
   private:
@@ -39,7 +40,7 @@ class FuzzedIniStore final : public IniStore {
 bool SameSettings(const Settings& a, const Settings& b) {
     return a.windowTop == b.windowTop && a.windowLeft == b.windowLeft && a.clientWidth == b.clientWidth &&
            a.clientHeight == b.clientHeight && a.currentLocationCaption == b.currentLocationCaption &&
-           a.locations == b.locations && a.flags == b.flags;
+           a.locations == b.locations && a.zones == b.zones && a.flags == b.flags;
 }
 
 }  // namespace

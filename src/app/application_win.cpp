@@ -9,6 +9,7 @@
 #include "timetable/time_table_win.h"
 #include "toolkit/form.h"
 #include "toolkit/win_registry.h"
+#include "toolkit/win_time_zones.h"
 
 namespace orvanta {
 
@@ -33,7 +34,7 @@ Window& OrvantaApp::Lazily(std::unique_ptr<Window>& window, Arguments&&... argum
 }
 
 TOptions_Setup& OrvantaApp::OptionsSetup() {
-    return Lazily(optionsSetup_, model_, *dialogs_);
+    return Lazily(optionsSetup_, model_, *dialogs_, static_cast<ZoneClocks&>(*this));
 }
 
 TAboutBox& OrvantaApp::AboutBox() {
@@ -50,7 +51,19 @@ THelpBox& OrvantaApp::HelpBox() {
 }
 
 TTime_Table& OrvantaApp::TimeTable() {
-    return Lazily(timeTable_, model_, *dialogs_);
+    return Lazily(timeTable_, model_, *dialogs_, static_cast<ZoneClocks&>(*this));
+}
+
+const std::vector<TimeZoneRules>& OrvantaApp::Zones() {
+    if (!zones_) {
+        zones_ = toolkit::ReadSystemTimeZones();
+    }
+    return *zones_;
+}
+
+// Asked afresh each time: the user may move the computer to another zone while the clock runs.
+const TimeZoneRules* OrvantaApp::LocalZone() {
+    return FindZone(Zones(), toolkit::LocalTimeZoneKeyName());
 }
 
 void OrvantaApp::Set_About_Startup_Texts(int currentYear) {

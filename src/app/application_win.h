@@ -4,8 +4,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/local_datetime.h"
+#include "core/place_zones.h"
 #include "core/regional_formats.h"
 #include "core/settings_model.h"
 #include "desktop/auto_run.h"
@@ -27,6 +29,8 @@ class TTime_Table;
 struct AppPorts {
     std::string executablePath;
     std::function<LocalDateTime()> clock;
+    // Universal time, read only while some place follows a zone.
+    std::function<LocalDateTime()> universalClock;
     std::function<RegionalFormats()> regionalFormats;
     MessageDialogs* dialogs = nullptr;  // not owned; nullptr: the real message dialogs
     Shell* shell = nullptr;             // not owned; nullptr: the Windows shell
@@ -42,12 +46,12 @@ AppPorts SystemPorts();
 // The program: the settings model, the ports and its five windows. The main window is made at
 // start; the settings dialog, the table, the about and the help window the first time they are
 // opened, and each lives until the program ends.
-class OrvantaApp {
+class OrvantaApp final : public ZoneClocks {
   public:
     explicit OrvantaApp(AppPorts ports);
     OrvantaApp(const OrvantaApp&) = delete;
     OrvantaApp& operator=(const OrvantaApp&) = delete;
-    ~OrvantaApp();
+    ~OrvantaApp() override;
 
     SettingsModel& Model() { return model_; }
     const SettingsModel& Model() const { return model_; }
@@ -68,6 +72,11 @@ class OrvantaApp {
     std::string SettingsFilePath() const;
     // What the auto-run operations work on: the registry, the dialogs and the running executable.
     AutoRun AutoRunOperations() const;
+
+    LocalDateTime LocalNow() override { return ports_.clock(); }
+    LocalDateTime UniversalNow() override { return ports_.universalClock(); }
+    const std::vector<TimeZoneRules>& Zones() override;
+    const TimeZoneRules* LocalZone() override;
 
     // Shows the main window for the first time, as entering the message loop does.
     void ShowMainForm();
@@ -92,6 +101,8 @@ class OrvantaApp {
     std::optional<int> aboutStartupYear_;
     std::unique_ptr<THelpBox> helpBox_;
     std::unique_ptr<TTime_Table> timeTable_;
+    // The system's time zones, read from its registry when first needed.
+    std::optional<std::vector<TimeZoneRules>> zones_;
 };
 
 }  // namespace orvanta

@@ -12,6 +12,7 @@
 #include "appearance/window_fitting.h"
 #include "core/clock_tick.h"
 #include "core/design_units.h"
+#include "core/place_zones.h"
 #include "core/program_titles.h"
 #include "core/settings_file.h"
 #include "core/window_placement.h"
@@ -37,6 +38,7 @@ class NoSettingsFile final : public IniStore {
         return std::string(defaultValue);
     }
     bool WriteString(std::string_view, std::string_view) override { return false; }
+    bool DeleteKey(std::string_view) override { return false; }
     const std::string& Path() const override { return path_; }
 
   private:
@@ -178,6 +180,7 @@ SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
         // A reset keeps the places the window holds; a settings file that outlived it lists them
         // too, and taking them again would double every place.
         read.locations = model_.Locations();
+        read.zones = model_.Zones();
     }
     // Where the user left the settings dialog is not the file's to say.
     read.settingsPage = model_.Get().settingsPage;
@@ -241,7 +244,8 @@ void TMainForm1::Update_Location_Rows() {
 }
 
 void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
-    const LocationRowsPlan plan = PlanLocationRows(RowsOf(model_.Get()), now, formats_);
+    const LocationRowsPlan plan =
+        PlanLocationRows(RowsOf(model_.Get(), PresentZoneDifferences(app_, model_.Zones(), now)), now, formats_);
     for (std::size_t row = 0; row < plan.size(); ++row) {
         const RowPlan& planned = plan[row];
         for (toolkit::Control* label : {descriptionLabels_[row], timeLabels_[row]}) {
@@ -279,7 +283,10 @@ bool TMainForm1::Write_Settings_File() {
     StoreWindowGeometry();
     // Staged: the old file stays as it was unless every value reached the new one.
     toolkit::StagedIniStore store(app_.SettingsFilePath(), kSettingsSection);
-    if (!(WriteSettings(store, model_.Get()).written && store.Commit())) {
+    // Each place that follows a zone is saved at its present offset, for versions that know no zones.
+    const Settings saved =
+        WithPresentOffsets(model_.Get(), PresentZoneDifferences(app_, model_.Zones(), app_.Ports().clock()));
+    if (!(WriteSettings(store, saved).written && store.Commit())) {
         app_.Dialogs().Fail(UnableToWriteMessage(store.Path()));
         return false;
     }

@@ -3,6 +3,7 @@
 #include "app/application_win.h"
 #include "toolkit/platform.h"
 #include "toolkit/win_text.h"
+#include "toolkit/win_time_zones.h"
 
 namespace orvanta {
 
@@ -63,6 +64,7 @@ AppPorts SystemPorts() {
     AppPorts ports;
     ports.executablePath = toolkit::ExecutablePath();
     ports.clock = ReadClock;
+    ports.universalClock = toolkit::UniversalNow;
     ports.regionalFormats = ReadRegionalFormats;
     ports.startupShowState = toolkit::StartupShowState();
     return ports;

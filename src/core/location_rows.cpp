@@ -31,20 +31,25 @@ std::optional<std::string> Location_Time_Text(LocalDateTime now,
 
 namespace {
 
+constexpr double kMinutesPerDay = 24.0 * 60.0;
+
 RowPlan ShowRow(std::string description, const std::optional<std::string>& time) {
     return {RowAction::Show, std::move(description), time.value_or(kUnknownTimeText)};
 }
 
-RowPlan PlanOtherLocation(const std::string& entry,
+RowPlan PlanOtherLocation(std::size_t index,
                           const LocationModel& model,
                           LocalDateTime now,
                           const RegionalFormats& formats) {
+    const std::string& entry = model.entries[index];
     if (entry.empty()) {
         return {};  // LeaveUntouched
     }
     const LocationEntryParts parts = SplitLocationEntry(entry);
     std::optional<std::string> time;
-    if (const std::optional<double> hours = ParseOffsetHours(parts.offsetText)) {
+    if (index < model.zoneDifferences.size() && model.zoneDifferences[index]) {
+        time = Location_Time_Text(now, *model.zoneDifferences[index] / kMinutesPerDay, model.showDates, formats);
+    } else if (const std::optional<double> hours = ParseOffsetHours(parts.offsetText)) {
         time = Location_Time_Text(now, *hours / 24.0, model.showDates, formats);
     }
     return ShowRow(parts.description + " :", time);
@@ -66,14 +71,14 @@ LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now,
             plan[row] = {RowAction::Hide, {}, {}};
             continue;
         }
-        plan[row] = PlanOtherLocation(model.entries[index], model, now, formats);
+        plan[row] = PlanOtherLocation(index, model, now, formats);
     }
     return plan;
 }
 
-LocationModel RowsOf(const Settings& settings) {
+LocationModel RowsOf(const Settings& settings, std::vector<std::optional<int>> zoneDifferences) {
     return {settings.currentLocationCaption, settings.locations, settings.Flag(SettingsFlag::ShowDatesAndTimes),
-            settings.Flag(SettingsFlag::HideCurrentLocation)};
+            settings.Flag(SettingsFlag::HideCurrentLocation), std::move(zoneDifferences)};
 }
 
 bool RowsFollow(SettingsChange change, SettingsFlag flag) {

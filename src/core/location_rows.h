@@ -30,6 +30,9 @@ struct LocationModel {
     std::vector<std::string> entries;
     bool showDates = false;
     bool hideCurrentLocation = false;
+    // Per entry, for a place whose clock follows a zone: how far it is ahead of the local clock now,
+    // in minutes. Nothing, or no element, takes the entry's own offset.
+    std::vector<std::optional<int>> zoneDifferences;
 };
 
 enum class RowAction { Show, Hide, LeaveUntouched };
@@ -45,8 +48,8 @@ using LocationRowsPlan = std::array<RowPlan, kLocationRowCount>;
 
 LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now, const RegionalFormats& formats);
 
-// What the rows take from the settings.
-LocationModel RowsOf(const Settings& settings);
+// What the rows take from the settings, and the present differences of places that follow a zone.
+LocationModel RowsOf(const Settings& settings, std::vector<std::optional<int>> zoneDifferences = {});
 // Whether the rows show something that a change of the settings touched.
 bool RowsFollow(SettingsChange change, SettingsFlag flag);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "core/location_entry.h"
@@ -18,6 +19,9 @@ constexpr const char* kClientHeightKey = "window_ClientHeight";
 constexpr const char* kCaptionKey = "current_location_caption";
 constexpr const char* kLocationCountKey = "num_other_locations";
 constexpr const char* kLocationKeyPrefix = "other_location_caption_";
+constexpr const char* kZoneKeyPrefix = "other_location_zone_";
+// Windows keeps a zone's key name in a registry key name, which is at most this long.
+constexpr std::size_t kMaxZoneKeyName = 255;
 
 // Files have always been read with the menus flag's key spelled this way. Key names ignore case,
 // so both spellings reach the same value, and each direction keeps its own spelling.
@@ -25,6 +29,18 @@ constexpr const char* kMenusOffReadKey = "Menus_Off_Checkbox";
 
 std::string LocationKey(int number) {
     return kLocationKeyPrefix + std::to_string(number);
+}
+
+std::string ZoneKey(int number) {
+    return kZoneKeyPrefix + std::to_string(number);
+}
+
+// A name no registry key could have is no zone: the place keeps its fixed offset.
+std::string CheckedZoneKeyName(std::string name) {
+    const bool possible = name.size() <= kMaxZoneKeyName && std::none_of(name.begin(), name.end(), [](char c) {
+                              return c == '\\' || static_cast<unsigned char>(c) < 0x20;
+                          });
+    return possible ? name : std::string();
 }
 
 int ReadInteger(IniStore& store, std::string_view key, int defaultValue) {
@@ -89,6 +105,7 @@ Settings ReadSettings(IniStore& store) {
     const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxOtherLocations);
     for (int number = 1; number <= count; ++number) {
         read.locations.push_back(store.ReadString(LocationKey(number), ""));
+        read.zones.push_back(CheckedZoneKeyName(store.ReadString(ZoneKey(number), "")));
     }
 
     for (const auto& field : kSettingsFlagFields) {
@@ -99,7 +116,8 @@ Settings ReadSettings(IniStore& store) {
 }
 
 SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
-    std::vector<std::pair<std::string, std::string>> values = {
+    // A missing value deletes its key.
+    std::vector<std::pair<std::string, std::optional<std::string>>> values = {
         {kWindowTopKey, std::to_string(settings.windowTop)},
         {kWindowLeftKey, std::to_string(settings.windowLeft)},
         {kClientWidthKey, std::to_string(settings.clientWidth)},
@@ -107,8 +125,18 @@ SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
         {kCaptionKey, settings.currentLocationCaption},
         {kLocationCountKey, std::to_string(settings.locations.size())},
     };
-    for (std::size_t index = 0; index < settings.locations.size(); ++index) {
-        values.emplace_back(LocationKey(static_cast<int>(index + 1)), settings.locations[index]);
+    // Only places that follow a zone have a zone key, so a file without zones keeps its bytes; any
+    // other zone key, of a fixed place or beyond the count, goes, lest it attach itself to a place
+    // added later.
+    for (int number = 1; number <= kMaxOtherLocations; ++number) {
+        const auto index = static_cast<std::size_t>(number - 1);
+        if (index < settings.locations.size()) {
+            values.emplace_back(LocationKey(number), settings.locations[index]);
+        }
+        const std::string& zone = settings.ZoneOf(index);
+        values.emplace_back(ZoneKey(number), index < settings.locations.size() && !zone.empty()
+                                                 ? std::optional<std::string>(zone)
+                                                 : std::nullopt);
     }
     for (const auto& field : kSettingsFlagFields) {
         values.emplace_back(field.key, settings.Flag(field.flag) ? "1" : "0");
@@ -117,7 +145,7 @@ SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
     // Once a write has failed nothing more is attempted: the file is evidently not writable, and
     // one message about it is enough.
     for (const auto& [key, value] : values) {
-        if (!store.WriteString(key, value)) {
+        if (!(value ? store.WriteString(key, *value) : store.DeleteKey(key))) {
             return {false, key};
         }
     }

@@ -29,7 +29,8 @@ inline constexpr int kMaxWindowCoordinate = 32767;
 Settings ReadSettings(IniStore& store);
 
 // Writes every key in order and stops at the first write that fails, leaving the rest unwritten.
-// Entry keys beyond the current count, left from a longer list, stay in the file.
+// Entry keys beyond the current count, left from a longer list, stay in the file; zone keys are
+// written for the places that follow a zone and deleted for every other number up to ten.
 struct SettingsWriteResult {
     bool written = true;
     std::string failedKey;  // the key whose write failed

@@ -9,6 +9,8 @@ void SettingsModel::Replace(Settings settings) {
     if (settings.locations.size() > static_cast<std::size_t>(kMaxOtherLocations)) {
         settings.locations.resize(kMaxOtherLocations);
     }
+    // Each entry has its zone, so a removal or an addition can never pair a place with another's.
+    settings.zones.resize(settings.locations.size());
     settings_ = std::move(settings);
     Announce(SettingsChange::Everything);
 }
@@ -21,11 +23,12 @@ void SettingsModel::SetCurrentLocationCaption(std::string caption) {
     Announce(SettingsChange::Caption);
 }
 
-bool SettingsModel::AddLocation(std::string entry) {
+bool SettingsModel::AddLocation(std::string entry, std::string zone) {
     if (LocationsFull()) {
         return false;
     }
     settings_.locations.push_back(std::move(entry));
+    settings_.zones.push_back(std::move(zone));
     Announce(SettingsChange::Locations);
     return true;
 }
@@ -35,6 +38,7 @@ void SettingsModel::RemoveLocation(std::size_t index) {
         return;
     }
     settings_.locations.erase(settings_.locations.begin() + static_cast<std::ptrdiff_t>(index));
+    settings_.zones.erase(settings_.zones.begin() + static_cast<std::ptrdiff_t>(index));
     Announce(SettingsChange::Locations);
 }
 

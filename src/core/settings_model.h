@@ -21,11 +21,19 @@ struct Settings {
     int clientHeight = 87;
     std::string currentLocationCaption = "Here :";
     std::vector<std::string> locations;  // "<description>:<offset>", at most kMaxOtherLocations
+    // One per entry: the key name of the Windows time zone whose clock the place follows
+    // ("Tokyo Standard Time"), or "" for a place at a fixed offset from the local clock.
+    std::vector<std::string> zones;
     std::array<bool, kSettingsFlagCount> flags{};
     // The settings dialog opens where the user left it; the file does not keep it.
     int settingsPage = 0;
 
     bool Flag(SettingsFlag flag) const { return flags[static_cast<std::size_t>(flag)]; }
+    // "" for a fixed offset, also where the zones fall short of the entries.
+    const std::string& ZoneOf(std::size_t index) const {
+        static const std::string kFixedOffset;
+        return index < zones.size() ? zones[index] : kFixedOffset;
+    }
     void SetFlag(SettingsFlag flag, bool set) { flags[static_cast<std::size_t>(flag)] = set; }
 };
 
@@ -39,21 +47,23 @@ class SettingsModel {
     using Listener = std::function<void(SettingsChange change, SettingsFlag flag)>;
 
     SettingsModel() = default;
-    explicit SettingsModel(Settings settings) : settings_(std::move(settings)) {}
+    explicit SettingsModel(Settings settings) { Replace(std::move(settings)); }
     SettingsModel(const SettingsModel&) = delete;
     SettingsModel& operator=(const SettingsModel&) = delete;
 
     const Settings& Get() const { return settings_; }
     bool Flag(SettingsFlag flag) const { return settings_.Flag(flag); }
     const std::vector<std::string>& Locations() const { return settings_.locations; }
+    // As many as the entries, always.
+    const std::vector<std::string>& Zones() const { return settings_.zones; }
     const std::string& CurrentLocationCaption() const { return settings_.currentLocationCaption; }
     bool LocationsFull() const { return settings_.locations.size() >= static_cast<std::size_t>(kMaxOtherLocations); }
 
     // Every value at once, as reading the file or a factory reset gives them.
     void Replace(Settings settings);
     void SetCurrentLocationCaption(std::string caption);
-    // False, and nothing changes, when the list is full.
-    bool AddLocation(std::string entry);
+    // False, and nothing changes, when the list is full. `zone` as in Settings::zones.
+    bool AddLocation(std::string entry, std::string zone = {});
     // Nothing changes for an index outside the list.
     void RemoveLocation(std::size_t index);
     void SetFlag(SettingsFlag flag, bool set);

@@ -24,6 +24,7 @@ enum class ComponentKind {
     GroupBox,  // BUTTON group box, no input
     Panel,     // STATIC with a raised or sunken edge, no input
     Picture,   // STATIC showing a system icon (named by its caption) or an embedded image (`image`)
+    ComboBox,  // COMBOBOX drop-down list: one item chosen, none typed; `height` includes the open list
 };
 
 enum class BorderStyle {
@@ -70,7 +71,7 @@ inline constexpr const char* kOkGlyphImage = "OK_GLYPH";
 inline constexpr const char* kCopyGlyphImage = "COPY_GLYPH";
 
 enum class Event {
-    Click,       // button, check box, label, picture; list box: an item became selected
+    Click,       // button, check box, label, picture; list box, combo box: an item became selected
     UpClick,     // spin button, up arrow (or the Up key in its buddy)
     DownClick,   // spin button, down arrow
     Timer,       // a timer's tick
@@ -104,6 +105,7 @@ struct ComponentDescription {
     bool autoSize = false;     // labels: size to the text and the font
     bool wordWrap = false;     // labels: break lines at the width
     bool joinHyphens = false;  // labels: each run of "-" drawn as one line, an arrow's shaft
+    bool mnemonic = false;     // labels: "&" underlines the next letter, which with Alt focuses the next component
     bool readOnly = false;     // edits
     bool isDefault = false;    // the push button that Enter presses
     bool transparent = false;

@@ -1,6 +1,5 @@
 #include "forms/about_forms.h"
 
-
 namespace orvanta::forms {
 
 namespace {

@@ -50,6 +50,17 @@ FormDescription Build() {
     spin.events = {{Event::UpClick, "Housrs_Diff_SpinButtonUpClick"},
                    {Event::DownClick, "Housrs_Diff_SpinButtonDownClick"}};
     d.components.push_back(OnPage(spin, p0));
+    // The zone a new place follows: low on the page, clear of the designed controls, and next in
+    // the tab order after the offset it governs.
+    auto zoneLabel = MakeLabel("Time_Zone_Label", 8, 240, "&Zone :");
+    zoneLabel.mnemonic = true;
+    d.components.push_back(OnPage(zoneLabel, p0));
+    auto zones = MakeComponent(ComponentKind::ComboBox, "Time_Zone_ComboBox", 56, 236, 249, 200);
+    zones.hint =
+        "The time zone a new location follows, daylight saving time included; Fixed offset keeps the "
+        "Time Variation.";
+    zones.events = {{Event::Click, "Time_Zone_ComboBoxChange"}};
+    d.components.push_back(OnPage(zones, p0));
     d.components.push_back(OnPage(MakeComponent(ComponentKind::Edit, "Other_Location_EditBox", 152, 16, 121, 21), p0));
     d.components.push_back(
         OnPage(WithEvents(MakeComponent(ComponentKind::Button, "Add_to_List_Button", 8, 100, 77, 33, "Add to List"),

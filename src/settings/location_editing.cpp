@@ -1,5 +1,8 @@
 #include "settings/location_editing.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/decimal_text.h"
 #include "core/location_entry.h"
 #include "core/replace_text.h"
@@ -25,6 +28,16 @@ std::string FormatOffsetHours(double hours) {
         text = "0.0";
     }
     return text;
+}
+
+std::string NearestStepOffsetText(std::string_view offsetText) {
+    const double hours = ParseOffsetHours(offsetText).value_or(0.0);
+    return FormatOffsetHours(
+        std::clamp(std::round(hours / kOffsetStepHours) * kOffsetStepHours, -kMaxOffsetHours, kMaxOffsetHours));
+}
+
+std::string ListedLocationText(std::string_view entry, std::string_view zone) {
+    return std::string(entry) + (zone.empty() ? "" : "  (zone)");
 }
 
 NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entriesInList) {

@@ -29,6 +29,16 @@ NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entr
 // The description with every ":" removed, as it is written back into the description box.
 std::string CleanLocationDescription(std::string_view description);
 
+// The offset text nearest to a number of hours that the spin button can step from: "5.75" gives "6.0"
+// (halves round away from zero), "5.5" stays.
+std::string NearestStepOffsetText(std::string_view offsetText);
+
+// The first entry of the zone list, which keeps a place at a fixed offset.
+inline constexpr const char* kFixedOffsetZoneText = "Fixed offset";
+
+// How the list shows a place: its entry, marked when its clock follows a zone.
+std::string ListedLocationText(std::string_view entry, std::string_view zone);
+
 // "<cleaned description>:<offset text>"
 std::string BuildLocationEntry(std::string_view cleanedDescription, std::string_view offsetText);
 

@@ -7,14 +7,15 @@ namespace orvanta {
 
 using toolkit::Bind;
 
-TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, HWND owner)
-    : Form(forms::Options_SetupDescription()), model_(model), dialogs_(dialogs) {
+TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner)
+    : Form(forms::Options_SetupDescription()), model_(model), dialogs_(dialogs), clocks_(clocks) {
     Create(
         {
             {"Housrs_Diff_SpinButtonUpClick", Bind(this, &TOptions_Setup::Housrs_Diff_SpinButtonUpClick)},
             {"Housrs_Diff_SpinButtonDownClick", Bind(this, &TOptions_Setup::Housrs_Diff_SpinButtonDownClick)},
             {"Add_to_List_ButtonClick", Bind(this, &TOptions_Setup::Add_to_List_ButtonClick)},
             {"Other_Locations_ListBoxClick", Bind(this, &TOptions_Setup::Other_Locations_ListBoxClick)},
+            {"Time_Zone_ComboBoxChange", Bind(this, &TOptions_Setup::Time_Zone_ComboBoxChange)},
         },
         owner);
     BindComponents({
@@ -22,6 +23,8 @@ TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, HW
         {"Hours_Time_Difference", &Hours_Time_Difference},
         {"Other_Location_EditBox", &Other_Location_EditBox},
         {"Other_Locations_ListBox", &Other_Locations_ListBox},
+        {"Housrs_Diff_SpinButton", &Housrs_Diff_SpinButton},
+        {"Time_Zone_ComboBox", &Time_Zone_ComboBox},
         {"Current_Location_EditBox", &Current_Location_EditBox},
         {"Hide_Current_Location_CheckBox", &Hide_Current_Location_CheckBox},
         {"Show_Dates_and_Times_CheckBox", &Show_Dates_and_Times_CheckBox},
@@ -32,6 +35,11 @@ TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, HW
                    {Show_Dates_and_Times_CheckBox, SettingsFlag::ShowDatesAndTimes},
                    {Auto_Window_Height_Sizing_CheckBox, SettingsFlag::AutoWindowHeightSizing},
                    {Auto_Window_Width_Sizing_CheckBox, SettingsFlag::AutoWindowWidthSizing}}};
+    Time_Zone_ComboBox->AddItem(kFixedOffsetZoneText);
+    for (const TimeZoneRules& zone : clocks_.Zones()) {
+        Time_Zone_ComboBox->AddItem(zone.displayName);
+    }
+    Time_Zone_ComboBox->SetItemIndex(0);
     ShowModel();
 }
 
@@ -51,13 +59,17 @@ void TOptions_Setup::ShowModel() {
 }
 
 void TOptions_Setup::ShowLocations() {
+    std::vector<std::string> listed;
+    for (std::size_t i = 0; i < model_.Locations().size(); ++i) {
+        listed.push_back(ListedLocationText(model_.Locations()[i], model_.Zones()[i]));
+    }
     // A list that already shows the model keeps the selection the user left in it.
-    if (Other_Locations_ListBox->Items() == model_.Locations()) {
+    if (Other_Locations_ListBox->Items() == listed) {
         return;
     }
     Other_Locations_ListBox->ClearItems();
-    for (const auto& entry : model_.Locations()) {
-        Other_Locations_ListBox->AddItem(entry);
+    for (const auto& text : listed) {
+        Other_Locations_ListBox->AddItem(text);
     }
 }
 
@@ -106,8 +118,33 @@ void TOptions_Setup::Add_to_List_ButtonClick() {
     }
     const std::string cleaned = CleanLocationDescription(Other_Location_EditBox->Text());
     Other_Location_EditBox->SetText(cleaned);
-    model_.AddLocation(BuildLocationEntry(cleaned, Hours_Time_Difference->Text()));
+    const TimeZoneRules* zone = ChosenZone();
+    if (zone != nullptr) {
+        // The difference as it is at this moment, which may have changed since the zone was chosen.
+        Time_Zone_ComboBoxChange();
+    }
+    model_.AddLocation(BuildLocationEntry(cleaned, Hours_Time_Difference->Text()),
+                       zone != nullptr ? zone->keyName : std::string());
     ShowLocations();
+}
+
+const TimeZoneRules* TOptions_Setup::ChosenZone() {
+    const int chosen = Time_Zone_ComboBox->ItemIndex();
+    const auto& zones = clocks_.Zones();
+    return chosen >= 1 && static_cast<std::size_t>(chosen) <= zones.size() ? &zones[chosen - 1] : nullptr;
+}
+
+void TOptions_Setup::Time_Zone_ComboBoxChange() {
+    const TimeZoneRules* zone = ChosenZone();
+    Housrs_Diff_SpinButton->SetEnabled(zone == nullptr);
+    if (zone == nullptr) {
+        // Back to the spin button's half hours, from wherever the zone left the offset.
+        Hours_Time_Difference->SetText(NearestStepOffsetText(Hours_Time_Difference->Text()));
+        return;
+    }
+    const LocalDateTime universal = clocks_.UniversalNow();
+    const int difference = ZoneOffsetMinutes(*zone, universal) - LocalBiasMinutes(clocks_.LocalNow(), universal);
+    Hours_Time_Difference->SetText(OffsetTextOfMinutes(difference));
 }
 
 void TOptions_Setup::Other_Locations_ListBoxClick() {

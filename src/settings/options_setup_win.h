@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/place_zones.h"
 #include "core/settings_model.h"
 #include "ports/message_dialogs.h"
 #include "toolkit/form.h"
@@ -14,7 +15,7 @@ namespace orvanta {
 // every edit into it at once, so the clock follows while the dialog is still open.
 class TOptions_Setup final : public toolkit::Form {
   public:
-    TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, HWND owner);
+    TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner);
 
     // Shows the model's values, on the page where the user left the dialog, until it is closed.
     void Open();
@@ -23,20 +24,27 @@ class TOptions_Setup final : public toolkit::Form {
     void Housrs_Diff_SpinButtonDownClick(toolkit::EventArgs& args);
     void Add_to_List_ButtonClick();
     void Other_Locations_ListBoxClick();
+    // A zone chosen: the offset box shows its present difference and cannot be stepped.
+    void Time_Zone_ComboBoxChange();
 
   private:
     void ComponentChanged(toolkit::Control& control, int notification) override;
     void ShowModel();
     void ShowLocations();
     void StepOffset(int direction, int steps);
+    // The zone chosen for the next place; nullptr: a fixed offset.
+    const TimeZoneRules* ChosenZone();
 
     SettingsModel& model_;
     MessageDialogs& dialogs_;
+    ZoneClocks& clocks_;
 
     toolkit::Control* TabbedNotebook1 = nullptr;
     toolkit::Control* Hours_Time_Difference = nullptr;
     toolkit::Control* Other_Location_EditBox = nullptr;
     toolkit::Control* Other_Locations_ListBox = nullptr;
+    toolkit::Control* Housrs_Diff_SpinButton = nullptr;
+    toolkit::Control* Time_Zone_ComboBox = nullptr;
     toolkit::Control* Current_Location_EditBox = nullptr;
     toolkit::Control* Hide_Current_Location_CheckBox = nullptr;
     toolkit::Control* Show_Dates_and_Times_CheckBox = nullptr;

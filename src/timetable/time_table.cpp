@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "core/decimal_text.h"
@@ -108,6 +109,86 @@ TimeTable Build_Time_Table(std::string_view location1Entry, std::string_view loc
     for (int row = 1; row < kTimeTableRows; ++row) {
         const double hour = row;
         table[row] = {Time_To_Clock_Text(hour), Time_To_Clock_Text(hour - *offset1 + *offset2)};
+    }
+    return table;
+}
+
+std::string Clock_Text_Of(int hour, int minute) {
+    const int clockHour = hour % 12 == 0 ? 12 : hour % 12;
+    std::string text = (clockHour < 10 ? " " : "") + std::to_string(clockHour) + ":" + (minute < 10 ? "0" : "") +
+                       std::to_string(minute) + (hour < 12 ? " AM" : " PM");
+    return text;
+}
+
+namespace {
+
+constexpr double kMinutesPerDay = 24.0 * 60.0;
+
+// The offset of a place at a fixed offset, in days; zone places need none.
+double FixedOffsetDays(const TablePlace& place) {
+    if (place.zone != nullptr) {
+        return 0.0;
+    }
+    const LocationEntryParts parts = SplitLocationEntry(place.entry);
+    const auto hours = ParseOffsetHours(parts.offsetText);
+    if (!hours) {
+        throw InvalidOffsetError(parts.offsetText);
+    }
+    return *hours / kHoursPerDay;
+}
+
+std::optional<LocalDateTime> PlaceTimeFromUniversal(const TablePlace& place,
+                                                    double offsetDays,
+                                                    LocalDateTime universal,
+                                                    const LocalClockRules& local) {
+    if (place.zone != nullptr) {
+        return ZoneTimeFromUniversal(*place.zone, universal);
+    }
+    const auto localTime = local.zone != nullptr ? ZoneTimeFromUniversal(*local.zone, universal)
+                                                 : universal.AddDays(local.biasMinutes / kMinutesPerDay);
+    return localTime ? localTime->AddDays(offsetDays) : std::nullopt;
+}
+
+std::optional<LocalDateTime> UniversalFromPlaceTime(const TablePlace& place,
+                                                    double offsetDays,
+                                                    LocalDateTime placeTime,
+                                                    const LocalClockRules& local) {
+    if (place.zone != nullptr) {
+        return UniversalFromZoneTime(*place.zone, placeTime);
+    }
+    const auto localTime = placeTime.AddDays(-offsetDays);
+    if (!localTime) {
+        return std::nullopt;
+    }
+    return local.zone != nullptr ? UniversalFromZoneTime(*local.zone, *localTime)
+                                 : localTime->AddDays(-local.biasMinutes / kMinutesPerDay);
+}
+
+}  // namespace
+
+TimeTable Build_Zoned_Time_Table(const TablePlace& place1,
+                                 const TablePlace& place2,
+                                 LocalDateTime universalNow,
+                                 const LocalClockRules& local) {
+    const double offset1 = FixedOffsetDays(place1);
+    const double offset2 = FixedOffsetDays(place2);
+    TimeTable table;
+    table[0] = {SplitLocationEntry(place1.entry).description, SplitLocationEntry(place2.entry).description};
+
+    std::optional<LocalDateTime> midnight;
+    if (const auto there = PlaceTimeFromUniversal(place1, offset1, universalNow, local)) {
+        DateTimeParts today = there->Split();
+        midnight = LocalDateTime::FromParts({today.year, today.month, today.day});
+    }
+    for (int row = 1; row < kTimeTableRows; ++row) {
+        std::optional<LocalDateTime> time2;
+        if (const auto time1 = midnight ? midnight->AddDays(row / kHoursPerDay) : std::nullopt) {
+            if (const auto universal = UniversalFromPlaceTime(place1, offset1, *time1, local)) {
+                time2 = PlaceTimeFromUniversal(place2, offset2, *universal, local);
+            }
+        }
+        const DateTimeParts parts = time2 ? time2->Split() : DateTimeParts{};
+        table[row] = {Time_To_Clock_Text(row), time2 ? Clock_Text_Of(parts.hour, parts.minute) : kUnknownClockText};
     }
     return table;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/place_zones.h"
 #include "core/settings_model.h"
 #include "ports/message_dialogs.h"
 #include "timetable/time_table.h"
@@ -19,7 +20,7 @@ inline constexpr const char* kClipboardBusyMessage =
 // The time comparison table: two places chosen from the model's locations, compared hour by hour.
 class TTime_Table final : public toolkit::Form {
   public:
-    TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, HWND owner);
+    TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner);
 
     const std::string& Location1Entry() const { return locationEntries_[0]; }
     const std::string& Location2Entry() const { return locationEntries_[1]; }
@@ -34,9 +35,15 @@ class TTime_Table final : public toolkit::Form {
     void Build_Time_Table();
 
   private:
+    // The zone of the place at a position of the lists: none for the current location.
+    std::string ZoneAt(std::size_t index) const;
+    const TimeZoneRules* ZoneRules(const std::string& keyName);
+
     const SettingsModel& model_;
     MessageDialogs& dialogs_;
+    ZoneClocks& clocks_;
     std::array<std::string, kTimeTableColumns> locationEntries_;
+    std::array<std::string, kTimeTableColumns> locationZones_;
     TimeTable table_;  // what the grid shows, and what the clipboard gets
 
     toolkit::Control* Time_Zone_1_ListBox = nullptr;

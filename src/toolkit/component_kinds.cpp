@@ -19,7 +19,7 @@ using forms::ComponentKind;
 constexpr int kUpDownRange = 1000;
 
 DWORD LabelStyle(const ComponentDescription& d, bool clickable) {
-    const DWORD notify = clickable ? SS_NOTIFY : 0;
+    const DWORD notify = (clickable ? SS_NOTIFY : 0) | (d.mnemonic ? 0 : SS_NOPREFIX);
     switch (d.alignment) {
         case forms::Alignment::Center:
             return notify | SS_CENTER;
@@ -50,7 +50,7 @@ DWORD BevelStyle(const ComponentDescription& d, bool) {
 
 void FillListBox(Control& list, const Form& form) {
     const auto& d = list.Description();
-    if (d.itemHeight > 0) {
+    if (d.itemHeight > 0 && d.kind == ComponentKind::ListBox) {
         SendMessageW(list.Handle(), LB_SETITEMHEIGHT, 0, form.Scale(d.itemHeight));
     }
     for (const auto& item : d.items) {
@@ -201,10 +201,9 @@ void FillPicture(Control& picture, const Form&) {
 }
 
 // In the order of forms::ComponentKind.
-constexpr std::array<ComponentKindInfo, 12> kKinds{{
+constexpr std::array<ComponentKindInfo, 13> kKinds{{
     {.kind = ComponentKind::Label,
      .windowClass = L"STATIC",
-     .style = SS_NOPREFIX,
      .describedStyle = &LabelStyle,
      .hasCaption = true,
      .clickNotification = STN_CLICKED},
@@ -269,6 +268,11 @@ constexpr std::array<ComponentKindInfo, 12> kKinds{{
      .describedStyle = &PictureStyle,
      .clickNotification = STN_CLICKED,
      .fill = &FillPicture},
+    {.kind = ComponentKind::ComboBox,
+     .windowClass = WC_COMBOBOXW,
+     .style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+     .clickNotification = CBN_SELCHANGE,
+     .fill = &FillListBox},
 }};
 
 constexpr bool InKindOrder() {

@@ -92,7 +92,8 @@ void Control::FitToText() {
         const std::wstring wide = Widen(text_);
         RECT bounds{0, 0, description_.wordWrap ? Bounds().right - Bounds().left : 0, 0};
         DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &bounds,
-                  DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (description_.wordWrap ? DT_WORDBREAK : 0));
+                  DT_CALCRECT | (description_.mnemonic ? 0 : DT_NOPREFIX) | DT_EXPANDTABS |
+                      (description_.wordWrap ? DT_WORDBREAK : 0));
         width = description_.joinHyphens ? JoinedHyphensWidth(dc, wide) : bounds.right - bounds.left;
         height = std::max<int>(height, bounds.bottom - bounds.top);
     }
@@ -198,8 +199,13 @@ RECT Control::Bounds() const {
     return bounds;
 }
 
+// List boxes and combo boxes hold their items alike, under messages of their own.
+UINT Control::ListMessage(UINT listBoxMessage, UINT comboBoxMessage) const {
+    return description_.kind == forms::ComponentKind::ComboBox ? comboBoxMessage : listBoxMessage;
+}
+
 int Control::ItemCount() const {
-    const LRESULT count = SendMessageW(window_, LB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageW(window_, ListMessage(LB_GETCOUNT, CB_GETCOUNT), 0, 0);
     return count == LB_ERR ? 0 : static_cast<int>(count);
 }
 
@@ -218,35 +224,36 @@ std::vector<std::string> Control::Items() const {
 }
 
 std::string Control::ReadItem(int index) const {
-    const LRESULT length = SendMessageW(window_, LB_GETTEXTLEN, index, 0);
+    const LRESULT length = SendMessageW(window_, ListMessage(LB_GETTEXTLEN, CB_GETLBTEXTLEN), index, 0);
     if (length == LB_ERR) {
         throw std::out_of_range(description_.name + ": no item " + std::to_string(index));
     }
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(window_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied =
+        SendMessageW(window_, ListMessage(LB_GETTEXT, CB_GETLBTEXT), index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
     return Narrow(text);
 }
 
 void Control::AddItem(std::string_view text) {
-    SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(window_, ListMessage(LB_ADDSTRING, CB_ADDSTRING), 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 void Control::DeleteItem(int index) {
-    SendMessageW(window_, LB_DELETESTRING, index, 0);
+    SendMessageW(window_, ListMessage(LB_DELETESTRING, CB_DELETESTRING), index, 0);
 }
 
 void Control::ClearItems() {
-    SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+    SendMessageW(window_, ListMessage(LB_RESETCONTENT, CB_RESETCONTENT), 0, 0);
 }
 
 int Control::ItemIndex() const {
-    const LRESULT index = SendMessageW(window_, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(window_, ListMessage(LB_GETCURSEL, CB_GETCURSEL), 0, 0);
     return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
 void Control::SetItemIndex(int index) {
-    SendMessageW(window_, LB_SETCURSEL, index, 0);
+    SendMessageW(window_, ListMessage(LB_SETCURSEL, CB_SETCURSEL), index, 0);
 }
 
 int Control::RowCount() const {

@@ -100,6 +100,7 @@ class Control {
     void ApplyVisibility();
     void ShowImage();
     std::string ReadItem(int index) const;
+    UINT ListMessage(UINT listBoxMessage, UINT comboBoxMessage) const;
 
     Form& form_;
     const forms::ComponentDescription& description_;

@@ -38,4 +38,9 @@ bool ProfileIniStore::WriteString(std::string_view key, std::string_view value) 
            FALSE;
 }
 
+// A null value removes the key; the profile functions leave a file without it untouched.
+bool ProfileIniStore::DeleteKey(std::string_view key) {
+    return WritePrivateProfileStringW(section_.c_str(), Widen(key).c_str(), nullptr, widePath_.c_str()) != FALSE;
+}
+
 }  // namespace orvanta::toolkit

@@ -13,6 +13,7 @@ class ProfileIniStore final : public IniStore {
 
     std::string ReadString(std::string_view key, std::string_view defaultValue) override;
     bool WriteString(std::string_view key, std::string_view value) override;
+    bool DeleteKey(std::string_view key) override;
     const std::string& Path() const override { return path_; }
 
   private:

@@ -110,6 +110,18 @@ bool StagedIniStore::WriteString(std::string_view key, std::string_view value) {
     return true;
 }
 
+bool StagedIniStore::DeleteKey(std::string_view key) {
+    if (failed_ || (staging_.empty() && !Stage())) {
+        failed_ = true;
+        return false;
+    }
+    if (!ProfileIniStore(Narrow(staging_), section_).DeleteKey(key)) {
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
 bool StagedIniStore::Commit() {
     if (failed_) {
         Discard();

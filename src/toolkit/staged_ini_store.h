@@ -26,6 +26,8 @@ class StagedIniStore final : public IniStore {
     std::string ReadString(std::string_view key, std::string_view defaultValue) override;
     // False once any write has failed; every later write and the commit fail too.
     bool WriteString(std::string_view key, std::string_view value) override;
+    // As a write: staged, and failing once any write has failed.
+    bool DeleteKey(std::string_view key) override;
     // The live file.
     const std::string& Path() const override { return path_; }
 

@@ -190,6 +190,15 @@ std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName) {
     return ReadZone(zones.Get(), Widen(keyName));
 }
 
+std::string LocalTimeZoneKeyName() {
+    DYNAMIC_TIME_ZONE_INFORMATION local{};
+    if (GetDynamicTimeZoneInformation(&local) == TIME_ZONE_ID_INVALID) {
+        return {};
+    }
+    const std::size_t length = std::wstring_view(local.TimeZoneKeyName, std::size(local.TimeZoneKeyName)).find(L'\0');
+    return Narrow(std::wstring_view(local.TimeZoneKeyName, length == std::wstring_view::npos ? 0 : length));
+}
+
 LocalDateTime UniversalNow() {
     SYSTEMTIME now{};
     GetSystemTime(&now);

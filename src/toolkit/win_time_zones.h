@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,9 @@ std::vector<TimeZoneRules> ReadSystemTimeZones();
 // One zone by its key name ("Tokyo Standard Time"); nothing when the system does not know it or
 // its entry is malformed.
 std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName);
+
+// The key name of the local clock's zone ("Eastern Standard Time"); "" when the system names none.
+std::string LocalTimeZoneKeyName();
 
 // Universal time from the system clock.
 LocalDateTime UniversalNow();

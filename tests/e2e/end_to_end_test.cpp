@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <regex>
@@ -176,6 +177,51 @@ class EndToEndTest : public ::testing::Test {
 
     testing::TempFolder folder_;
 };
+
+// How far a time label is ahead of universal time now, in seconds, within half a day either way.
+long long SecondsAheadOfUniversal(const SYSTEMTIME& shown) {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    const long long ahead =
+        ((SecondsOfDay(shown) - SecondsOfDay(now)) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+    return ahead >= kSecondsPerDay / 2 ? ahead - kSecondsPerDay : ahead;
+}
+
+// Run by tests/e2e/in-local-zone with the session's local zone set, once for New York and once for
+// Berlin; ORVANTA_EXPECT_LOCAL_HOURS gives that zone's winter and summer hours ("-5,-4").
+TEST(InLocalZone, APlaceFollowingTokyoShowsUniversalTimePlusNineHours) {
+    const char* expected = std::getenv("ORVANTA_EXPECT_LOCAL_HOURS");
+    if (expected == nullptr) {
+        GTEST_SKIP() << "runs in a session with its own local zone";
+    }
+    testing::TempFolder folder;
+    const std::wstring iniPath = folder.WidePath() + L"orvanta.ini";
+    testing::WriteFileBytes(iniPath,
+                            "[orvanta]\r\nnum_other_locations=1\r\nother_location_caption_1=Tokyo:0.0\r\n"
+                            "other_location_zone_1=Tokyo Standard Time\r\n");
+    RunningProgram program(folder.WidePath());
+    ASSERT_TRUE(program.Started());
+    const HWND main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    const auto tokyo = ParseTimeLabel(program.MainWindowText("Other_Location_Time_1"), false);
+    const auto here = ParseTimeLabel(program.MainWindowText("Other_Location_Time_0"), false);
+    ASSERT_TRUE(tokyo && here);
+    EXPECT_LE(std::llabs(SecondsAheadOfUniversal(*tokyo) - 9 * 3600), kClockToleranceSeconds);
+    // The local clock really is the zone's, or the case would prove nothing.
+    const long localHours = std::lround(static_cast<double>(SecondsAheadOfUniversal(*here)) / 3600.0);
+    const std::string winter = std::to_string(localHours) + ",";
+    const std::string summer = "," + std::to_string(localHours);
+    EXPECT_TRUE(std::string(expected).starts_with(winter) || std::string(expected).ends_with(summer))
+        << localHours << " against " << expected;
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    const std::string written = testing::ReadFileBytes(iniPath);
+    EXPECT_NE(written.find("other_location_caption_1=Tokyo:" + std::to_string(9 - localHours) + ".0\r\n"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find("other_location_zone_1=Tokyo Standard Time\r\n"), std::string::npos) << written;
+}
 
 TEST_F(EndToEndTest, AFirstRunShowsTheLocalTimeAndLeavesTheDefaultSettingsFile) {
     RunningProgram program(folder_.WidePath());

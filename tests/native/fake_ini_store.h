@@ -38,6 +38,14 @@ class FakeIniStore : public IniStore {
         return true;
     }
 
+    bool DeleteKey(std::string_view key) override {
+        if (failingKey_ && Folded(key) == *failingKey_) {
+            return false;
+        }
+        values_.erase(Folded(key));
+        return true;
+    }
+
     const std::string& Path() const override { return path_; }
 
     void Set(std::string_view key, std::string_view value) { values_[Folded(key)] = std::string(value); }

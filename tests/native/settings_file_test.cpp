@@ -226,6 +226,29 @@ TEST(WriteSettingsTest, LeavesEntriesBeyondAShorterListInTheFile) {
     EXPECT_EQ(store.Get("other_location_caption_4"), "Old 4:0.0");
 }
 
+// Zone keys come only with places that follow a zone, and a save removes every other one, so a
+// stale zone never attaches itself to a place added later; a zone this system lacks is kept.
+TEST(WriteSettingsTest, KeepsZoneKeysForZonePlacesOnly) {
+    FakeIniStore store;
+    for (int number = 1; number <= 4; ++number) {
+        store.Set("other_location_zone_" + std::to_string(number), "Stale Time");
+    }
+    Settings settings;
+    settings.locations = {"Tokyo:9.0", "Rio:-3.0", "Mars:2.0"};
+    settings.zones = {"Tokyo Standard Time", "", "Mars Standard Time"};
+
+    ASSERT_TRUE(WriteSettings(store, settings).written);
+    EXPECT_EQ(store.Get("other_location_zone_1"), "Tokyo Standard Time");
+    EXPECT_EQ(store.Get("other_location_zone_2"), std::nullopt);
+    EXPECT_EQ(store.Get("other_location_zone_3"), "Mars Standard Time");
+    EXPECT_EQ(store.Get("other_location_zone_4"), std::nullopt);
+
+    store.Set("other_location_zone_2", "Bad\\Name");
+    const Settings read = ReadSettings(store);
+    EXPECT_EQ(read.locations, settings.locations);
+    EXPECT_EQ(read.zones, settings.zones);
+}
+
 TEST(SettingsFileTest, UnableToWriteMessageNamesTheFile) {
     EXPECT_EQ(UnableToWriteMessage("C:\\Orvanta\\orvanta.ini"), "Unable to write to C:\\Orvanta\\orvanta.ini");
 }

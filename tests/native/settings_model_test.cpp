@@ -101,5 +101,13 @@ TEST(SettingsModelTest, AViewThatLeftHearsNothingMore) {
     EXPECT_EQ(model.Get().settingsPage, 1);
 }
 
+TEST(SettingsModelTest, KeepsEachPlacesZoneWithItsEntry) {
+    SettingsModel model(Settings{.locations = {"A:1", "B:2"}, .zones = {"Zone A"}});
+    EXPECT_EQ(model.Zones(), (std::vector<std::string>{"Zone A", ""}));
+    model.AddLocation("C:3", "Zone C");
+    model.RemoveLocation(0);
+    EXPECT_EQ(model.Zones(), (std::vector<std::string>{"", "Zone C"}));
+}
+
 }  // namespace
 }  // namespace orvanta

@@ -89,7 +89,8 @@ TEST_F(AboutBoxTest, ActivationFillsBothLabelsAtOnceStartsTheTimersAndPutsTheLin
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
     OpenAbout({[&] {
                    const std::string quote = Part("Quote_From_Tamsor_Label").Text();
-                   EXPECT_NE(std::find(forms::kQuotes.begin(), forms::kQuotes.end(), quote), forms::kQuotes.end()) << quote;
+                   EXPECT_NE(std::find(forms::kQuotes.begin(), forms::kQuotes.end(), quote), forms::kQuotes.end())
+                       << quote;
                    EXPECT_TRUE(std::regex_match(Part("Free_Resources_Label").Text(), std::regex(R"(\d{1,3}%)")))
                        << Part("Free_Resources_Label").Text();
                    EXPECT_TRUE(Running());

@@ -301,6 +301,38 @@ TEST_F(OptionsSetupTest, AddingALocationCleansTheDescriptionAndAppendsTheOffset)
               }});
 }
 
+// The zone is chosen as the list itself reports a choice, to the page that holds it.
+TEST_F(OptionsSetupTest, AZoneChosenGivesItsPresentOffsetAndAPlaceThatFollowsIt) {
+    universalNow_ = *now_.AddDays(5 / 24.0);  // the local clock is five hours behind universal time
+    StartApp();
+    const TimeZoneRules* nepal = FindZone(app_->Zones(), "Nepal Standard Time");
+    ASSERT_NE(nepal, nullptr);
+    auto& zones = Options("Time_Zone_ComboBox");
+    auto& spin = Options("Housrs_Diff_SpinButton");
+    const auto choose = [&](int index) {
+        zones.SetItemIndex(index);
+        SendMessageW(GetParent(zones.Handle()), WM_COMMAND, MAKEWPARAM(zones.ControlId(), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(zones.Handle()));
+    };
+    RunDialog("SettingsOption", {[&] {
+                  EXPECT_EQ(zones.Item(0), "Fixed offset");
+                  EXPECT_EQ(zones.ItemIndex(), 0);
+                  const auto items = zones.Items();
+                  choose(static_cast<int>(std::find(items.begin(), items.end(), nepal->displayName) - items.begin()));
+                  EXPECT_EQ(Options("Hours_Time_Difference").Text(), "10.75");
+                  EXPECT_FALSE(spin.Enabled());
+                  AddLocation("Kathmandu");
+                  EXPECT_EQ(Options("Other_Locations_ListBox").Items(),
+                            (std::vector<std::string>{"Kathmandu:10.75  (zone)"}));
+                  choose(0);
+                  EXPECT_TRUE(spin.Enabled());
+                  EXPECT_EQ(Options("Hours_Time_Difference").Text(), "11.0");
+                  ClickOk();
+              }});
+    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"Kathmandu:10.75"}));
+    EXPECT_EQ(app_->Model().Zones(), (std::vector<std::string>{"Nepal Standard Time"}));
+}
+
 TEST_F(OptionsSetupTest, ABlankDescriptionOrAFullListIsRefusedWithAWarning) {
     StartApp();
     auto& list = Options("Other_Locations_ListBox");

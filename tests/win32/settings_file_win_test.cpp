@@ -170,6 +170,28 @@ TEST_F(SettingsFileTest, NamesOutsideTheAnsiCodePageSurviveARestart) {
               (std::vector<std::string>{lodz + "0", tokyo}));
 }
 
+// A place that follows a zone is saved with the zone's key and its present offset; a zone this
+// system lacks keeps its entry's offset, and a zone key of a place that went is removed.
+TEST_F(SettingsFileTest, ZonesSurviveTheFileAndStaleZoneKeysGo) {
+    WriteIni({"num_other_locations=3", "other_location_caption_1=Kathmandu:1.0",
+              "other_location_zone_1=Nepal Standard Time", "other_location_caption_2=Mars:2.0",
+              "other_location_zone_2=Mars Standard Time", "other_location_caption_3=Rio:-3.0",
+              "other_location_zone_3=Tokyo Standard Time"});
+    universalNow_ = *now_.AddDays(5 / 24.0);  // the local clock is five hours behind universal time
+    StartApp();
+    WaitForFirstTick();
+    EXPECT_EQ(Main().Component("Other_Location_Time_1").Text(), " 00:05:05 ");  // 13:20:05 + 10:45
+    EXPECT_EQ(Main().Component("Other_Location_Time_2").Text(), " 15:20:05 ");
+    app_->Model().RemoveLocation(2);
+    CloseMainWindow();
+
+    EXPECT_EQ(Written("other_location_caption_1"), "Kathmandu:10.75");
+    EXPECT_EQ(Written("other_location_zone_1"), "Nepal Standard Time");
+    EXPECT_EQ(Written("other_location_caption_2"), "Mars:2.0");
+    EXPECT_EQ(Written("other_location_zone_2"), "Mars Standard Time");
+    EXPECT_TRUE(ValuesOf(IniLines(), "other_location_zone_3").empty());
+}
+
 TEST_F(SettingsFileTest, AFirstRunWithoutChangesWritesExactlyTheFourteenDefaults) {
     StartApp();
     WaitForFirstTick();

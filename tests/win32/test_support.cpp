@@ -143,6 +143,9 @@ OrvantaApp& AppTest::CreateApp() {
         // clock ticks every few tens of milliseconds and shows now_'s time.
         return *LocalDateTime::FromMilliseconds(now_.Milliseconds() / 1000 * 1000 + kLateInTheSecondMs);
     };
+    ports.universalClock = [this, systemClock = SystemPorts().universalClock] {
+        return systemClock_ ? systemClock() : universalNow_;
+    };
     ports.regionalFormats = [this] { return formats_; };
     ports.dialogs = dialogsPort_;
     ports.shell = &shell_;

@@ -95,8 +95,9 @@ class AppTest : public ::testing::Test {
     FakeShell shell_;
     MessageDialogs* dialogsPort_ = &dialogs_;  // what the program is given as its message dialogs
     LocalDateTime now_ = TestMoment();
-    bool clockFails_ = false;   // reading the clock throws
-    bool systemClock_ = false;  // the computer's own clock instead of now_
+    LocalDateTime universalNow_ = TestMoment();  // the local clock is universal time unless a test says
+    bool clockFails_ = false;                    // reading the clock throws
+    bool systemClock_ = false;                   // the computer's own clock instead of now_
     int clockReadings_ = 0;
     RegionalFormats formats_ = TestFormats();
     std::optional<int> startupShowState_;
