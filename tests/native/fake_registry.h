@@ -63,8 +63,7 @@ class FakeRegistry {
         bool ValueExists(std::string_view key, std::string_view name) override { return Find(key, name) != nullptr; }
         RegistryChange WriteString(std::string_view key, std::string_view name, std::string_view data) override {
             Key* found = registry_.Find(root_, key);
-            const RegistryChange opened = Opened(found);
-            if (opened != RegistryChange::Done) {
+            if (const RegistryChange opened = Opened(found); opened != RegistryChange::Done) {
                 return opened;
             }
             if (registry_.refuseWrites) {
@@ -75,8 +74,7 @@ class FakeRegistry {
         }
         RegistryChange DeleteValue(std::string_view key, std::string_view name) override {
             Key* found = registry_.Find(root_, key);
-            const RegistryChange opened = Opened(found);
-            if (opened != RegistryChange::Done) {
+            if (const RegistryChange opened = Opened(found); opened != RegistryChange::Done) {
                 return opened;
             }
             const auto value = found->values.find(name);

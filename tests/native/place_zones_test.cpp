@@ -81,44 +81,27 @@ TEST(PlaceZonesTest, ZonedTableFollowsTheRulesOfTheDay) {
     const TablePlace tokyo{"Tokyo:9.0", &kZones[4]};
     const TablePlace kathmandu{"Kathmandu:5.75", &kZones[3]};
     const LocalClockRules newYork{&kEastern};
-    struct Case {
+    struct Moment {  // then rows and their column 1
         const char* what;
         TablePlace place1, place2;
         DateTimeParts universalNow;
         LocalClockRules local;
-        std::vector<std::pair<int, std::string>> rows;  // row and column 1
     };
-    const Case cases[] = {
-        {"spring: 2 AM is skipped",
-         here,
-         tokyo,
-         {2026, 3, 8, 12},
-         newYork,
+    const std::pair<Moment, std::vector<std::pair<int, std::string>>> cases[] = {
+        {{"spring: 2 AM is skipped", here, tokyo, {2026, 3, 8, 12}, newYork},
          {{1, " 3:00 PM"}, {2, " 4:00 PM"}, {3, " 4:00 PM"}, {4, " 5:00 PM"}, {24, " 1:00 PM"}}},
-        {"autumn: 1 AM twice",
-         here,
-         tokyo,
-         {2026, 11, 1, 12},
-         newYork,
+        {{"autumn: 1 AM twice", here, tokyo, {2026, 11, 1, 12}, newYork},
          {{1, " 2:00 PM"}, {2, " 4:00 PM"}, {24, " 2:00 PM"}}},
-        {"quarter hours, no local rules",
-         kathmandu,
-         here,
-         {2026, 1, 1, 12},
-         {nullptr, -300},
+        {{"quarter hours, no local rules", kathmandu, here, {2026, 1, 1, 12}, {nullptr, -300}},
          {{1, " 2:15 PM"}, {6, " 7:15 PM"}, {15, " 4:15 AM"}}},
-        {"a fixed place's date, then the local change",
-         TablePlace{"Far:-12.0"},
-         tokyo,
-         {2026, 3, 8, 3},
-         newYork,
+        {{"a fixed place's date, then the local change", TablePlace{"Far:-12.0"}, tokyo, {2026, 3, 8, 3}, newYork},
          {{1, " 3:00 AM"}, {3, " 5:00 AM"}, {23, "12:00 AM"}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [c, rows] : cases) {
         const TimeTable table = Build_Zoned_Time_Table(c.place1, c.place2, At(c.universalNow), c.local);
         EXPECT_EQ(table[0][1], SplitLocationEntry(c.place2.entry).description) << c.what;
         EXPECT_EQ(table[7][0], " 7:00 AM") << c.what;
-        for (const auto& [row, text] : c.rows) {
+        for (const auto& [row, text] : rows) {
             EXPECT_EQ(table[static_cast<std::size_t>(row)][1], text) << c.what << " row " << row;
         }
     }

@@ -11,78 +11,48 @@
 namespace orvanta {
 namespace {
 
-struct Heard {
-    SettingsChange change;
-    SettingsFlag flag;
-    bool rowsFollow;
-};
+using Change = SettingsChange;
+using Edit = std::function<void(SettingsModel&)>;
 
 // Each edit, the changes it announced (none for an edit that changes nothing), and the list after.
 TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
-    struct Case {
+    const auto flag = [](SettingsFlag f, bool on) -> Edit { return [=](SettingsModel& m) { m.SetFlag(f, on); }; };
+    const std::vector<std::string> twelve(12, "X:1");
+    const struct {
         const char* what;
-        std::function<void(SettingsModel&)> edit;
-        std::vector<SettingsChange> announced;
+        Edit edit;
+        std::vector<Change> announced;
         std::size_t locationsAfter;
         bool rowsFollow;
-    };
-    const std::vector<Case> cases = {
-        {"a new caption",
-         [](SettingsModel& m) { m.SetCurrentLocationCaption("Home :"); },
-         {SettingsChange::Caption},
-         9,
-         true},
-        {"the same caption", [](SettingsModel& m) { m.SetCurrentLocationCaption("Here :"); }, {}, 9, false},
-        {"an entry added",
-         [](SettingsModel& m) { EXPECT_TRUE(m.AddLocation("Tokyo:9.0")); },
-         {SettingsChange::Locations},
-         10,
-         true},
+    } cases[] = {
+        {"a new caption", [](auto& m) { m.SetCurrentLocationCaption("Home :"); }, {Change::Caption}, 9, true},
+        {"the same caption", [](auto& m) { m.SetCurrentLocationCaption("Here :"); }, {}, 9, false},
+        {"an entry added", [](auto& m) { EXPECT_TRUE(m.AddLocation("Tokyo:9.0")); }, {Change::Locations}, 10, true},
         {"an eleventh entry",
-         [](SettingsModel& m) {
+         [](auto& m) {
              m.AddLocation("A:1.0");
              EXPECT_FALSE(m.AddLocation("B:1.0"));
          },
-         {SettingsChange::Locations},
+         {Change::Locations},
          10,
          true},
-        {"an entry removed", [](SettingsModel& m) { m.RemoveLocation(0); }, {SettingsChange::Locations}, 8, true},
-        {"no such entry", [](SettingsModel& m) { m.RemoveLocation(9); }, {}, 9, false},
-        {"dates shown",
-         [](SettingsModel& m) { m.SetFlag(SettingsFlag::ShowDatesAndTimes, true); },
-         {SettingsChange::Flag},
-         9,
-         true},
-        {"on top",
-         [](SettingsModel& m) { m.SetFlag(SettingsFlag::AlwaysOnTop, true); },
-         {SettingsChange::Flag},
-         9,
-         false},
-        {"a flag as it was", [](SettingsModel& m) { m.SetFlag(SettingsFlag::MenusOff, false); }, {}, 9, false},
-        {"the geometry",
-         [](SettingsModel& m) { m.SetWindowGeometry(1, 2, 3, 4); },
-         {SettingsChange::WindowGeometry},
-         9,
-         false},
-        {"twelve read",
-         [](SettingsModel& m) { m.Replace(Settings{.locations = std::vector<std::string>(12, "X:1")}); },
-         {SettingsChange::Everything},
-         10,
-         true},
+        {"an entry removed", [](auto& m) { m.RemoveLocation(0); }, {Change::Locations}, 8, true},
+        {"no such entry", [](auto& m) { m.RemoveLocation(9); }, {}, 9, false},
+        {"dates shown", flag(SettingsFlag::ShowDatesAndTimes, true), {Change::Flag}, 9, true},
+        {"on top", flag(SettingsFlag::AlwaysOnTop, true), {Change::Flag}, 9, false},
+        {"a flag as it was", flag(SettingsFlag::MenusOff, false), {}, 9, false},
+        {"the geometry", [](auto& m) { m.SetWindowGeometry(1, 2, 3, 4); }, {Change::WindowGeometry}, 9, false},
+        {"twelve read", [&](auto& m) { m.Replace({.locations = twelve}); }, {Change::Everything}, 10, true},
     };
     for (const auto& c : cases) {
         SettingsModel model(Settings{.locations = std::vector<std::string>(9, "Place:1.0")});
-        std::vector<Heard> heard;
-        SettingsSubscription listening(model, [&](SettingsChange change, SettingsFlag flag) {
-            heard.push_back({change, flag, RowsFollow(change, flag)});
+        std::vector<Change> announced;
+        bool rowsFollow = false;
+        SettingsSubscription listening(model, [&](Change change, SettingsFlag flag) {
+            announced.push_back(change);
+            rowsFollow = rowsFollow || RowsFollow(change, flag);
         });
         c.edit(model);
-        std::vector<SettingsChange> announced;
-        bool rowsFollow = false;
-        for (const auto& h : heard) {
-            announced.push_back(h.change);
-            rowsFollow = rowsFollow || h.rowsFollow;
-        }
         EXPECT_EQ(announced, c.announced) << c.what;
         EXPECT_EQ(model.Locations().size(), c.locationsAfter) << c.what;
         EXPECT_EQ(rowsFollow, c.rowsFollow) << c.what;
