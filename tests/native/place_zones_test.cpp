@@ -6,30 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "core/location_rows.h"
+#include "sample_zones.h"
 #include "timetable/time_table.h"
 
 namespace orvanta {
 namespace {
 
-TimeZoneRules Zone(std::string key, int bias, ZoneTransition standardDate = {}, ZoneTransition daylightDate = {}) {
-    TimeZoneRules zone;
-    zone.keyName = std::move(key);
-    zone.rules = {bias, 0, -60, standardDate, daylightDate};
-    return zone;
-}
-
-const std::vector<TimeZoneRules> kZones = {
-    Zone("Eastern Standard Time", 300, {0, 11, 0, 1, 2}, {0, 3, 0, 2, 2}),
-    Zone("AUS Eastern Standard Time", -600, {0, 4, 0, 1, 3}, {0, 10, 0, 1, 2}),
-    Zone("Chatham Islands Standard Time", -765, {0, 4, 0, 1, 3, 45}, {0, 9, 0, 5, 2, 45}),
-    Zone("Nepal Standard Time", -345),
-    Zone("Tokyo Standard Time", -540),
-};
-const TimeZoneRules& kEastern = kZones[0];
-
-LocalDateTime At(const DateTimeParts& parts) {
-    return LocalDateTime::FromParts(parts).value();
-}
+const std::vector<TimeZoneRules> kZones = {kEastern, kSydney, kChatham, kKathmandu, kTokyo};
 
 // The local clock is New York's; each place shows its own zone's time across both zones' changes.
 TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
@@ -78,8 +61,8 @@ TEST(PlaceZonesTest, SavedEntriesCarryThePresentDifference) {
 // Each row is a real moment of the day at Location 1, on any date: a clock change shows.
 TEST(PlaceZonesTest, ZonedTableFollowsTheRulesOfTheDay) {
     const TablePlace here{"Here :0"};
-    const TablePlace tokyo{"Tokyo:9.0", &kZones[4]};
-    const TablePlace kathmandu{"Kathmandu:5.75", &kZones[3]};
+    const TablePlace tokyo{"Tokyo:9.0", &kTokyo};
+    const TablePlace kathmandu{"Kathmandu:5.75", &kKathmandu};
     const LocalClockRules newYork{&kEastern};
     struct Moment {  // then rows and their column 1
         const char* what;

@@ -10,35 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include "sample_zones.h"
+
 namespace orvanta {
 namespace {
 
-// The zones in the form Windows' registry gives them: a week of 5 is the month's last such weekday.
-TimeZoneRules Zone(int bias, ZoneTransition standardDate = {}, ZoneTransition daylightDate = {}) {
-    TimeZoneRules zone;
-    zone.rules = {bias, 0, -60, standardDate, daylightDate};
-    return zone;
-}
-
-// Until 2006 daylight saving time ran from April's first Sunday to October's last.
-TimeZoneRules Eastern() {
-    TimeZoneRules zone = Zone(300, {0, 11, 0, 1, 2}, {0, 3, 0, 2, 2});
-    zone.firstYear = 2006;
-    zone.years = {{300, 0, -60, {0, 10, 0, 5, 2}, {0, 4, 0, 1, 2}}, zone.rules};
-    return zone;
-}
-const TimeZoneRules kEastern = Eastern();
-const TimeZoneRules kCentralEurope = Zone(-60, {0, 10, 0, 5, 3}, {0, 3, 0, 5, 2});
-const TimeZoneRules kSydney = Zone(-600, {0, 4, 0, 1, 3}, {0, 10, 0, 1, 2});
-const TimeZoneRules kChatham = Zone(-765, {0, 4, 0, 1, 3, 45}, {0, 9, 0, 5, 2, 45});
-const TimeZoneRules kTokyo = Zone(-540);
-const TimeZoneRules kKathmandu = Zone(-345);
 // No eighth day of the week: no daylight saving time rather than a guess.
-const TimeZoneRules kMalformed = Zone(-60, {0, 10, 0, 5, 3}, {0, 3, 7, 5, 2});
-
-LocalDateTime At(const DateTimeParts& parts) {
-    return LocalDateTime::FromParts(parts).value();
-}
+const TimeZoneRules kMalformed = Zone("Malformed", -60, {0, 10, 0, 5, 3}, {0, 3, 7, 5, 2});
 
 TEST(TimeZoneRulesTest, ClocksChangeAtTheirZonesTransitions) {
     struct Case {
