@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <optional>
 #include <regex>
 #include <string>
@@ -19,29 +20,27 @@ namespace {
 constexpr long long kClockToleranceSeconds = 3;
 constexpr long long kSecondsPerDay = 24 * 60 * 60;
 
+// A settings file of these lines under our section, with CRLF line ends.
+std::string IniFile(std::initializer_list<std::string> lines) {
+    std::string file = "[orvanta]\r\n";
+    for (const std::string& line : lines) {
+        file += line + "\r\n";
+    }
+    return file;
+}
+
 // What a first run leaves behind: every key in the program's own order, CRLF line ends, and the
 // width the window took to show its first row whole.
 std::string DefaultSettingsFile(HWND firstRun) {
     RECT client{};
     GetClientRect(firstRun, &client);
     EXPECT_GE(client.right, 240);
-    return "[orvanta]\r\n"
-           "window_top_posn=200\r\n"
-           "window_left_posn=200\r\n"
-           "window_ClientWidth=" +
-           std::to_string(client.right) +
-           "\r\n"
-           "window_ClientHeight=87\r\n"
-           "current_location_caption=Here :\r\n"
-           "num_other_locations=0\r\n"
-           "Menus_Off_CheckBox=0\r\n"
-           "Title_Bar_Off_CheckBox=0\r\n"
-           "Auto_Window_Height_Sizing_CheckBox=0\r\n"
-           "Auto_Window_Width_Sizing_CheckBox=0\r\n"
-           "Show_Dates_and_Times_CheckBox=0\r\n"
-           "Hide_Current_Location_CheckBox=0\r\n"
-           "Always_on_Top_Option=0\r\n"
-           "Auto_Run_at_Windows_Startup_Option=0\r\n";
+    return IniFile({"window_top_posn=200", "window_left_posn=200", "window_ClientWidth=" + std::to_string(client.right),
+                    "window_ClientHeight=87", "current_location_caption=Here :", "num_other_locations=0",
+                    "Menus_Off_CheckBox=0", "Title_Bar_Off_CheckBox=0", "Auto_Window_Height_Sizing_CheckBox=0",
+                    "Auto_Window_Width_Sizing_CheckBox=0", "Show_Dates_and_Times_CheckBox=0",
+                    "Hide_Current_Location_CheckBox=0", "Always_on_Top_Option=0",
+                    "Auto_Run_at_Windows_Startup_Option=0"});
 }
 
 std::wstring LocaleText(LCTYPE item) {
@@ -196,9 +195,8 @@ TEST(InLocalZone, APlaceFollowingTokyoShowsUniversalTimePlusNineHours) {
     }
     testing::TempFolder folder;
     const std::wstring iniPath = folder.WidePath() + L"orvanta.ini";
-    testing::WriteFileBytes(iniPath,
-                            "[orvanta]\r\nnum_other_locations=1\r\nother_location_caption_1=Tokyo:0.0\r\n"
-                            "other_location_zone_1=Tokyo Standard Time\r\n");
+    testing::WriteFileBytes(iniPath, IniFile({"num_other_locations=1", "other_location_caption_1=Tokyo:0.0",
+                                              "other_location_zone_1=Tokyo Standard Time"}));
     RunningProgram program(folder.WidePath());
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
@@ -247,24 +245,12 @@ TEST_F(EndToEndTest, AFirstRunShowsTheLocalTimeAndLeavesTheDefaultSettingsFile) 
 TEST_F(EndToEndTest, APreparedFileGivesRowsDatesAndPlaceAndIsWrittenBackUnchanged) {
     // Written as the program writes it, so that an unchanged run leaves the very same bytes.
     const std::string prepared =
-        "[orvanta]\r\n"
-        "window_top_posn=150\r\n"
-        "window_left_posn=120\r\n"
-        "window_ClientWidth=300\r\n"
-        "window_ClientHeight=140\r\n"
-        "current_location_caption=Here :\r\n"
-        "num_other_locations=3\r\n"
-        "other_location_caption_1=Tokyo:9.0\r\n"
-        "other_location_caption_2=Rio:-3.0\r\n"
-        "other_location_caption_3=Kabul:4.5\r\n"
-        "Menus_Off_CheckBox=0\r\n"
-        "Title_Bar_Off_CheckBox=0\r\n"
-        "Auto_Window_Height_Sizing_CheckBox=0\r\n"
-        "Auto_Window_Width_Sizing_CheckBox=0\r\n"
-        "Show_Dates_and_Times_CheckBox=1\r\n"
-        "Hide_Current_Location_CheckBox=0\r\n"
-        "Always_on_Top_Option=0\r\n"
-        "Auto_Run_at_Windows_Startup_Option=0\r\n";
+        IniFile({"window_top_posn=150", "window_left_posn=120", "window_ClientWidth=300", "window_ClientHeight=140",
+                 "current_location_caption=Here :", "num_other_locations=3", "other_location_caption_1=Tokyo:9.0",
+                 "other_location_caption_2=Rio:-3.0", "other_location_caption_3=Kabul:4.5", "Menus_Off_CheckBox=0",
+                 "Title_Bar_Off_CheckBox=0", "Auto_Window_Height_Sizing_CheckBox=0",
+                 "Auto_Window_Width_Sizing_CheckBox=0", "Show_Dates_and_Times_CheckBox=1",
+                 "Hide_Current_Location_CheckBox=0", "Always_on_Top_Option=0", "Auto_Run_at_Windows_Startup_Option=0"});
     testing::WriteFileBytes(IniPath(), prepared);
     RunningProgram program(folder_.WidePath());
     ASSERT_TRUE(program.Started());
@@ -375,24 +361,12 @@ TEST_F(EndToEndTest, AStaleAutoRunEntryIsQuestionedBeforeTheWindowShowsAndYesRew
 
 TEST_F(EndToEndTest, ABorderlessTopmostFittedWindowComesBackTheSameAfterEveryRestart) {
     const std::string prepared =
-        "[orvanta]\r\n"
-        "window_top_posn=150\r\n"
-        "window_left_posn=120\r\n"
-        "window_ClientWidth=300\r\n"
-        "window_ClientHeight=200\r\n"
-        "current_location_caption=Here :\r\n"
-        "num_other_locations=3\r\n"
-        "other_location_caption_1=Auckland:12.0\r\n"
-        "other_location_caption_2=Midway:-12.0\r\n"
-        "other_location_caption_3=Fiji:12.0\r\n"
-        "Menus_Off_CheckBox=1\r\n"
-        "Title_Bar_Off_CheckBox=1\r\n"
-        "Auto_Window_Height_Sizing_CheckBox=1\r\n"
-        "Auto_Window_Width_Sizing_CheckBox=1\r\n"
-        "Show_Dates_and_Times_CheckBox=0\r\n"
-        "Hide_Current_Location_CheckBox=0\r\n"
-        "Always_on_Top_Option=1\r\n"
-        "Auto_Run_at_Windows_Startup_Option=0\r\n";
+        IniFile({"window_top_posn=150", "window_left_posn=120", "window_ClientWidth=300", "window_ClientHeight=200",
+                 "current_location_caption=Here :", "num_other_locations=3", "other_location_caption_1=Auckland:12.0",
+                 "other_location_caption_2=Midway:-12.0", "other_location_caption_3=Fiji:12.0", "Menus_Off_CheckBox=1",
+                 "Title_Bar_Off_CheckBox=1", "Auto_Window_Height_Sizing_CheckBox=1",
+                 "Auto_Window_Width_Sizing_CheckBox=1", "Show_Dates_and_Times_CheckBox=0",
+                 "Hide_Current_Location_CheckBox=0", "Always_on_Top_Option=1", "Auto_Run_at_Windows_Startup_Option=0"});
     // Half a day apart: whatever the hour, the rows show both designators, so the widest time text,
     // and with it the fitted width, is the same in every round.
     testing::WriteFileBytes(IniPath(), prepared);
@@ -458,9 +432,17 @@ void ChooseMenuEntry(HWND main, const char* entry) {
     PostMessageW(main, WM_COMMAND, forms::MainMenuCommandIdOf(forms::MainForm1Description(), entry), 0);
 }
 
-TEST_F(EndToEndTest, TheReadmeOpensInNotepadAndAMissingCatalogIsExplained) {
-    testing::WriteFileBytes(folder_.WidePath() + L"orvanta.txt", "Orvanta v2.7f - a world clock\r\n");
-    RunningProgram program(folder_.WidePath());
+// A program named notepad.exe beside the clock and in its current directory is a second clock,
+// which would open no Notepad window at all: the Windows folder's Notepad opens the document.
+TEST_F(EndToEndTest, TheReadmeOpensInTheWindowsFoldersNotepadAndAMissingCatalogIsExplained) {
+    const std::wstring programFolder = folder_.WidePath() + L"My Clock\\";
+    const std::wstring currentFolder = folder_.WidePath() + L"Current Place\\";
+    for (const auto& planted : {programFolder, currentFolder}) {
+        ASSERT_TRUE(CreateDirectoryW(planted.c_str(), nullptr));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath().c_str(), (planted + L"notepad.exe").c_str(), FALSE));
+    }
+    testing::WriteFileBytes(programFolder + L"orvanta.txt", "Orvanta v2.7f - a world clock\r\n");
+    RunningProgram program(programFolder, currentFolder);
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
@@ -490,40 +472,12 @@ TEST_F(EndToEndTest, TheReadmeOpensInNotepadAndAMissingCatalogIsExplained) {
     EXPECT_EQ(program.ExitCode(), 0u);
 }
 
-TEST_F(EndToEndTest, TheNotepadOfTheWindowsFolderOpensTheDocumentNotOneLyingBesideTheProgram) {
-    // A program named notepad.exe beside the clock and in its current directory: a second clock,
-    // which would open no Notepad window at all.
-    const std::wstring programFolder = folder_.WidePath() + L"My Clock\\";
-    const std::wstring currentFolder = folder_.WidePath() + L"Current Place\\";
-    for (const auto& planted : {programFolder, currentFolder}) {
-        ASSERT_TRUE(CreateDirectoryW(planted.c_str(), nullptr));
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath().c_str(), (planted + L"notepad.exe").c_str(), FALSE));
-    }
-    testing::WriteFileBytes(programFolder + L"orvanta.txt", "Orvanta v2.7f - a world clock\r\n");
-    RunningProgram program(programFolder, currentFolder);
-    ASSERT_TRUE(program.Started());
-    const HWND main = program.WaitForMainWindow();
-    ASSERT_NE(main, nullptr);
-
-    ChooseMenuEntry(main, "View_Readme_file_Option");
-    HWND notepad = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (notepad = FindNotepadShowing("orvanta.txt")) != nullptr; }, kStartTimeoutMs));
-    PostMessageW(notepad, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(notepad); }, kWindowTimeoutMs));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(program.WaitForExit());
-}
-
 TEST_F(EndToEndTest, AFolderNamedOutsideTheAnsiCodePageHoldsTheProgramAndItsSettings) {
     // Neither "日本" nor "Ω" is in code page 1252: only the wide Windows functions reach this folder.
     const std::wstring folder = folder_.WidePath() + L"Zeit-\u65E5\u672C-\u03A9\\";
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring iniPath = folder + L"orvanta.ini";
-    testing::WriteFileBytes(iniPath,
-                            "[orvanta]\r\n"
-                            "num_other_locations=1\r\n"
-                            "other_location_caption_1=Tokyo:9.0\r\n");
-
+    testing::WriteFileBytes(iniPath, IniFile({"num_other_locations=1", "other_location_caption_1=Tokyo:9.0"}));
     RunningProgram program(folder);
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
