@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "test_files.h"
@@ -19,27 +21,29 @@ using toolkit::StagedIniStore;
 const std::string kOldFile =
     "[other tool]\r\nkept=yes\r\n[orvanta]\r\nnum_other_locations=1\r\nother_location_caption_1=Tokyo:9.0\r\n";
 
-bool StartsWithBom(const std::string& bytes) {
-    return bytes.rfind("\xFF\xFE", 0) == 0;
-}
-
 int TemporaryFilesIn(const TempFolder& folder) {
-    WIN32_FIND_DATAW found{};
     // Only ours: when ReplaceFileW fails, Wine leaves a backup of its own ("rf*.tmp") behind.
-    HANDLE search = FindFirstFileW((folder.WidePath() + L"orvanta.ini.*.tmp").c_str(), &found);
-    int count = 0;
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found) != FALSE) {
-        ++count;
-    }
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-    }
-    return count;
+    return static_cast<int>(
+        std::count_if(std::filesystem::directory_iterator(folder.WidePath()), {}, [](const auto& f) {
+            const std::wstring name = f.path().filename().wstring();
+            return name.starts_with(L"orvanta.ini.") && name.ends_with(L".tmp");
+        }));
 }
 
-HANDLE HoldWithoutSharing(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
+// A file held open without sharing, as another program may hold it, while this lives; none for an empty path.
+struct Held {
+    explicit Held(const std::wstring& path)
+        : handle(path.empty() ? INVALID_HANDLE_VALUE
+                              : CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+        EXPECT_EQ(handle != INVALID_HANDLE_VALUE, !path.empty());
+    }
+    ~Held() {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+    const HANDLE handle;
+};
 
 TEST(StagedIniStoreTest, ANameInAnyScriptSurvivesAndTheFileTurnsUnicodeOnlyWhenItMust) {
     const struct {
@@ -66,7 +70,7 @@ TEST(StagedIniStoreTest, ANameInAnyScriptSurvivesAndTheFileTurnsUnicodeOnlyWhenI
                 ASSERT_TRUE(store.WriteString("other_location_caption_1", entry));
             }
             ASSERT_TRUE(store.Commit());
-            EXPECT_EQ(StartsWithBom(ReadFileBytes(path)), c.unicode) << top;
+            EXPECT_EQ(ReadFileBytes(path).starts_with("\xFF\xFE"), c.unicode) << top;
             EXPECT_EQ(StagedIniStore(path, "orvanta").ReadString("other_location_caption_1", ""), entry);
             EXPECT_EQ(ProfileIniStore(path, "orvanta").ReadString("window_top_posn", ""), top);
             EXPECT_EQ(ProfileIniStore(path, "other tool").ReadString("kept", ""), "yes");
@@ -113,24 +117,14 @@ TEST(StagedIniStoreTest, AFailedSaveLeavesTheOldFileByteForByte) {
             bool allWritten = true;
             for (int key = 1; key <= 5; ++key) {
                 // Held only while key 3 is written: the later keys and the commit could go through.
-                const bool holdTemporary = key == 3 && failure == Failure::WriteAtKeyThree;
-                const HANDLE held = holdTemporary ? HoldWithoutSharing(store.StagingPath()) : INVALID_HANDLE_VALUE;
-                ASSERT_EQ(held != INVALID_HANDLE_VALUE, holdTemporary);
+                const Held held(key == 3 && failure == Failure::WriteAtKeyThree ? store.StagingPath() : L"");
                 allWritten = store.WriteString("other_location_caption_" + std::to_string(key), "\xE6\x9D\xB1:9.0") &&
                              allWritten;
-                if (holdTemporary) {
-                    CloseHandle(held);
-                }
             }
             EXPECT_EQ(allWritten, failure != Failure::WriteAtKeyThree);
-            const HANDLE held = failure == Failure::LiveFileHeld
-                                    ? HoldWithoutSharing(folder.WidePath() + L"orvanta.ini")
-                                    : INVALID_HANDLE_VALUE;
+            const Held held(failure == Failure::LiveFileHeld ? toolkit::Widen(path) : L"");
             if (failure != Failure::NeverCommitted) {
                 EXPECT_FALSE(store.Commit());
-            }
-            if (held != INVALID_HANDLE_VALUE) {
-                CloseHandle(held);
             }
         }
         EXPECT_EQ(ReadFileBytes(path), kOldFile);
