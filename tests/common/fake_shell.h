@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "desktop/auto_run.h"
@@ -39,15 +39,8 @@ class FakeShell final : public Shell {
 
     std::string windowsDirectory = "C:\\windows";
     std::set<std::string> files;
-    std::vector<std::string> namesOnDisk;  // file names as the disk spells them
-    struct Started {
-        std::string program;
-        std::string commandLine;
-        bool operator==(const Started&) const = default;
-        friend std::ostream& operator<<(std::ostream& out, const Started& s) {
-            return out << s.program << " <- " << s.commandLine;
-        }
-    };
+    std::vector<std::string> namesOnDisk;                 // file names as the disk spells them
+    using Started = std::pair<std::string, std::string>;  // the program run, its command line
     std::vector<Started> started;
     std::vector<std::string> opened;
 

@@ -106,7 +106,7 @@ TEST(DocumentsTest, AMissingCatalogIsExplainedNamingTheProduct) {
     shell.AddFile("C:\\Apps\\Catalog.TXT");
     EXPECT_FALSE(View_Catalog_File(shell, "C:\\Apps\\orvanta.exe", "Orvanta v2.7f").has_value());
     ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0].commandLine, "\"C:\\windows\\Notepad.EXE\" \"C:\\Apps\\catalog.txt\"");
+    EXPECT_EQ(shell.started[0].second, "\"C:\\windows\\Notepad.EXE\" \"C:\\Apps\\catalog.txt\"");
 }
 
 TEST(DocumentsTest, APresentCatalogStillNeedsNotepad) {
