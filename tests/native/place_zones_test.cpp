@@ -31,9 +31,7 @@ TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
         {{2026, 10, 3, 16}, {" 03:00:00 ", " 05:45:00 ", " 21:45:00 ", " 13:30:00 ", " 14:00:00 "}},
         {{2026, 11, 1, 6}, {" 17:00:00 ", " 19:45:00 ", " 11:45:00 ", " 02:30:00 ", " 03:00:00 "}},
     };
-    RegionalFormats formats;
-    formats.clock24Hour = true;
-    formats.hourLeadingZero = true;
+    const RegionalFormats formats{.clock24Hour = true, .hourLeadingZero = true};
     for (const Case& c : cases) {
         const LocalDateTime universal = At(c.universal);
         const LocalDateTime local = ZoneTimeFromUniversal(kEastern, universal).value();
@@ -48,10 +46,10 @@ TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
 
 // Saved entries carry the present difference, exact to the minute; a zone not known keeps its entry.
 TEST(PlaceZonesTest, SavedEntriesCarryThePresentDifference) {
-    Settings settings;
-    settings.locations = {"Tokyo:0.0", "Kathmandu:0", "Chatham:x", "Rio:-3.0", "Mars:4.0", "Minus:0.0"};
-    settings.zones = {"Tokyo", "Nepal", "Chatham", "", "Mars", "Minus"};
-    const Settings saved = WithPresentOffsets(settings, {540, 345, 825, 60, std::nullopt, -15});
+    const Settings saved =
+        WithPresentOffsets({.locations = {"Tokyo:0.0", "Kathmandu:0", "Chatham:x", "Rio:-3.0", "Mars:4.0", "Minus:0.0"},
+                            .zones = {"Tokyo", "Nepal", "Chatham", "", "Mars", "Minus"}},
+                           {540, 345, 825, 60, std::nullopt, -15});
     EXPECT_EQ(saved.locations, (std::vector<std::string>{"Tokyo:9.0", "Kathmandu:5.75", "Chatham:13.75", "Rio:-3.0",
                                                          "Mars:4.0", "Minus:-0.25"}));
     EXPECT_EQ(OffsetTextOfMinutes(-210), "-3.5");

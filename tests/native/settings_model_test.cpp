@@ -18,6 +18,8 @@ using Edit = std::function<void(SettingsModel&)>;
 TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
     const auto flag = [](SettingsFlag f, bool on) -> Edit { return [=](SettingsModel& m) { m.SetFlag(f, on); }; };
     const std::vector<std::string> twelve(12, "X:1");
+    // The tenth goes in, the eleventh not.
+    const Edit addTwo = [](SettingsModel& m) { EXPECT_FALSE(m.AddLocation("A:1.0") && m.AddLocation("B:1.0")); };
     const struct {
         const char* what;
         Edit edit;
@@ -28,14 +30,7 @@ TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
         {"a new caption", [](auto& m) { m.SetCurrentLocationCaption("Home :"); }, {Change::Caption}, 9, true},
         {"the same caption", [](auto& m) { m.SetCurrentLocationCaption("Here :"); }, {}, 9, false},
         {"an entry added", [](auto& m) { EXPECT_TRUE(m.AddLocation("Tokyo:9.0")); }, {Change::Locations}, 10, true},
-        {"an eleventh entry",
-         [](auto& m) {
-             m.AddLocation("A:1.0");
-             EXPECT_FALSE(m.AddLocation("B:1.0"));
-         },
-         {Change::Locations},
-         10,
-         true},
+        {"an eleventh entry", addTwo, {Change::Locations}, 10, true},
         {"an entry removed", [](auto& m) { m.RemoveLocation(0); }, {Change::Locations}, 8, true},
         {"no such entry", [](auto& m) { m.RemoveLocation(9); }, {}, 9, false},
         {"dates shown", flag(SettingsFlag::ShowDatesAndTimes, true), {Change::Flag}, 9, true},

@@ -166,21 +166,6 @@ TEST_F(SettingsFileTest, NamesOutsideTheAnsiCodePageSurviveARestart) {
               (std::vector<std::string>{lodz + "0", tokyo}));
 }
 
-// A place that follows a zone shows the zone's time and is saved with the zone's key and its present
-// offset.
-TEST_F(SettingsFileTest, APlaceFollowingAZoneSurvivesTheFile) {
-    WriteIni({"num_other_locations=1", "other_location_caption_1=Kathmandu:1.0",
-              "other_location_zone_1=Nepal Standard Time"});
-    universalNow_ = *now_.AddDays(5 / 24.0);  // the local clock is five hours behind universal time
-    StartApp();
-    WaitForFirstTick();
-    EXPECT_EQ(Main().Component("Other_Location_Time_1").Text(), " 00:05:05 ");  // 13:20:05 + 10:45
-    CloseMainWindow();
-
-    EXPECT_EQ(Written("other_location_caption_1"), "Kathmandu:10.75");
-    EXPECT_EQ(Written("other_location_zone_1"), "Nepal Standard Time");
-}
-
 // A minimised window stands at -32000 with no client area, a maximised one fills the screen: what
 // is saved is the place and size the window returns to.
 TEST_F(SettingsFileTest, AMinimisedOrMaximisedWindowSavesThePlaceItReturnsTo) {

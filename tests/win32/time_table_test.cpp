@@ -16,6 +16,7 @@
 #include "test_support.h"
 #include "timetable/time_table.h"
 #include "timetable/time_table_win.h"
+#include "toolkit/handles.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::testing {
@@ -365,21 +366,17 @@ std::vector<COLORREF> Pixels(HIMAGELIST list, int index) {
     int width = 0;
     int height = 0;
     ImageList_GetIconSize(list, &width, &height);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    ImageList_Draw(list, index, memory, 0, 0, ILD_NORMAL);
+    toolkit::WindowDc screen(nullptr);
+    const toolkit::UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    const toolkit::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    const toolkit::SelectedObject selected(memory.Get(), bitmap.Get());
+    ImageList_Draw(list, index, memory.Get(), 0, 0, ILD_NORMAL);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            pixels.push_back(GetPixel(memory, x, y));
+            pixels.push_back(GetPixel(memory.Get(), x, y));
         }
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return pixels;
 }
 
