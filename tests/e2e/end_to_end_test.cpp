@@ -207,9 +207,7 @@ TEST(InLocalZone, APlaceFollowingTokyoShowsUniversalTimePlusNineHours) {
     EXPECT_LE(std::llabs(SecondsAheadOfUniversal(*tokyo) - 9 * 3600), kClockToleranceSeconds);
     // The local clock really is the zone's, or the case would prove nothing.
     const long localHours = std::lround(static_cast<double>(SecondsAheadOfUniversal(*here)) / 3600.0);
-    const std::string winter = std::to_string(localHours) + ",";
-    const std::string summer = "," + std::to_string(localHours);
-    EXPECT_TRUE(std::string(expected).starts_with(winter) || std::string(expected).ends_with(summer))
+    EXPECT_NE(("," + std::string(expected) + ",").find("," + std::to_string(localHours) + ","), std::string::npos)
         << localHours << " against " << expected;
 
     PostMessageW(main, WM_CLOSE, 0, 0);
@@ -302,9 +300,7 @@ TEST_F(EndToEndTest, AFailedWriteIsReportedAndKeepsTheWindowUntilAWriteSucceeds)
     ASSERT_NE(error, nullptr);
     EXPECT_NE(ChildTexts(error).find("Unable to write to " + toolkit::Narrow(IniPath())), std::string::npos)
         << ChildTexts(error);
-    const HWND ok = FindWindowExW(error, nullptr, L"Button", L"OK");
-    ASSERT_NE(ok, nullptr);
-    PostMessageW(ok, BM_CLICK, 0, 0);
+    PostMessageW(FindWindowExW(error, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(error); }, kWindowTimeoutMs));
     // Asked whether to close anyway: No keeps the clock.
     const HWND question = program.WaitForWindow(L"OrvantaMessageDialog", L"Warning");
@@ -459,11 +455,10 @@ TEST_F(EndToEndTest, TheReadmeOpensInTheWindowsFoldersNotepadAndAMissingCatalogI
     ChooseMenuEntry(main, "View_Shareware_Catalog_Option");
     const HWND information = program.WaitForWindow(L"OrvantaMessageDialog", L"Information");
     ASSERT_NE(information, nullptr);
-    EXPECT_NE(ChildTexts(information)
-                  .find("is not in the same directory as Orvanta v2.7f.  The required file "
-                        "'catalog.txt'"),
+    const std::string told = ChildTexts(information);
+    EXPECT_NE(told.find("is not in the same directory as Orvanta v2.7f.  The required file 'catalog.txt'"),
               std::string::npos)
-        << ChildTexts(information);
+        << told;
     PostMessageW(FindWindowExW(information, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(information); }, kWindowTimeoutMs));
 

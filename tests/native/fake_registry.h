@@ -23,7 +23,6 @@ class FakeRegistry {
         std::string data;
     };
     struct Key {
-        bool readable = true;
         bool changeable = true;
         std::map<std::string, Value, std::less<>> values;
     };
@@ -55,7 +54,7 @@ class FakeRegistry {
         }
         ~Access() override { --registry_.accessesAlive; }
 
-        bool KeyExists(std::string_view key) override { return Readable(key) != nullptr; }
+        bool KeyExists(std::string_view key) override { return registry_.Find(root_, key) != nullptr; }
         std::string ReadString(std::string_view key, std::string_view name) override {
             const Value* value = Find(key, name);
             return value == nullptr || !value->isString ? "" : value->data;
@@ -89,17 +88,11 @@ class FakeRegistry {
 
       private:
         static RegistryChange Opened(const Key* key) {
-            if (key == nullptr) {
-                return RegistryChange::KeyMissing;
-            }
-            return key->changeable ? RegistryChange::Done : RegistryChange::AccessDenied;
-        }
-        Key* Readable(std::string_view key) {
-            Key* found = registry_.Find(root_, key);
-            return found != nullptr && found->readable ? found : nullptr;
+            return key == nullptr ? RegistryChange::KeyMissing
+                                  : (key->changeable ? RegistryChange::Done : RegistryChange::AccessDenied);
         }
         const Value* Find(std::string_view key, std::string_view name) {
-            const Key* found = Readable(key);
+            const Key* found = registry_.Find(root_, key);
             if (found == nullptr) {
                 return nullptr;
             }

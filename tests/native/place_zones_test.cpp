@@ -16,10 +16,9 @@ const std::vector<TimeZoneRules> kZones = {kEastern, kSydney, kChatham, kKathman
 
 // The local clock is New York's; each place shows its own zone's time across both zones' changes.
 TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
-    Settings settings;
-    settings.locations = {"Sydney:0.0", "Chatham:0.0", "Kathmandu:0.0", "Fixed:1.5", "Nowhere:2.0"};
-    settings.zones = {"aus eastern standard time", "Chatham Islands Standard Time", "Nepal Standard Time", "",
-                      "Atlantis Time"};
+    const Settings settings{.locations = {"Sydney:0.0", "Chatham:0.0", "Kathmandu:0.0", "Fixed:1.5", "Nowhere:2.0"},
+                            .zones = {"aus eastern standard time", "Chatham Islands Standard Time",
+                                      "Nepal Standard Time", "", "Atlantis Time"}};
     struct Case {
         DateTimeParts universal;
         std::vector<std::string> times;  // rows 1 to 5

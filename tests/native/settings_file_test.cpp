@@ -233,9 +233,8 @@ TEST(WriteSettingsTest, KeepsZoneKeysForZonePlacesOnly) {
     for (int number = 1; number <= 4; ++number) {
         store.Set("other_location_zone_" + std::to_string(number), "Stale Time");
     }
-    Settings settings;
-    settings.locations = {"Tokyo:9.0", "Rio:-3.0", "Mars:2.0"};
-    settings.zones = {"Tokyo Standard Time", "", "Mars Standard Time"};
+    const Settings settings{.locations = {"Tokyo:9.0", "Rio:-3.0", "Mars:2.0"},
+                            .zones = {"Tokyo Standard Time", "", "Mars Standard Time"}};
 
     ASSERT_TRUE(WriteSettings(store, settings).written);
     EXPECT_EQ(store.Get("other_location_zone_1"), "Tokyo Standard Time");

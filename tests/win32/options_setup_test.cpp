@@ -319,8 +319,6 @@ TEST_F(OptionsSetupTest, AZoneChosenGivesItsPresentOffsetAndAPlaceThatFollowsIt)
 TEST_F(OptionsSetupTest, ABlankDescriptionOrAFullListIsRefusedWithAWarning) {
     StartApp();
     auto& list = Options("Other_Locations_ListBox");
-    const char* const blank = "The new location description cannot be blank.";
-    const char* const full = "Sorry, Cannot add more than 10 locations.";
     std::vector<std::string> tenEntries;
     RunDialog("SettingsOption", {[&] {
                   AddLocation("");
@@ -337,7 +335,8 @@ TEST_F(OptionsSetupTest, ABlankDescriptionOrAFullListIsRefusedWithAWarning) {
     EXPECT_EQ(tenEntries.back(), "Place 10:0.0");
     EXPECT_EQ(list.Items(), tenEntries);
     ASSERT_EQ(dialogs_.shown.size(), 2u);
-    const char* const expected[] = {blank, full};
+    const char* const expected[] = {"The new location description cannot be blank.",
+                                    "Sorry, Cannot add more than 10 locations."};
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(dialogs_.shown[i].text, expected[i]);
         EXPECT_EQ(dialogs_.shown[i].kind, MessageKind::Warning);

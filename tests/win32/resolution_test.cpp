@@ -213,11 +213,7 @@ TEST_F(AtAnyDpi, AFirstRunShowsItsFirstRowWholeAndAStoredWidthStays) {
         GetClientRect(main.Handle(), &client);
         const RECT time = BoundsIn(main.Handle(), main.Component("Other_Location_Time_0").Handle());
         EXPECT_LE(time.bottom, client.bottom);
-        if (stored) {
-            EXPECT_EQ(client.right, main.Scale(240));
-        } else {
-            EXPECT_EQ(client.right, std::max<LONG>(main.Scale(240), time.right + main.Scale(8)));
-        }
+        EXPECT_EQ(client.right, stored ? main.Scale(240) : std::max<LONG>(main.Scale(240), time.right + main.Scale(8)));
         app_.reset();
     }
 }

@@ -140,12 +140,10 @@ TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
     EXPECT_EQ(Written("window_ClientWidth"), "320");
     EXPECT_EQ(Written("window_ClientHeight"), "100");
     EXPECT_EQ(Written("current_location_caption"), "Home base :");
-    EXPECT_EQ(Written("num_other_locations"), "3");
     EXPECT_EQ(Written("other_location_caption_1"), Ansi("S\xC3\xA3o Paulo:-3.0"));
     EXPECT_EQ(Written("other_location_caption_2"), "Delhi:5.5");
     EXPECT_EQ(Written("other_location_caption_3"), "Lima:-5.0");
     EXPECT_EQ(Written("Show_Dates_and_Times_CheckBox"), "1");
-    EXPECT_EQ(Written("Hide_Current_Location_CheckBox"), "0");
 }
 
 // Names outside the ANSI code page come back whole after a restart, in the rows and in the table's lists.
