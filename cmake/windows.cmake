@@ -34,6 +34,9 @@ target_link_libraries(orvanta_app PUBLIC orvanta_core comctl32 advapi32 gdi32 us
 add_executable(orvanta WIN32 src/app/winmain_win.cpp src/app/orvanta.rc)
 target_link_libraries(orvanta PRIVATE orvanta_app)
 target_link_options(orvanta PRIVATE -municode)
+# The few string members the runtime library's exception classes call, so that the linker does not
+# take its two whole string objects for them (see the files).
+target_sources(orvanta PRIVATE cmake/cow-string-members.cpp cmake/sso-string-members.cpp)
 add_test(NAME ImportsOnlyWhatTheFirstWindowNeeds
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:orvanta>
             -P ${CMAKE_SOURCE_DIR}/cmake/check-imports.cmake)

@@ -41,8 +41,8 @@ class TAboutBox final : public toolkit::Form {
 
     Shell& shell_;
     std::string executablePath_;
-    // xoshiro128** state: a few lines of our own, where the library's engine would link a second
-    // string type into the exe for its random_device. Never all zero.
+    // xoshiro128** state: a few lines of our own in place of the library's engine, whose compiled
+    // code the exe would otherwise carry. Never all zero.
     std::array<std::uint32_t, 4> random_{1, 0, 0, 0};
 
     toolkit::Control* Product_Name_Label = nullptr;
