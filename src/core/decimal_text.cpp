@@ -1,7 +1,6 @@
 #include "core/decimal_text.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
