@@ -3,6 +3,7 @@
 #include <ntsecapi.h>
 
 #include <array>
+#include <bit>
 
 #include "about/about_texts.h"
 #include "about/free_resources.h"
@@ -89,9 +90,10 @@ void TAboutBox::Set_Startup_Texts(int currentYear) {
 }
 
 void TAboutBox::FormActivate() {
-    const auto words = EntropyWords();
-    std::seed_seq seed(words.begin(), words.end());
-    random_.seed(seed);
+    random_ = EntropyWords();
+    if (random_ == std::array<std::uint32_t, 4>{}) {
+        random_[0] = 1;  // the one state the generator never leaves
+    }
     TimerNamed("Quote_Change_Timer").SetEnabled(true);
     TimerNamed("Free_Resources_Timer").SetEnabled(true);
     Tamsor_Logo_GIFImage->SetAnimated(true);
@@ -129,8 +131,27 @@ void TAboutBox::Quote_Change_TimerTimer() {
         return;
     }
     // Uniform over the quotes; the same one may come twice in a row.
-    std::uniform_int_distribution<int> pick(0, count - 1);
-    Quote_From_Tamsor_Label->SetText(Quotes_From_Tamsor_ListBox->Item(pick(random_)));
+    Quote_From_Tamsor_Label->SetText(Quotes_From_Tamsor_ListBox->Item(RandomBelow(count)));
+}
+
+int TAboutBox::RandomBelow(int count) {
+    const auto bound = static_cast<std::uint32_t>(count);
+    // Draws below this threshold are dropped, so that every remainder is equally likely.
+    const std::uint32_t threshold = (0u - bound) % bound;
+    for (;;) {
+        auto& s = random_;
+        const std::uint32_t result = std::rotl(s[1] * 5u, 7) * 9u;
+        const std::uint32_t t = s[1] << 9;
+        s[2] ^= s[0];
+        s[3] ^= s[1];
+        s[1] ^= s[2];
+        s[0] ^= s[3];
+        s[2] ^= t;
+        s[3] = std::rotl(s[3], 11);
+        if (result >= threshold) {
+            return static_cast<int>(result % bound);
+        }
+    }
 }
 
 void TAboutBox::Free_Resources_TimerTimer() {

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <random>
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "ports/shell.h"
@@ -35,10 +36,14 @@ class TAboutBox final : public toolkit::Form {
   private:
     void Stop_Timers_And_Animation();
     void Close_About_Box();
+    // A uniform choice among count (> 0) items.
+    int RandomBelow(int count);
 
     Shell& shell_;
     std::string executablePath_;
-    std::mt19937 random_;
+    // xoshiro128** state: a few lines of our own in place of the library's engine, whose compiled
+    // code the exe would otherwise carry. Never all zero.
+    std::array<std::uint32_t, 4> random_{1, 0, 0, 0};
 
     toolkit::Control* Product_Name_Label = nullptr;
     toolkit::Control* Author_and_Date_Label = nullptr;

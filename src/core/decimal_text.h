@@ -6,11 +6,12 @@
 
 namespace orvanta {
 
-// Decimal numbers through the C runtime's correctly rounded printf and strtod, so that the exe
-// carries no formatting tables of its own. Each gives exactly what std::to_chars and
-// std::from_chars give for the same value.
+// Decimal numbers by exact integer arithmetic of our own: the texts of printf's "%.*f" and "%.*e"
+// and the values of a correctly rounded strtod, the same under every C runtime, without the
+// formatting code of the runtime library in the exe. Each gives exactly what std::to_chars and
+// std::from_chars give for the values the program meets.
 
-// Fixed-point with the given number of decimals, "%.*f".
+// Fixed-point with the given number of decimals (0 or more), "%.*f": ties to even.
 std::string FixedDecimal(double value, int decimals);
 
 // The shortest text that reads back as the same value: fixed or scientific, whichever is shorter,

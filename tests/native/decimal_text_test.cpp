@@ -1,5 +1,6 @@
-// The C runtime's printf and strtod against the standard library's exact conversions. Built
-// natively and into the Windows tests too, so that the runtime the exe really uses is compared.
+// Our decimal conversions against the standard library's exact ones. Built natively and into the
+// Windows tests too, so that they are compared on the processor and floating-point settings the
+// exe really runs with.
 
 #include "core/decimal_text.h"
 
