@@ -153,8 +153,8 @@ bool StagedIniStore::Stage() {
         return false;
     }
     for (int attempt = 0; attempt < kStagingNameTries; ++attempt) {
-        const std::wstring candidate =
-            widePath_ + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+        const std::wstring candidate = widePath_ + L"." + Widen(std::to_string(GetCurrentProcessId())) + L"-" +
+                                       Widen(std::to_string(attempt)) + L".tmp";
         UniqueKernelHandle file = OpenFile(candidate, GENERIC_WRITE, 0, CREATE_NEW);
         if (!file) {
             if (GetLastError() == ERROR_FILE_EXISTS) {

@@ -103,7 +103,7 @@ bool ReadRulesByYear(HKEY zoneKey, TimeZoneRules& zone) {
     }
     zone.firstYear = static_cast<int>(*first);
     for (DWORD year = *first; year <= *last; ++year) {
-        const auto rules = ReadRules(years.Get(), std::to_wstring(year).c_str());
+        const auto rules = ReadRules(years.Get(), Widen(std::to_string(year)).c_str());
         if (!rules) {
             return false;
         }
