@@ -43,9 +43,9 @@ TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
         SettingsModel model(Settings{.locations = std::vector<std::string>(9, "Place:1.0")});
         std::vector<Change> announced;
         bool rowsFollow = false;
-        SettingsSubscription listening(model, [&](Change change, SettingsFlag flag) {
+        SettingsSubscription listening(model, [&](Change change, SettingsFlag changed) {
             announced.push_back(change);
-            rowsFollow = rowsFollow || RowsFollow(change, flag);
+            rowsFollow = rowsFollow || RowsFollow(change, changed);
         });
         c.edit(model);
         EXPECT_EQ(announced, c.announced) << c.what;
