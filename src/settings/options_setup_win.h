@@ -32,11 +32,13 @@ class TOptions_Setup final : public toolkit::Form {
     void ShowModel();
     void ShowLocations();
     void StepOffset(int direction, int steps);
+    void ListZones();
     // The zone chosen for the next place; nullptr: a fixed offset.
     const TimeZoneRules* ChosenZone();
 
     SettingsModel& model_;
     MessageDialogs& dialogs_;
+    bool zonesListed_ = false;
     ZoneClocks& clocks_;
 
     toolkit::Control* TabbedNotebook1 = nullptr;
