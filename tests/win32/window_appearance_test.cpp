@@ -146,6 +146,28 @@ TEST_F(WindowAppearanceTest, TheSwitchFlipsEachFlagKeepingPlaceAndClientSize) {
 
 // Two ticks wait at the start: the second is handled inside the first one's toggles, and must not
 // take the menu bar's height off again. Closed and started three times, nothing drifts.
+// A close request or a second switch that arrives while the switch changes the frame waits for the
+// change to be done, and is then carried out whole.
+TEST_F(WindowAppearanceTest, ACloseOrASwitchDuringASwitchWaitsUntilTheFrameChangeIsDone) {
+    StartApp();
+    WaitForFirstTick();
+    const HWND window = Main().Handle();
+    const UINT switchCommand = Main().MenuEntry("Menus_and_Title_Bar_On_Off_Popup_Option").CommandId();
+    PostMessageW(window, WM_COMMAND, switchCommand, 0);
+    Choose("Menus_and_Title_Bar_On_Off_Popup_Option");
+    // The posted switch arrived half-way and waited: the strip is whole.
+    EXPECT_TRUE(app_->Model().Flag(SettingsFlag::MenusOff) && app_->Model().Flag(SettingsFlag::TitleBarOff));
+    ASSERT_TRUE(PumpUntil([&] { return !app_->Model().Flag(SettingsFlag::MenusOff); }));
+    EXPECT_FALSE(app_->Model().Flag(SettingsFlag::TitleBarOff));
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    Choose("Menus_and_Title_Bar_On_Off_Popup_Option");
+    EXPECT_TRUE(IsWindow(window)) << "closed half-way through the switch";
+    EXPECT_TRUE(app_->Model().Flag(SettingsFlag::MenusOff) && app_->Model().Flag(SettingsFlag::TitleBarOff));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+    PumpPending();
+}
+
 TEST_F(WindowAppearanceTest, AStoredBorderlessWindowComesBackOnceAtTheFirstTickAndRestartsUnchanged) {
     WriteIni(kStoredPlace, {"Menus_Off_CheckBox=1", "Title_Bar_Off_CheckBox=1"});
     std::string firstWritten;
