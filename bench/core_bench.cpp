@@ -10,19 +10,18 @@
 namespace orvanta {
 namespace {
 
-LocationModel TenLocations(bool showDates) {
-    LocationModel model;
-    model.currentLocationCaption = "Here :";
+std::vector<Place> TenPlaces() {
+    std::vector<Place> places;
     for (int i = 0; i < kMaxOtherLocations; ++i) {
-        model.entries.push_back("Place " + std::to_string(i) + ":" + std::to_string(i - 5) + ".5");
+        places.push_back(Place::FromEntry("Place " + std::to_string(i) + ":" + std::to_string(i - 5) + ".5"));
     }
-    model.showDates = showDates;
-    return model;
+    return places;
 }
 
 // The whole of a clock tick's logic with every row in use.
 void BM_PlanTenRows(benchmark::State& state) {
-    const LocationModel model = TenLocations(state.range(0) != 0);
+    const std::vector<Place> places = TenPlaces();
+    const LocationModel model{"Here :", places, state.range(0) != 0};
     const RegionalFormats formats;
     const LocalDateTime now = *LocalDateTime::FromParts({2026, 12, 7, 13, 20, 5, 0});
     for (auto _ : state) {
@@ -33,7 +32,7 @@ BENCHMARK(BM_PlanTenRows)->Arg(0)->Arg(1);
 
 void BM_BuildTimeTable(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Build_Time_Table("Here :0", "Bombay:5.5"));
+        benchmark::DoNotOptimize(Build_Time_Table(Place::FromEntry("Here :0"), Place::FromEntry("Bombay:5.5")));
     }
 }
 BENCHMARK(BM_BuildTimeTable);

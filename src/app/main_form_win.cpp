@@ -179,8 +179,7 @@ SettingsStartup TMainForm1::ReadSettingsFile(FirstShowing reason) {
     if (reason == FirstShowing::FactoryReset) {
         // A reset keeps the places the window holds; a settings file that outlived it lists them
         // too, and taking them again would double every place.
-        read.locations = model_.Locations();
-        read.zones = model_.Zones();
+        read.places = model_.Places();
     }
     // Where the user left the settings dialog is not the file's to say.
     read.settingsPage = model_.Get().settingsPage;
@@ -244,8 +243,8 @@ void TMainForm1::Update_Location_Rows() {
 }
 
 void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
-    const LocationRowsPlan plan =
-        PlanLocationRows(RowsOf(model_.Get(), PresentZoneDifferences(app_, model_.Zones(), now)), now, formats_);
+    const std::optional<ClockReading> reading = ReadClocksFor(app_, model_.Places(), now);
+    const LocationRowsPlan plan = PlanLocationRows(RowsOf(model_.Get()), now, formats_, reading ? &*reading : nullptr);
     for (std::size_t row = 0; row < plan.size(); ++row) {
         const RowPlan& planned = plan[row];
         for (toolkit::Control* label : {descriptionLabels_[row], timeLabels_[row]}) {
@@ -284,8 +283,8 @@ bool TMainForm1::Write_Settings_File() {
     // Staged: the old file stays as it was unless every value reached the new one.
     toolkit::StagedIniStore store(app_.SettingsFilePath(), kSettingsSection);
     // Each place that follows a zone is saved at its present offset, for versions that know no zones.
-    const Settings saved =
-        WithPresentOffsets(model_.Get(), PresentZoneDifferences(app_, model_.Zones(), app_.Ports().clock()));
+    const std::optional<ClockReading> reading = ReadClocksFor(app_, model_.Places(), app_.Ports().clock());
+    const Settings saved = WithPresentOffsets(model_.Get(), reading ? &*reading : nullptr);
     if (!(WriteSettings(store, saved).written && store.Commit())) {
         app_.Dialogs().Fail(UnableToWriteMessage(store.Path()));
         return false;

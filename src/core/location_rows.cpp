@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/location_entry.h"
 
 namespace orvanta {
 
@@ -31,39 +30,39 @@ std::optional<std::string> Location_Time_Text(LocalDateTime now,
 
 namespace {
 
-constexpr double kMinutesPerDay = 24.0 * 60.0;
+constexpr double kHoursPerDay = 24.0;
 
 RowPlan ShowRow(std::string description, const std::optional<std::string>& time) {
     return {RowAction::Show, std::move(description), time.value_or(kUnknownTimeText)};
 }
 
-RowPlan PlanOtherLocation(std::size_t index,
+RowPlan PlanOtherLocation(const Place& place,
                           const LocationModel& model,
                           LocalDateTime now,
-                          const RegionalFormats& formats) {
-    const std::string& entry = model.entries[index];
-    if (entry.empty()) {
+                          const RegionalFormats& formats,
+                          const ClockReading* reading) {
+    if (place.IsBlank()) {
         return {};  // LeaveUntouched
     }
-    const LocationEntryParts parts = SplitLocationEntry(entry);
     std::optional<std::string> time;
-    if (index < model.zoneDifferences.size() && model.zoneDifferences[index]) {
-        time = Location_Time_Text(now, *model.zoneDifferences[index] / kMinutesPerDay, model.showDates, formats);
-    } else if (const std::optional<double> hours = ParseOffsetHours(parts.offsetText)) {
-        time = Location_Time_Text(now, *hours / 24.0, model.showDates, formats);
+    if (const std::optional<double> hours = DifferenceHours(place, reading)) {
+        time = Location_Time_Text(now, *hours / kHoursPerDay, model.showDates, formats);
     }
-    return ShowRow(parts.description + " :", time);
+    return ShowRow(place.Description() + " :", time);
 }
 
 }  // namespace
 
-LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now, const RegionalFormats& formats) {
+LocationRowsPlan PlanLocationRows(const LocationModel& model,
+                                  LocalDateTime now,
+                                  const RegionalFormats& formats,
+                                  const ClockReading* reading) {
     LocationRowsPlan plan;
     // The list never holds more than ten; anything beyond is ignored rather than trusted.
-    const std::size_t entryCount = std::min<std::size_t>(model.entries.size(), kMaxOtherLocations);
+    const std::size_t entryCount = std::min<std::size_t>(model.places.size(), kMaxOtherLocations);
     for (std::size_t row = 0; row < plan.size(); ++row) {
         if (row == 0 && !model.hideCurrentLocation) {
-            plan[row] = ShowRow(model.currentLocationCaption, Location_Time_Text(now, 0.0, model.showDates, formats));
+            plan[row] = ShowRow(std::string(model.currentLocationCaption), Location_Time_Text(now, 0.0, model.showDates, formats));
             continue;
         }
         const std::size_t index = model.hideCurrentLocation ? row : row - 1;
@@ -71,21 +70,21 @@ LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now,
             plan[row] = {RowAction::Hide, {}, {}};
             continue;
         }
-        plan[row] = PlanOtherLocation(index, model, now, formats);
+        plan[row] = PlanOtherLocation(model.places[index], model, now, formats, reading);
     }
     return plan;
 }
 
-LocationModel RowsOf(const Settings& settings, std::vector<std::optional<int>> zoneDifferences) {
-    return {settings.currentLocationCaption, settings.locations, settings.Flag(SettingsFlag::ShowDatesAndTimes),
-            settings.Flag(SettingsFlag::HideCurrentLocation), std::move(zoneDifferences)};
+LocationModel RowsOf(const Settings& settings) {
+    return {settings.currentLocationCaption, settings.places, settings.Flag(SettingsFlag::ShowDatesAndTimes),
+            settings.Flag(SettingsFlag::HideCurrentLocation)};
 }
 
 bool RowsFollow(SettingsChange change, SettingsFlag flag) {
     switch (change) {
         case SettingsChange::Everything:
         case SettingsChange::Caption:
-        case SettingsChange::Locations:
+        case SettingsChange::Places:
             return true;
         case SettingsChange::Flag:
             return flag == SettingsFlag::ShowDatesAndTimes || flag == SettingsFlag::HideCurrentLocation;

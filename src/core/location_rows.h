@@ -2,11 +2,13 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/local_datetime.h"
-#include "core/location_entry.h"
+#include "core/place.h"
 #include "core/regional_formats.h"
 #include "core/settings_model.h"
 
@@ -24,15 +26,12 @@ std::optional<std::string> Location_Time_Text(LocalDateTime now,
                                               bool showDates,
                                               const RegionalFormats& formats);
 
-// Everything the rows show.
+// Everything the rows show; it refers to the settings it was taken from.
 struct LocationModel {
-    std::string currentLocationCaption;
-    std::vector<std::string> entries;
+    std::string_view currentLocationCaption;
+    std::span<const Place> places;
     bool showDates = false;
     bool hideCurrentLocation = false;
-    // Per entry, for a place whose clock follows a zone: how far it is ahead of the local clock now,
-    // in minutes. Nothing, or no element, takes the entry's own offset.
-    std::vector<std::optional<int>> zoneDifferences;
 };
 
 enum class RowAction { Show, Hide, LeaveUntouched };
@@ -46,10 +45,14 @@ struct RowPlan {
 
 using LocationRowsPlan = std::array<RowPlan, kLocationRowCount>;
 
-LocationRowsPlan PlanLocationRows(const LocationModel& model, LocalDateTime now, const RegionalFormats& formats);
+// `reading`: the clocks now, for places that follow a zone; nullptr while none does.
+LocationRowsPlan PlanLocationRows(const LocationModel& model,
+                                  LocalDateTime now,
+                                  const RegionalFormats& formats,
+                                  const ClockReading* reading = nullptr);
 
-// What the rows take from the settings, and the present differences of places that follow a zone.
-LocationModel RowsOf(const Settings& settings, std::vector<std::optional<int>> zoneDifferences = {});
+// What the rows take from the settings.
+LocationModel RowsOf(const Settings& settings);
 // Whether the rows show something that a change of the settings touched.
 bool RowsFollow(SettingsChange change, SettingsFlag flag);
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/location_entry.h"
+#include "core/place.h"
 
 namespace orvanta {
 
@@ -104,8 +104,8 @@ Settings ReadSettings(IniStore& store) {
 
     const int count = std::min(ReadInteger(store, kLocationCountKey, 0), kMaxOtherLocations);
     for (int number = 1; number <= count; ++number) {
-        read.locations.push_back(store.ReadString(LocationKey(number), ""));
-        read.zones.push_back(CheckedZoneKeyName(store.ReadString(ZoneKey(number), "")));
+        read.places.push_back(Place::FromEntry(store.ReadString(LocationKey(number), ""),
+                                               CheckedZoneKeyName(store.ReadString(ZoneKey(number), ""))));
     }
 
     for (const auto& field : kSettingsFlagFields) {
@@ -123,19 +123,19 @@ SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
         {kClientWidthKey, std::to_string(settings.clientWidth)},
         {kClientHeightKey, std::to_string(settings.clientHeight)},
         {kCaptionKey, settings.currentLocationCaption},
-        {kLocationCountKey, std::to_string(settings.locations.size())},
+        {kLocationCountKey, std::to_string(settings.places.size())},
     };
     // Only places that follow a zone have a zone key, so a file without zones keeps its bytes; any
     // other zone key, of a fixed place or beyond the count, goes, lest it attach itself to a place
     // added later.
     for (int number = 1; number <= kMaxOtherLocations; ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
-        if (index < settings.locations.size()) {
-            values.emplace_back(LocationKey(number), settings.locations[index]);
+        const Place* place = index < settings.places.size() ? &settings.places[index] : nullptr;
+        if (place != nullptr) {
+            values.emplace_back(LocationKey(number), place->Entry());
         }
-        const std::string& zone = settings.ZoneOf(index);
-        values.emplace_back(ZoneKey(number), index < settings.locations.size() && !zone.empty()
-                                                 ? std::optional<std::string>(zone)
+        values.emplace_back(ZoneKey(number), place != nullptr && place->FollowsZone()
+                                                 ? std::optional<std::string>(place->Zone())
                                                  : std::nullopt);
     }
     for (const auto& field : kSettingsFlagFields) {

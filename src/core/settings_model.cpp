@@ -6,11 +6,9 @@
 namespace orvanta {
 
 void SettingsModel::Replace(Settings settings) {
-    if (settings.locations.size() > static_cast<std::size_t>(kMaxOtherLocations)) {
-        settings.locations.resize(kMaxOtherLocations);
+    if (settings.places.size() > static_cast<std::size_t>(kMaxOtherLocations)) {
+        settings.places.resize(kMaxOtherLocations);
     }
-    // Each entry has its zone, so a removal or an addition can never pair a place with another's.
-    settings.zones.resize(settings.locations.size());
     settings_ = std::move(settings);
     Announce(SettingsChange::Everything);
 }
@@ -23,23 +21,21 @@ void SettingsModel::SetCurrentLocationCaption(std::string caption) {
     Announce(SettingsChange::Caption);
 }
 
-bool SettingsModel::AddLocation(std::string entry, std::string zone) {
-    if (LocationsFull()) {
+bool SettingsModel::AddPlace(Place place) {
+    if (PlacesFull()) {
         return false;
     }
-    settings_.locations.push_back(std::move(entry));
-    settings_.zones.push_back(std::move(zone));
-    Announce(SettingsChange::Locations);
+    settings_.places.push_back(std::move(place));
+    Announce(SettingsChange::Places);
     return true;
 }
 
-void SettingsModel::RemoveLocation(std::size_t index) {
-    if (index >= settings_.locations.size()) {
+void SettingsModel::RemovePlace(std::size_t index) {
+    if (index >= settings_.places.size()) {
         return;
     }
-    settings_.locations.erase(settings_.locations.begin() + static_cast<std::ptrdiff_t>(index));
-    settings_.zones.erase(settings_.zones.begin() + static_cast<std::ptrdiff_t>(index));
-    Announce(SettingsChange::Locations);
+    settings_.places.erase(settings_.places.begin() + static_cast<std::ptrdiff_t>(index));
+    Announce(SettingsChange::Places);
 }
 
 void SettingsModel::SetFlag(SettingsFlag flag, bool set) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/location_entry.h"
+#include "core/place.h"
 #include "core/settings_flags.h"
 
 namespace orvanta {
@@ -20,25 +20,17 @@ struct Settings {
     int clientWidth = 240;
     int clientHeight = 87;
     std::string currentLocationCaption = "Here :";
-    std::vector<std::string> locations;  // "<description>:<offset>", at most kMaxOtherLocations
-    // One per entry: the key name of the Windows time zone whose clock the place follows
-    // ("Tokyo Standard Time"), or "" for a place at a fixed offset from the local clock.
-    std::vector<std::string> zones;
+    std::vector<Place> places;  // at most kMaxOtherLocations
     std::array<bool, kSettingsFlagCount> flags{};
     // The settings dialog opens where the user left it; the file does not keep it.
     int settingsPage = 0;
 
     bool Flag(SettingsFlag flag) const { return flags[static_cast<std::size_t>(flag)]; }
-    // "" for a fixed offset, also where the zones fall short of the entries.
-    const std::string& ZoneOf(std::size_t index) const {
-        static const std::string kFixedOffset;
-        return index < zones.size() ? zones[index] : kFixedOffset;
-    }
     void SetFlag(SettingsFlag flag, bool set) { flags[static_cast<std::size_t>(flag)] = set; }
 };
 
 // What a change touched, so that a view redoes only what depends on it.
-enum class SettingsChange { Everything, Caption, Locations, Flag, WindowGeometry, SettingsPage };
+enum class SettingsChange { Everything, Caption, Places, Flag, WindowGeometry, SettingsPage };
 
 // The program's one store of its settings. Windows show it and put every edit into it at once;
 // whoever shows a part of it hears of each change that touched that part.
@@ -53,19 +45,17 @@ class SettingsModel {
 
     const Settings& Get() const { return settings_; }
     bool Flag(SettingsFlag flag) const { return settings_.Flag(flag); }
-    const std::vector<std::string>& Locations() const { return settings_.locations; }
-    // As many as the entries, always.
-    const std::vector<std::string>& Zones() const { return settings_.zones; }
+    const std::vector<Place>& Places() const { return settings_.places; }
     const std::string& CurrentLocationCaption() const { return settings_.currentLocationCaption; }
-    bool LocationsFull() const { return settings_.locations.size() >= static_cast<std::size_t>(kMaxOtherLocations); }
+    bool PlacesFull() const { return settings_.places.size() >= static_cast<std::size_t>(kMaxOtherLocations); }
 
     // Every value at once, as reading the file or a factory reset gives them.
     void Replace(Settings settings);
     void SetCurrentLocationCaption(std::string caption);
-    // False, and nothing changes, when the list is full. `zone` as in Settings::zones.
-    bool AddLocation(std::string entry, std::string zone = {});
+    // False, and nothing changes, when the list is full.
+    bool AddPlace(Place place);
     // Nothing changes for an index outside the list.
-    void RemoveLocation(std::size_t index);
+    void RemovePlace(std::size_t index);
     void SetFlag(SettingsFlag flag, bool set);
     void SetWindowGeometry(int top, int left, int clientWidth, int clientHeight);
     void SetSettingsPage(int page);

@@ -4,18 +4,21 @@
 #include <string>
 #include <string_view>
 
+#include "core/place.h"
+
 namespace orvanta {
 
-// The offset being entered moves in half hours between -24.0 and 24.0.
-inline constexpr double kOffsetStepHours = 0.5;
-inline constexpr double kMaxOffsetHours = 24.0;
+// The offset being entered moves in half hours between -24 and 24 hours.
+inline constexpr int kOffsetStepMinutes = 30;
+inline constexpr int kMaxOffsetMinutes = 24 * 60;
 
-// One click of the spin button: the offset text one step up (direction > 0) or down (direction < 0),
-// written back with one decimal and "." as the point; unchanged at the bounds. "-0.5" up gives "0.0".
-std::string StepOffsetText(std::string_view offsetText, int direction);
+// One click of the spin button: the offset one step up (direction > 0) or down (direction < 0);
+// unchanged at the bounds.
+int StepOffsetMinutes(int minutes, int direction);
 
-// The offset text for a number of hours: "-5.0", "5.5", "0.0" (never "-0.0").
-std::string FormatOffsetHours(double hours);
+// The offset nearest to `minutes` that the spin button can step from: 5:45 gives 6:00 (halves round
+// away from zero), 5:30 stays.
+int NearestStepMinutes(int minutes);
 
 inline constexpr const char* kBlankDescriptionMessage = "The new location description cannot be blank.";
 inline constexpr const char* kListFullMessage = "Sorry, Cannot add more than 10 locations.";
@@ -29,17 +32,10 @@ NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entr
 // The description with every ":" removed, as it is written back into the description box.
 std::string CleanLocationDescription(std::string_view description);
 
-// The offset text nearest to a number of hours that the spin button can step from: "5.75" gives "6.0"
-// (halves round away from zero), "5.5" stays.
-std::string NearestStepOffsetText(std::string_view offsetText);
-
 // The first entry of the zone list, which keeps a place at a fixed offset.
 inline constexpr const char* kFixedOffsetZoneText = "Fixed offset";
 
 // How the list shows a place: its entry, marked when its clock follows a zone.
-std::string ListedLocationText(std::string_view entry, std::string_view zone);
-
-// "<cleaned description>:<offset text>"
-std::string BuildLocationEntry(std::string_view cleanedDescription, std::string_view offsetText);
+std::string ListedLocationText(const Place& place);
 
 }  // namespace orvanta

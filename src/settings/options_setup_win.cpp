@@ -8,7 +8,11 @@ namespace orvanta {
 using toolkit::Bind;
 
 TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner)
-    : Form(forms::Options_SetupDescription()), model_(model), dialogs_(dialogs), clocks_(clocks) {
+    : Form(forms::Options_SetupDescription()),
+      model_(model),
+      dialogs_(dialogs),
+      clocks_(clocks),
+      subscription_(model_, [this](SettingsChange change, SettingsFlag) { ModelChanged(change); }) {
     Create(
         {
             {"Housrs_Diff_SpinButtonUpClick", Bind(this, &TOptions_Setup::Housrs_Diff_SpinButtonUpClick)},
@@ -37,7 +41,15 @@ TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, Zo
                    {Auto_Window_Width_Sizing_CheckBox, SettingsFlag::AutoWindowWidthSizing}}};
     Time_Zone_ComboBox->AddItem(kFixedOffsetZoneText);
     Time_Zone_ComboBox->SetItemIndex(0);
+    ShowOffset();
     ShowModel();
+}
+
+// The list follows the places, whoever changed them.
+void TOptions_Setup::ModelChanged(SettingsChange change) {
+    if (change == SettingsChange::Places || change == SettingsChange::Everything) {
+        ShowPlaces();
+    }
 }
 
 // The system's zones are listed when the list is first used, not when the dialog is made: reading
@@ -63,23 +75,24 @@ void TOptions_Setup::ShowModel() {
     for (const auto& [box, flag] : flagBoxes_) {
         box->SetChecked(model_.Flag(flag));
     }
-    ShowLocations();
+    ShowPlaces();
     TabbedNotebook1->SetPageIndex(model_.Get().settingsPage);
 }
 
-void TOptions_Setup::ShowLocations() {
-    std::vector<std::string> listed;
-    for (std::size_t i = 0; i < model_.Locations().size(); ++i) {
-        listed.push_back(ListedLocationText(model_.Locations()[i], model_.Zones()[i]));
-    }
+void TOptions_Setup::ShowPlaces() {
     // A list that already shows the model keeps the selection the user left in it.
-    if (Other_Locations_ListBox->Items() == listed) {
+    if (listedPlaces_ == model_.Places()) {
         return;
     }
+    listedPlaces_ = model_.Places();
     Other_Locations_ListBox->ClearItems();
-    for (const auto& text : listed) {
-        Other_Locations_ListBox->AddItem(text);
+    for (const Place& place : listedPlaces_) {
+        Other_Locations_ListBox->AddItem(ListedLocationText(place));
     }
+}
+
+void TOptions_Setup::ShowOffset() {
+    Hours_Time_Difference->SetText(OffsetTextOfMinutes(offsetMinutes_));
 }
 
 // What the user types or clicks, or another program sends, goes into the model at once.
@@ -103,11 +116,10 @@ void TOptions_Setup::ComponentChanged(toolkit::Control& control, int notificatio
 }
 
 void TOptions_Setup::StepOffset(int direction, int steps) {
-    std::string offset = Hours_Time_Difference->Text();
     for (int step = 0; step < steps; ++step) {
-        offset = StepOffsetText(offset, direction);
+        offsetMinutes_ = StepOffsetMinutes(offsetMinutes_, direction);
     }
-    Hours_Time_Difference->SetText(offset);
+    ShowOffset();
 }
 
 void TOptions_Setup::Housrs_Diff_SpinButtonUpClick(toolkit::EventArgs& args) {
@@ -119,7 +131,7 @@ void TOptions_Setup::Housrs_Diff_SpinButtonDownClick(toolkit::EventArgs& args) {
 }
 
 void TOptions_Setup::Add_to_List_ButtonClick() {
-    switch (CheckNewLocation(Other_Location_EditBox->Text(), model_.Locations().size())) {
+    switch (CheckNewLocation(Other_Location_EditBox->Text(), model_.Places().size())) {
         case NewLocationCheck::BlankDescription:
             dialogs_.Warn(kBlankDescriptionMessage);
             return;
@@ -136,9 +148,7 @@ void TOptions_Setup::Add_to_List_ButtonClick() {
         // The difference as it is at this moment, which may have changed since the zone was chosen.
         Time_Zone_ComboBoxChange();
     }
-    model_.AddLocation(BuildLocationEntry(cleaned, Hours_Time_Difference->Text()),
-                       zone != nullptr ? zone->keyName : std::string());
-    ShowLocations();
+    model_.AddPlace(Place::AtMinutes(cleaned, offsetMinutes_, zone != nullptr ? zone->keyName : std::string()));
 }
 
 const TimeZoneRules* TOptions_Setup::ChosenZone() {
@@ -150,14 +160,10 @@ const TimeZoneRules* TOptions_Setup::ChosenZone() {
 void TOptions_Setup::Time_Zone_ComboBoxChange() {
     const TimeZoneRules* zone = ChosenZone();
     Housrs_Diff_SpinButton->SetEnabled(zone == nullptr);
-    if (zone == nullptr) {
-        // Back to the spin button's half hours, from wherever the zone left the offset.
-        Hours_Time_Difference->SetText(NearestStepOffsetText(Hours_Time_Difference->Text()));
-        return;
-    }
-    const LocalDateTime universal = clocks_.UniversalNow();
-    const int difference = ZoneOffsetMinutes(*zone, universal) - LocalBiasMinutes(clocks_.LocalNow(), universal);
-    Hours_Time_Difference->SetText(OffsetTextOfMinutes(difference));
+    // Back to the spin button's half hours, from wherever the zone left the offset.
+    offsetMinutes_ = zone == nullptr ? NearestStepMinutes(offsetMinutes_)
+                                     : ZoneDifferenceMinutes(*zone, ReadClocks(clocks_, clocks_.LocalNow()));
+    ShowOffset();
 }
 
 void TOptions_Setup::Other_Locations_ListBoxClick() {
@@ -167,8 +173,7 @@ void TOptions_Setup::Other_Locations_ListBoxClick() {
     }
     if (dialogs_.Show(MessageKind::Warning, kRemoveLocationQuestion, ButtonSet::YesCancel, DialogButton::Yes) ==
         DialogButton::Yes) {
-        model_.RemoveLocation(static_cast<std::size_t>(selected));
-        ShowLocations();
+        model_.RemovePlace(static_cast<std::size_t>(selected));
     }
 }
 

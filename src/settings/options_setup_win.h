@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
 #include "core/place_zones.h"
 #include "core/settings_model.h"
@@ -29,8 +30,10 @@ class TOptions_Setup final : public toolkit::Form {
 
   private:
     void ComponentChanged(toolkit::Control& control, int notification) override;
+    void ModelChanged(SettingsChange change);
     void ShowModel();
-    void ShowLocations();
+    void ShowPlaces();
+    void ShowOffset();
     void StepOffset(int direction, int steps);
     void ListZones();
     // The zone chosen for the next place; nullptr: a fixed offset.
@@ -40,6 +43,10 @@ class TOptions_Setup final : public toolkit::Form {
     MessageDialogs& dialogs_;
     bool zonesListed_ = false;
     ZoneClocks& clocks_;
+    // The offset of the next place, in minutes: the spin button's, or the chosen zone's present one.
+    int offsetMinutes_ = 0;
+    // What the list shows, so that a list that already shows the model keeps its selection.
+    std::vector<Place> listedPlaces_;
 
     toolkit::Control* TabbedNotebook1 = nullptr;
     toolkit::Control* Hours_Time_Difference = nullptr;
@@ -54,6 +61,8 @@ class TOptions_Setup final : public toolkit::Form {
     toolkit::Control* Auto_Window_Width_Sizing_CheckBox = nullptr;
     // The check boxes and the flags they show.
     std::array<std::pair<toolkit::Control*, SettingsFlag>, 4> flagBoxes_{};
+    // The subscription is the last member: it ends before anything it reaches.
+    SettingsSubscription subscription_;
 };
 
 }  // namespace orvanta

@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "core/decimal_text.h"
-#include "core/location_entry.h"
 #include "core/replace_text.h"
 
 namespace orvanta {
@@ -75,40 +75,42 @@ std::string Time_To_Clock_Text(double hours) {
     return text;
 }
 
-std::vector<std::string> TimeTableEntries(std::string_view currentLocationCaption,
-                                          const std::vector<std::string>& otherLocations) {
-    std::vector<std::string> entries;
-    entries.reserve(otherLocations.size() + 1);
-    // The caption's own ":" (as in "Here :") then separates it from an offset of 0.
-    entries.push_back(std::string(currentLocationCaption) + "0");
-    entries.insert(entries.end(), otherLocations.begin(), otherLocations.end());
-    return entries;
+TimeTableChoices TimeTableChoicesOf(std::string_view currentLocationCaption, const std::vector<Place>& otherPlaces) {
+    TimeTableChoices choices;
+    // The caption's own ":" (as in "Here :") separates it from the "0", which is what it shows.
+    choices.texts.push_back(std::string(currentLocationCaption) + "0");
+    choices.places.push_back(Place::FromEntry(choices.texts.front()).AtOffsetMinutes(0));
+    for (const Place& place : otherPlaces) {
+        choices.texts.push_back(place.Entry());
+        choices.places.push_back(place);
+    }
+    return choices;
 }
 
-std::array<std::string, kTimeTableColumns> DefaultTimeTablePair(const std::vector<std::string>& entries) {
-    if (entries.empty()) {
-        return {};
-    }
-    return {entries.front(), entries.size() > 1 ? entries[1] : entries.front()};
+std::array<std::size_t, kTimeTableColumns> DefaultTimeTablePair(std::size_t choiceCount) {
+    return {0, choiceCount > 1 ? 1u : 0u};
 }
 
-TimeTable Build_Time_Table(std::string_view location1Entry, std::string_view location2Entry) {
-    const LocationEntryParts location1 = SplitLocationEntry(location1Entry);
-    const LocationEntryParts location2 = SplitLocationEntry(location2Entry);
-    const auto offset1 = ParseOffsetHours(location1.offsetText);
-    if (!offset1) {
-        throw InvalidOffsetError(location1.offsetText);
-    }
-    const auto offset2 = ParseOffsetHours(location2.offsetText);
-    if (!offset2) {
-        throw InvalidOffsetError(location2.offsetText);
-    }
+namespace {
 
+double RequireHours(const Place& place, const ClockReading* reading) {
+    const std::optional<double> hours = DifferenceHours(place, reading);
+    if (!hours) {
+        throw InvalidOffsetError(place.OffsetText());
+    }
+    return *hours;
+}
+
+}  // namespace
+
+TimeTable Build_Time_Table(const Place& location1, const Place& location2) {
+    const double offset1 = RequireHours(location1, nullptr);
+    const double offset2 = RequireHours(location2, nullptr);
     TimeTable table;
-    table[0] = {location1.description, location2.description};
+    table[0] = {location1.Description(), location2.Description()};
     for (int row = 1; row < kTimeTableRows; ++row) {
         const double hour = row;
-        table[row] = {Time_To_Clock_Text(hour), Time_To_Clock_Text(hour - *offset1 + *offset2)};
+        table[row] = {Time_To_Clock_Text(hour), Time_To_Clock_Text(hour - offset1 + offset2)};
     }
     return table;
 }
@@ -122,75 +124,82 @@ std::string Clock_Text_Of(int hour, int minute) {
 
 namespace {
 
-constexpr double kMinutesPerDay = 24.0 * 60.0;
+constexpr std::int64_t kMsPerMinute = 60'000;
 
-// The offset of a place at a fixed offset, in days; zone places need none.
-double FixedOffsetDays(const TablePlace& place) {
-    if (place.zone != nullptr) {
-        return 0.0;
-    }
-    const LocationEntryParts parts = SplitLocationEntry(place.entry);
-    const auto hours = ParseOffsetHours(parts.offsetText);
-    if (!hours) {
-        throw InvalidOffsetError(parts.offsetText);
-    }
-    return *hours / kHoursPerDay;
+// The local clock and the system's zones at a universal moment.
+ClockReading ReadingAt(LocalDateTime universal, const LocalClockRules& local, const std::vector<TimeZoneRules>& zones) {
+    return {universal, local.zone != nullptr ? ZoneOffsetMinutes(*local.zone, universal) : local.biasMinutes, &zones};
 }
 
-std::optional<LocalDateTime> PlaceTimeFromUniversal(const TablePlace& place,
-                                                    double offsetDays,
+std::optional<LocalDateTime> PlaceTimeFromUniversal(const Place& place,
                                                     LocalDateTime universal,
-                                                    const LocalClockRules& local) {
-    if (place.zone != nullptr) {
-        return ZoneTimeFromUniversal(*place.zone, universal);
-    }
-    const auto localTime = local.zone != nullptr ? ZoneTimeFromUniversal(*local.zone, universal)
-                                                 : universal.AddDays(local.biasMinutes / kMinutesPerDay);
-    return localTime ? localTime->AddDays(offsetDays) : std::nullopt;
+                                                    const LocalClockRules& local,
+                                                    const std::vector<TimeZoneRules>& zones) {
+    const ClockReading reading = ReadingAt(universal, local, zones);
+    const auto localTime =
+        LocalDateTime::FromMilliseconds(universal.Milliseconds() + reading.localBiasMinutes * kMsPerMinute);
+    return localTime ? localTime->AddDays(RequireHours(place, &reading) / kHoursPerDay) : std::nullopt;
 }
 
-std::optional<LocalDateTime> UniversalFromPlaceTime(const TablePlace& place,
-                                                    double offsetDays,
+std::optional<LocalDateTime> UniversalFromPlaceTime(const Place& place,
                                                     LocalDateTime placeTime,
-                                                    const LocalClockRules& local) {
-    if (place.zone != nullptr) {
-        return UniversalFromZoneTime(*place.zone, placeTime);
+                                                    const LocalClockRules& local,
+                                                    const std::vector<TimeZoneRules>& zones) {
+    const ClockReading zonesOnly{placeTime, 0, &zones};
+    if (const TimeZoneRules* zone = ZoneOf(place, &zonesOnly)) {
+        return UniversalFromZoneTime(*zone, placeTime);
     }
-    const auto localTime = placeTime.AddDays(-offsetDays);
+    const auto localTime = placeTime.AddDays(-RequireHours(place, nullptr) / kHoursPerDay);
     if (!localTime) {
         return std::nullopt;
     }
-    return local.zone != nullptr ? UniversalFromZoneTime(*local.zone, *localTime)
-                                 : localTime->AddDays(-local.biasMinutes / kMinutesPerDay);
+    return local.zone != nullptr
+               ? UniversalFromZoneTime(*local.zone, *localTime)
+               : LocalDateTime::FromMilliseconds(localTime->Milliseconds() - local.biasMinutes * kMsPerMinute);
 }
 
 }  // namespace
 
-TimeTable Build_Zoned_Time_Table(const TablePlace& place1,
-                                 const TablePlace& place2,
+TimeTable Build_Zoned_Time_Table(const Place& location1,
+                                 const Place& location2,
+                                 const std::vector<TimeZoneRules>& zones,
                                  LocalDateTime universalNow,
                                  const LocalClockRules& local) {
-    const double offset1 = FixedOffsetDays(place1);
-    const double offset2 = FixedOffsetDays(place2);
+    // Both offsets are checked before anything is shown, as the plain table checks them.
+    const ClockReading now = ReadingAt(universalNow, local, zones);
+    RequireHours(location1, &now);
+    RequireHours(location2, &now);
     TimeTable table;
-    table[0] = {SplitLocationEntry(place1.entry).description, SplitLocationEntry(place2.entry).description};
+    table[0] = {location1.Description(), location2.Description()};
 
     std::optional<LocalDateTime> midnight;
-    if (const auto there = PlaceTimeFromUniversal(place1, offset1, universalNow, local)) {
+    if (const auto there = PlaceTimeFromUniversal(location1, universalNow, local, zones)) {
         DateTimeParts today = there->Split();
         midnight = LocalDateTime::FromParts({today.year, today.month, today.day});
     }
     for (int row = 1; row < kTimeTableRows; ++row) {
         std::optional<LocalDateTime> time2;
         if (const auto time1 = midnight ? midnight->AddDays(row / kHoursPerDay) : std::nullopt) {
-            if (const auto universal = UniversalFromPlaceTime(place1, offset1, *time1, local)) {
-                time2 = PlaceTimeFromUniversal(place2, offset2, *universal, local);
+            if (const auto universal = UniversalFromPlaceTime(location1, *time1, local, zones)) {
+                time2 = PlaceTimeFromUniversal(location2, *universal, local, zones);
             }
         }
         const DateTimeParts parts = time2 ? time2->Split() : DateTimeParts{};
         table[row] = {Time_To_Clock_Text(row), time2 ? Clock_Text_Of(parts.hour, parts.minute) : kUnknownClockText};
     }
     return table;
+}
+
+TimeTable BuildTimeTable(const Place& location1, const Place& location2, ZoneClocks& clocks) {
+    if (!location1.FollowsZone() && !location2.FollowsZone()) {
+        return Build_Time_Table(location1, location2);
+    }
+    const ClockReading now = ReadClocks(clocks, clocks.LocalNow());
+    if (ZoneOf(location1, &now) == nullptr && ZoneOf(location2, &now) == nullptr) {
+        return Build_Time_Table(location1, location2);
+    }
+    return Build_Zoned_Time_Table(location1, location2, *now.zones, now.universal,
+                                  {clocks.LocalZone(), now.localBiasMinutes});
 }
 
 std::string TimeTableClipboardText(const TimeTable& table) {

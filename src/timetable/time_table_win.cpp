@@ -27,45 +27,27 @@ TTime_Table::TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, Zo
 }
 
 void TTime_Table::FormActivate() {
-    const auto entries = TimeTableEntries(model_.CurrentLocationCaption(), model_.Locations());
+    choices_ = TimeTableChoicesOf(model_.CurrentLocationCaption(), model_.Places());
     for (toolkit::Control* list : locationLists_) {
         list->ClearItems();
-        for (const auto& entry : entries) {
-            list->AddItem(entry);
+        for (const auto& text : choices_.texts) {
+            list->AddItem(text);
         }
     }
-    locationEntries_ = DefaultTimeTablePair(entries);
-    locationZones_ = {ZoneAt(0), ZoneAt(entries.size() > 1 ? 1 : 0)};
+    chosen_ = DefaultTimeTablePair(choices_.places.size());
     Build_Time_Table();
 }
 
 void TTime_Table::ChooseLocation(std::size_t column) {
-    const toolkit::Control& list = *locationLists_[column];
-    if (list.ItemIndex() >= 0) {
-        locationEntries_[column] = list.Item(list.ItemIndex());
-        locationZones_[column] = ZoneAt(static_cast<std::size_t>(list.ItemIndex()));
+    const int index = locationLists_[column]->ItemIndex();
+    if (index >= 0 && static_cast<std::size_t>(index) < choices_.places.size()) {
+        chosen_[column] = static_cast<std::size_t>(index);
         Build_Time_Table();
     }
 }
 
-std::string TTime_Table::ZoneAt(std::size_t index) const {
-    return index == 0 ? std::string() : model_.Get().ZoneOf(index - 1);
-}
-
-const TimeZoneRules* TTime_Table::ZoneRules(const std::string& keyName) {
-    return keyName.empty() ? nullptr : FindZone(clocks_.Zones(), keyName);
-}
-
 void TTime_Table::Build_Time_Table() {
-    const TablePlace place1{locationEntries_[0], ZoneRules(locationZones_[0])};
-    const TablePlace place2{locationEntries_[1], ZoneRules(locationZones_[1])};
-    if (place1.zone == nullptr && place2.zone == nullptr) {
-        table_ = orvanta::Build_Time_Table(place1.entry, place2.entry);
-    } else {
-        const LocalDateTime universal = clocks_.UniversalNow();
-        table_ = Build_Zoned_Time_Table(place1, place2, universal,
-                                        {clocks_.LocalZone(), LocalBiasMinutes(clocks_.LocalNow(), universal)});
-    }
+    table_ = BuildTimeTable(Location1(), Location2(), clocks_);
     for (int row = 0; row < kTimeTableRows; ++row) {
         for (int column = 0; column < kTimeTableColumns; ++column) {
             Time_Comparison_StringGrid->SetCell(

@@ -22,28 +22,25 @@ class TTime_Table final : public toolkit::Form {
   public:
     TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner);
 
-    const std::string& Location1Entry() const { return locationEntries_[0]; }
-    const std::string& Location2Entry() const { return locationEntries_[1]; }
+    const Place& Location1() const { return choices_.places[chosen_[0]]; }
+    const Place& Location2() const { return choices_.places[chosen_[1]]; }
 
     void FormActivate();
-    // Time_Zone_1_ListBoxClick and Time_Zone_2_ListBoxClick: the entry chosen in a list becomes
+    // Time_Zone_1_ListBoxClick and Time_Zone_2_ListBoxClick: the place chosen in a list becomes
     // the place of its column.
     void ChooseLocation(std::size_t column);
     void Copy_Time_Table_to_Clipboard_ButtonClick();
-    // Rewrites the whole grid from the two chosen entries; leaves it as it was when an offset is
+    // Rewrites the whole grid from the two chosen places; leaves it as it was when an offset is
     // not a number, and lets that error reach the user.
     void Build_Time_Table();
 
   private:
-    // The zone of the place at a position of the lists: none for the current location.
-    std::string ZoneAt(std::size_t index) const;
-    const TimeZoneRules* ZoneRules(const std::string& keyName);
-
     const SettingsModel& model_;
     MessageDialogs& dialogs_;
     ZoneClocks& clocks_;
-    std::array<std::string, kTimeTableColumns> locationEntries_;
-    std::array<std::string, kTimeTableColumns> locationZones_;
+    // What the lists offer, as the model held it when the window opened, and the two chosen.
+    TimeTableChoices choices_;
+    std::array<std::size_t, kTimeTableColumns> chosen_{};
     TimeTable table_;  // what the grid shows, and what the clipboard gets
 
     toolkit::Control* Time_Zone_1_ListBox = nullptr;

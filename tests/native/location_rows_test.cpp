@@ -17,8 +17,15 @@ RegionalFormats TwentyFourHour() {
     return formats;
 }
 
-LocationModel Model(std::vector<std::string> entries, bool hideCurrent, bool showDates = false) {
-    return {"Here :", std::move(entries), showDates, hideCurrent};
+LocationRowsPlan Plan(const std::vector<std::string>& entries,
+                      bool hideCurrent,
+                      bool showDates = false,
+                      const RegionalFormats& formats = TwentyFourHour()) {
+    std::vector<Place> places;
+    for (const std::string& entry : entries) {
+        places.push_back(Place::FromEntry(entry));
+    }
+    return PlanLocationRows({"Here :", places, showDates, hideCurrent}, kNow, formats);
 }
 
 // The entry list fills the rows from row 1 on, or from row 0 on when the current location is
@@ -31,7 +38,7 @@ TEST(LocationRowsTest, MapsEntriesToRows) {
             for (int i = 0; i < count; ++i) {
                 entries.push_back("P" + std::to_string(i) + ":" + std::to_string(i));  // i hours ahead
             }
-            const LocationRowsPlan plan = PlanLocationRows(Model(entries, hide), kNow, TwentyFourHour());
+            const LocationRowsPlan plan = Plan(entries, hide);
             if (!hide) {
                 EXPECT_EQ(plan[0].action, RowAction::Show);
                 EXPECT_EQ(plan[0].description, "Here :");  // the caption passes through as it is
@@ -75,7 +82,7 @@ TEST(LocationRowsTest, KeepsGoingPastOddEntries) {
         {RowAction::Show, "Delhi :", " 05:50:05 "},
     };
     for (const bool hide : {false, true}) {
-        const LocationRowsPlan plan = PlanLocationRows(Model(entries, hide), kNow, TwentyFourHour());
+        const LocationRowsPlan plan = Plan(entries, hide);
         const int firstEntryRow = hide ? 0 : 1;
         for (int i = 0; i < 10; ++i) {
             const RowPlan& row = plan[firstEntryRow + i];
@@ -90,7 +97,7 @@ TEST(LocationRowsTest, KeepsGoingPastOddEntries) {
 }
 
 TEST(LocationRowsTest, PutsTheDateInFrontWhenDatesAreShown) {
-    const LocationRowsPlan plan = PlanLocationRows(Model({"Tokyo:11", "Delhi:-7.5", "X:y"}, false, true), kNow, {});
+    const LocationRowsPlan plan = Plan({"Tokyo:11", "Delhi:-7.5", "X:y"}, false, true, {});
     EXPECT_EQ(plan[0].time, " 3/5/24,  01:20:05 pm ");
     EXPECT_EQ(plan[1].time, " 3/6/24,  12:20:05 am ");
     EXPECT_EQ(plan[2].time, " 3/5/24,  05:50:05 am ");

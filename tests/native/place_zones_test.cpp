@@ -1,6 +1,7 @@
 #include "core/place_zones.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -16,9 +17,10 @@ const std::vector<TimeZoneRules> kZones = {kEastern, kSydney, kChatham, kKathman
 
 // The local clock is New York's; each place shows its own zone's time across both zones' changes.
 TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
-    const Settings settings{.locations = {"Sydney:0.0", "Chatham:0.0", "Kathmandu:0.0", "Fixed:1.5", "Nowhere:2.0"},
-                            .zones = {"aus eastern standard time", "Chatham Islands Standard Time",
-                                      "Nepal Standard Time", "", "Atlantis Time"}};
+    const Settings settings{.places = {Place::FromEntry("Sydney:0.0", "aus eastern standard time"),
+                                       Place::FromEntry("Chatham:0.0", "Chatham Islands Standard Time"),
+                                       Place::FromEntry("Kathmandu:0.0", "Nepal Standard Time"),
+                                       Place::FromEntry("Fixed:1.5"), Place::FromEntry("Nowhere:2.0", "Atlantis Time")}};
     struct Case {
         DateTimeParts universal;
         std::vector<std::string> times;  // rows 1 to 5
@@ -34,9 +36,8 @@ TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
     for (const Case& c : cases) {
         const LocalDateTime universal = At(c.universal);
         const LocalDateTime local = ZoneTimeFromUniversal(kEastern, universal).value();
-        const auto differences =
-            PlaceZoneDifferences(settings.zones, kZones, universal, LocalBiasMinutes(local, universal));
-        const LocationRowsPlan plan = PlanLocationRows(RowsOf(settings, differences), local, formats);
+        const ClockReading reading{universal, LocalBiasMinutes(local, universal), &kZones};
+        const LocationRowsPlan plan = PlanLocationRows(RowsOf(settings), local, formats, &reading);
         for (std::size_t i = 0; i < c.times.size(); ++i) {
             EXPECT_EQ(plan[i + 1].time, c.times[i]) << c.universal.month << "/" << c.universal.day << " row " << i + 1;
         }
@@ -45,25 +46,32 @@ TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
 
 // Saved entries carry the present difference, exact to the minute; a zone not known keeps its entry.
 TEST(PlaceZonesTest, SavedEntriesCarryThePresentDifference) {
-    const Settings saved =
-        WithPresentOffsets({.locations = {"Tokyo:0.0", "Kathmandu:0", "Chatham:x", "Rio:-3.0", "Mars:4.0", "Minus:0.0"},
-                            .zones = {"Tokyo", "Nepal", "Chatham", "", "Mars", "Minus"}},
-                           {540, 345, 825, 60, std::nullopt, -15});
-    EXPECT_EQ(saved.locations, (std::vector<std::string>{"Tokyo:9.0", "Kathmandu:5.75", "Chatham:13.75", "Rio:-3.0",
-                                                         "Mars:4.0", "Minus:-0.25"}));
-    EXPECT_EQ(OffsetTextOfMinutes(-210), "-3.5");
-    EXPECT_EQ(OffsetTextOfMinutes(10), "0.16666666666666666");
+    Settings settings;
+    for (const auto& [entry, zone] : {std::pair{"Tokyo:0.0", "Tokyo Standard Time"}, {"Kathmandu:0", "Nepal Standard Time"},
+                                      {"Chatham:x", "Chatham Islands Standard Time"}, {"Rio:-3.0", ""},
+                                      {"Mars:4.0", "Mars"}, {"Minus", "Eastern Standard Time"}}) {
+        settings.places.push_back(Place::FromEntry(entry, zone));
+    }
+    // 10:00 in Sydney's summer; the local clock is an hour ahead of universal time.
+    const ClockReading reading{At({2026, 1, 15, 10}), 60, &kZones};
+    std::vector<std::string> entries;
+    for (const Place& place : WithPresentOffsets(settings, &reading).places) {
+        entries.push_back(place.Entry());
+    }
+    EXPECT_EQ(entries, (std::vector<std::string>{"Tokyo:8.0", "Kathmandu:4.75", "Chatham:12.75", "Rio:-3.0", "Mars:4.0",
+                                                 "Minus:-6.0"}));
+    EXPECT_EQ(WithPresentOffsets(settings, nullptr).places, settings.places);
 }
 
 // Each row is a real moment of the day at Location 1, on any date: a clock change shows.
 TEST(PlaceZonesTest, ZonedTableFollowsTheRulesOfTheDay) {
-    const TablePlace here{"Here :0"};
-    const TablePlace tokyo{"Tokyo:9.0", &kTokyo};
-    const TablePlace kathmandu{"Kathmandu:5.75", &kKathmandu};
+    const Place here = Place::FromEntry("Here :0");
+    const Place tokyo = Place::FromEntry("Tokyo:9.0", "Tokyo Standard Time");
+    const Place kathmandu = Place::FromEntry("Kathmandu:5.75", "Nepal Standard Time");
     const LocalClockRules newYork{&kEastern};
     struct Moment {  // then rows and their column 1
         const char* what;
-        TablePlace place1, place2;
+        Place place1, place2;
         DateTimeParts universalNow;
         LocalClockRules local;
     };
@@ -74,18 +82,19 @@ TEST(PlaceZonesTest, ZonedTableFollowsTheRulesOfTheDay) {
          {{1, " 2:00 PM"}, {2, " 4:00 PM"}, {24, " 2:00 PM"}}},
         {{"quarter hours, no local rules", kathmandu, here, {2026, 1, 1, 12}, {nullptr, -300}},
          {{1, " 2:15 PM"}, {6, " 7:15 PM"}, {15, " 4:15 AM"}}},
-        {{"a fixed place's date, then the local change", TablePlace{"Far:-12.0"}, tokyo, {2026, 3, 8, 3}, newYork},
+        {{"a fixed place's date, then the local change", Place::FromEntry("Far:-12.0"), tokyo, {2026, 3, 8, 3}, newYork},
          {{1, " 3:00 AM"}, {3, " 5:00 AM"}, {23, "12:00 AM"}}},
     };
     for (const auto& [c, rows] : cases) {
-        const TimeTable table = Build_Zoned_Time_Table(c.place1, c.place2, At(c.universalNow), c.local);
-        EXPECT_EQ(table[0][1], SplitLocationEntry(c.place2.entry).description) << c.what;
+        const TimeTable table = Build_Zoned_Time_Table(c.place1, c.place2, kZones, At(c.universalNow), c.local);
+        EXPECT_EQ(table[0][1], c.place2.Description()) << c.what;
         EXPECT_EQ(table[7][0], " 7:00 AM") << c.what;
         for (const auto& [row, text] : rows) {
             EXPECT_EQ(table[static_cast<std::size_t>(row)][1], text) << c.what << " row " << row;
         }
     }
-    EXPECT_THROW(Build_Zoned_Time_Table({"Home0"}, tokyo, At({2026, 1, 1}), newYork), InvalidOffsetError);
+    EXPECT_THROW(Build_Zoned_Time_Table(Place::FromEntry("Home0"), tokyo, kZones, At({2026, 1, 1}), newYork),
+                 InvalidOffsetError);
 }
 
 TEST(PlaceZonesTest, ClockTextToTheMinuteMatchesTheHalfHourTexts) {

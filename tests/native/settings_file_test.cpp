@@ -17,6 +17,14 @@ namespace {
 
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
+std::vector<std::string> Entries(const Settings& settings) {
+    std::vector<std::string> entries;
+    for (const Place& place : settings.places) {
+        entries.push_back(place.Entry());
+    }
+    return entries;
+}
+
 TEST(SettingsFilePathTest, PutsTheFileBesideTheExecutable) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"C:\\Program Files\\Orvanta\\orvanta.exe", "C:\\Program Files\\Orvanta\\orvanta.ini"},
@@ -81,7 +89,7 @@ TEST(ReadSettingsTest, ReadsEveryKeyInOrderAndAnEmptyFileAsTheFactorySettings) {
     EXPECT_EQ(std::tie(read.windowTop, read.windowLeft, read.clientWidth, read.clientHeight),
               std::tie(factory.windowTop, factory.windowLeft, factory.clientWidth, factory.clientHeight));
     EXPECT_EQ(read.currentLocationCaption, "Here :");
-    EXPECT_TRUE(read.locations.empty());
+    EXPECT_TRUE(read.places.empty());
     EXPECT_EQ(read.flags, factory.flags);
 }
 
@@ -109,7 +117,7 @@ TEST(ReadSettingsTest, ReadsStoredValuesEntriesAndFlags) {
               std::make_tuple(-30, 16, 240, 120));
     EXPECT_EQ(read.currentLocationCaption, "London :");
     // A missing entry still takes its place in the list.
-    EXPECT_EQ(read.locations, (std::vector<std::string>{"Tokyo:9.0", "", "New York:-5.0"}));
+    EXPECT_EQ(Entries(read), (std::vector<std::string>{"Tokyo:9.0", "", "New York:-5.0"}));
     const std::array<bool, kSettingsFlagCount> expectedFlags = {true, true, true, false, false, false, true, false};
     EXPECT_EQ(read.flags, expectedFlags);
 }
@@ -126,9 +134,9 @@ TEST(ReadSettingsTest, ReadsNoMoreThanTenEntriesAndNoneForACountBelowOne) {
         }
         const Settings read = ReadSettings(store);
 
-        ASSERT_EQ(read.locations.size(), expectedEntries) << count;
+        ASSERT_EQ(read.places.size(), expectedEntries) << count;
         if (expectedEntries > 0) {
-            EXPECT_EQ(read.locations.back(), "Place " + std::to_string(expectedEntries) + ":1.0");
+            EXPECT_EQ(read.places.back().Entry(), "Place " + std::to_string(expectedEntries) + ":1.0");
         }
         // Entry keys beyond the count are not even read.
         const std::string beyond = "other_location_caption_" + std::to_string(expectedEntries + 1);
@@ -165,7 +173,7 @@ Settings TwoLocationSnapshot() {
     snapshot.clientWidth = 300;
     snapshot.clientHeight = 140;
     snapshot.currentLocationCaption = "Home :";
-    snapshot.locations = {"Tokyo:9.0", "Rio Brazil:-3.0"};
+    snapshot.places = {Place::FromEntry("Tokyo:9.0"), Place::FromEntry("Rio Brazil:-3.0")};
     snapshot.flags = {true, false, false, true, true, false, false, true};
     return snapshot;
 }
@@ -233,8 +241,8 @@ TEST(WriteSettingsTest, KeepsZoneKeysForZonePlacesOnly) {
     for (int number = 1; number <= 4; ++number) {
         store.Set("other_location_zone_" + std::to_string(number), "Stale Time");
     }
-    const Settings settings{.locations = {"Tokyo:9.0", "Rio:-3.0", "Mars:2.0"},
-                            .zones = {"Tokyo Standard Time", "", "Mars Standard Time"}};
+    const Settings settings{.places = {Place::FromEntry("Tokyo:9.0", "Tokyo Standard Time"), Place::FromEntry("Rio:-3.0"),
+                                       Place::FromEntry("Mars:2.0", "Mars Standard Time")}};
 
     ASSERT_TRUE(WriteSettings(store, settings).written);
     EXPECT_EQ(store.Get("other_location_zone_1"), "Tokyo Standard Time");
@@ -244,8 +252,7 @@ TEST(WriteSettingsTest, KeepsZoneKeysForZonePlacesOnly) {
 
     store.Set("other_location_zone_2", "Bad\\Name");
     const Settings read = ReadSettings(store);
-    EXPECT_EQ(read.locations, settings.locations);
-    EXPECT_EQ(read.zones, settings.zones);
+    EXPECT_EQ(read.places, settings.places);
 }
 
 TEST(SettingsFileTest, UnableToWriteMessageNamesTheFile) {

@@ -17,9 +17,9 @@ using Edit = std::function<void(SettingsModel&)>;
 // Each edit, the changes it announced (none for an edit that changes nothing), and the list after.
 TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
     const auto flag = [](SettingsFlag f, bool on) -> Edit { return [=](SettingsModel& m) { m.SetFlag(f, on); }; };
-    const std::vector<std::string> twelve(12, "X:1");
+    const std::vector<Place> twelve(12, Place::FromEntry("X:1"));
     // The tenth goes in, the eleventh not.
-    const Edit addTwo = [](SettingsModel& m) { EXPECT_FALSE(m.AddLocation("A:1.0") && m.AddLocation("B:1.0")); };
+    const Edit addTwo = [](SettingsModel& m) { EXPECT_FALSE(m.AddPlace(Place::FromEntry("A:1.0")) && m.AddPlace(Place::FromEntry("B:1.0"))); };
     const struct {
         const char* what;
         Edit edit;
@@ -29,18 +29,18 @@ TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
     } cases[] = {
         {"a new caption", [](auto& m) { m.SetCurrentLocationCaption("Home :"); }, {Change::Caption}, 9, true},
         {"the same caption", [](auto& m) { m.SetCurrentLocationCaption("Here :"); }, {}, 9, false},
-        {"an entry added", [](auto& m) { EXPECT_TRUE(m.AddLocation("Tokyo:9.0")); }, {Change::Locations}, 10, true},
-        {"an eleventh entry", addTwo, {Change::Locations}, 10, true},
-        {"an entry removed", [](auto& m) { m.RemoveLocation(0); }, {Change::Locations}, 8, true},
-        {"no such entry", [](auto& m) { m.RemoveLocation(9); }, {}, 9, false},
+        {"an entry added", [](auto& m) { EXPECT_TRUE(m.AddPlace(Place::FromEntry("Tokyo:9.0"))); }, {Change::Places}, 10, true},
+        {"an eleventh entry", addTwo, {Change::Places}, 10, true},
+        {"an entry removed", [](auto& m) { m.RemovePlace(0); }, {Change::Places}, 8, true},
+        {"no such entry", [](auto& m) { m.RemovePlace(9); }, {}, 9, false},
         {"dates shown", flag(SettingsFlag::ShowDatesAndTimes, true), {Change::Flag}, 9, true},
         {"on top", flag(SettingsFlag::AlwaysOnTop, true), {Change::Flag}, 9, false},
         {"a flag as it was", flag(SettingsFlag::MenusOff, false), {}, 9, false},
         {"the geometry", [](auto& m) { m.SetWindowGeometry(1, 2, 3, 4); }, {Change::WindowGeometry}, 9, false},
-        {"twelve read", [&](auto& m) { m.Replace({.locations = twelve}); }, {Change::Everything}, 10, true},
+        {"twelve read", [&](auto& m) { m.Replace({.places = twelve}); }, {Change::Everything}, 10, true},
     };
     for (const auto& c : cases) {
-        SettingsModel model(Settings{.locations = std::vector<std::string>(9, "Place:1.0")});
+        SettingsModel model(Settings{.places = std::vector<Place>(9, Place::FromEntry("Place:1.0"))});
         std::vector<Change> announced;
         bool rowsFollow = false;
         SettingsSubscription listening(model, [&](Change change, SettingsFlag changed) {
@@ -49,7 +49,7 @@ TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
         });
         c.edit(model);
         EXPECT_EQ(announced, c.announced) << c.what;
-        EXPECT_EQ(model.Locations().size(), c.locationsAfter) << c.what;
+        EXPECT_EQ(model.Places().size(), c.locationsAfter) << c.what;
         EXPECT_EQ(rowsFollow, c.rowsFollow) << c.what;
     }
 }
@@ -64,14 +64,6 @@ TEST(SettingsModelTest, AViewThatLeftHearsNothingMore) {
     model.SetSettingsPage(1);
     EXPECT_EQ(heard, 1);
     EXPECT_EQ(model.Get().settingsPage, 1);
-}
-
-TEST(SettingsModelTest, KeepsEachPlacesZoneWithItsEntry) {
-    SettingsModel model(Settings{.locations = {"A:1", "B:2"}, .zones = {"Zone A"}});
-    EXPECT_EQ(model.Zones(), (std::vector<std::string>{"Zone A", ""}));
-    model.AddLocation("C:3", "Zone C");
-    model.RemoveLocation(0);
-    EXPECT_EQ(model.Zones(), (std::vector<std::string>{"", "Zone C"}));
 }
 
 }  // namespace

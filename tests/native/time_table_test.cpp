@@ -65,23 +65,33 @@ TEST(TimeToClockTextTest, FoldsHugeValuesWithoutLoopingAndMarksNonNumbers) {
     EXPECT_NE(Time_To_Clock_Text(std::numeric_limits<double>::max()).find('M'), std::string::npos);
 }
 
-TEST(TimeTableEntriesTest, OffersTheCurrentLocationAtOffsetZeroFirst) {
-    EXPECT_EQ(TimeTableEntries("Here :", {"Tokyo:9.0", "Rio Brazil:-3.0"}),
-              (std::vector<std::string>{"Here :0", "Tokyo:9.0", "Rio Brazil:-3.0"}));
-    EXPECT_EQ(TimeTableEntries("Here : ", {}), (std::vector<std::string>{"Here : 0"}));
+Place P(const std::string& entry) {
+    return Place::FromEntry(entry);
+}
+
+// The current location is the local clock whatever its caption; its text is the caption and "0".
+TEST(TimeTableChoicesTest, OffersTheCurrentLocationAtOffsetZeroFirst) {
+    const struct {
+        const char* caption;
+        const char* text;
+        const char* description;
+    } cases[] = {{"Here :", "Here :0", "Here "}, {"Here : ", "Here : 0", "Here "}, {"London", "London0", "London0"},
+                 {"A:B:", "A:B:0", "A"},       {"", "0", "0"}};
+    for (const auto& c : cases) {
+        const TimeTableChoices choices = TimeTableChoicesOf(c.caption, {P("Tokyo:9.0"), P("Odd")});
+        EXPECT_EQ(choices.texts, (std::vector<std::string>{c.text, "Tokyo:9.0", "Odd"}));
+        EXPECT_EQ(choices.places[0].Description(), c.description);
+        const TimeTable table = Build_Time_Table(choices.places[0], choices.places[1]);
+        EXPECT_EQ(table[0][0], c.description);
+        EXPECT_EQ(table[1][1], "10:00 AM") << c.caption;
+    }
 }
 
 TEST(DefaultTimeTablePairTest, ComparesTheCurrentLocationWithTheFirstOtherOrWithItself) {
-    using Pair = std::array<std::string, kTimeTableColumns>;
-    const std::vector<std::pair<std::vector<std::string>, Pair>> cases = {
-        {{"Here :0", "Tokyo:9.0", "Kabul:4.5"}, {"Here :0", "Tokyo:9.0"}},
-        {{"Here :0", "Tokyo:9.0"}, {"Here :0", "Tokyo:9.0"}},
-        {{"Here :0"}, {"Here :0", "Here :0"}},
-        {{}, {"", ""}},
-    };
-    for (const auto& [entries, expected] : cases) {
-        EXPECT_EQ(DefaultTimeTablePair(entries), expected) << entries.size() << " entries";
-    }
+    using Pair = std::array<std::size_t, kTimeTableColumns>;
+    EXPECT_EQ(DefaultTimeTablePair(3), (Pair{0, 1}));
+    EXPECT_EQ(DefaultTimeTablePair(2), (Pair{0, 1}));
+    EXPECT_EQ(DefaultTimeTablePair(1), (Pair{0, 0}));
 }
 
 struct TableCase {
@@ -113,7 +123,7 @@ TEST(BuildTimeTableTest, ShiftsTheSecondColumnByTheDifferenceOfOffsets) {
           {24, "12:00 AM", " 7:00 PM"}}},
     };
     for (const auto& c : cases) {
-        const TimeTable table = Build_Time_Table("Here :0", c.otherEntry);
+        const TimeTable table = Build_Time_Table(P("Here :0"), P(c.otherEntry));
         EXPECT_EQ(table[0][0], "Here ");
         EXPECT_EQ(table[0][1], c.description);
         for (const auto& [row, here, there] : c.rows) {
@@ -124,18 +134,11 @@ TEST(BuildTimeTableTest, ShiftsTheSecondColumnByTheDifferenceOfOffsets) {
 }
 
 TEST(BuildTimeTableTest, OffsetsADayApartReadTheSame) {
-    const TimeTable table = Build_Time_Table("West:-24.0", "East:24.0");
+    const TimeTable table = Build_Time_Table(P("West:-24.0"), P("East:24.0"));
     for (int row = 1; row < kTimeTableRows; ++row) {
         EXPECT_EQ(table[row][1], table[row][0]) << row;
     }
     EXPECT_EQ(table[24][1], "12:00 AM");
-}
-
-TEST(BuildTimeTableTest, ReadsAnOffsetWithSpacesAroundIt) {
-    const auto entries = TimeTableEntries("Here : ", {"Tokyo:9.0"});
-    const TimeTable table = Build_Time_Table(entries[0], entries[1]);
-    EXPECT_EQ(table[0][0], "Here ");
-    EXPECT_EQ(table[1][1], "10:00 AM");
 }
 
 TEST(BuildTimeTableTest, RefusesAnOffsetThatIsNoNumberCheckingTheFirstEntryFirst) {
@@ -147,7 +150,7 @@ TEST(BuildTimeTableTest, RefusesAnOffsetThatIsNoNumberCheckingTheFirstEntryFirst
     };
     for (const auto& [entry1, entry2, message] : cases) {
         try {
-            Build_Time_Table(entry1, entry2);
+            Build_Time_Table(P(entry1), P(entry2));
             ADD_FAILURE() << entry1 << " / " << entry2 << " was accepted";
         } catch (const InvalidOffsetError& error) {
             EXPECT_EQ(std::string(error.what()), message);
@@ -156,7 +159,7 @@ TEST(BuildTimeTableTest, RefusesAnOffsetThatIsNoNumberCheckingTheFirstEntryFirst
 }
 
 TEST(TimeTableClipboardTextTest, WritesTwentyFiveTabSeparatedLines) {
-    const std::string text = TimeTableClipboardText(Build_Time_Table("Here :0", "Tokyo:9.0"));
+    const std::string text = TimeTableClipboardText(Build_Time_Table(P("Here :0"), P("Tokyo:9.0")));
 
     std::string expected = "Here \tTokyo\r\n";
     for (int hour = 1; hour <= 24; ++hour) {

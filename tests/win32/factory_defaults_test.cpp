@@ -54,7 +54,6 @@ class FactoryDefaultsTest : public AppTest {
   protected:
     TMainForm1& Main() { return app_->MainForm(); }
     toolkit::Control& Options(const char* name) { return app_->OptionsSetup().Component(name); }
-    std::vector<std::string> Locations() { return app_->Model().Locations(); }
     bool Topmost() { return (GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     DWORD HiddenOrReadOnly() const {
         return GetFileAttributesW(toolkit::Widen(IniPath()).c_str()) &
@@ -126,8 +125,8 @@ TEST_F(FactoryDefaultsTest, TheSettingsFileGoesWhenNoOneHoldsItAndTheLocationsSt
         startupShowState_ = SW_SHOWMINIMIZED;
         StartApp();
         WaitForFirstTick();
-        app_->Model().AddLocation("Kabul:4.5");
-        const std::vector<std::string> locations = Locations();
+        AddEntry("Kabul:4.5");
+        const std::vector<std::string> locations = Entries();
         ShowWindow(Main().Handle(), SW_RESTORE);
         const Shown before = WhatIsShown();
         ShowWindow(Main().Handle(), SW_MINIMIZE);
@@ -149,7 +148,7 @@ TEST_F(FactoryDefaultsTest, TheSettingsFileGoesWhenNoOneHoldsItAndTheLocationsSt
         if (c.file != File::Absent && !c.deleted && c.answer == DialogButton::Yes) {
             EXPECT_EQ(HiddenOrReadOnly(), 0u) << "attributes cleared";
         }
-        EXPECT_EQ(Locations(), locations);
+        EXPECT_EQ(Entries(), locations);
         EXPECT_EQ(IsIconic(Main().Handle()) != FALSE, c.answer == DialogButton::No);
         if (c.answer == DialogButton::No) {
             ShowWindow(Main().Handle(), SW_RESTORE);

@@ -132,8 +132,8 @@ TEST_F(MainFormTest, FirstRunShowsTheCurrentLocationAtTheDefaultPlace) {
 TEST_F(MainFormTest, EntriesInTheStoreBecomeRowsAndTheHideFlagMovesThemUp) {
     StartApp();
     WaitForFirstTick();
-    app_->Model().AddLocation("Tokyo:9.0");
-    app_->Model().AddLocation("Delhi:-7.5");
+    AddEntry("Tokyo:9.0");
+    AddEntry("Delhi:-7.5");
     EXPECT_EQ(VisibleRowCount(), 3);
     EXPECT_EQ(Description(1), "Tokyo :");
     EXPECT_EQ(Time(1), " 22:20:05 ");
@@ -147,7 +147,7 @@ TEST_F(MainFormTest, EntriesInTheStoreBecomeRowsAndTheHideFlagMovesThemUp) {
     EXPECT_FALSE(Shown(2));
 
     app_->Model().SetFlag(SettingsFlag::HideCurrentLocation, false);
-    app_->Model().RemoveLocation(0);
+    app_->Model().RemovePlace(0);
     EXPECT_EQ(Description(0), "Here :");
     EXPECT_EQ(Description(1), "Delhi :");
     EXPECT_EQ(VisibleRowCount(), 2);
@@ -156,8 +156,8 @@ TEST_F(MainFormTest, EntriesInTheStoreBecomeRowsAndTheHideFlagMovesThemUp) {
 TEST_F(MainFormTest, TheClockTickRefreshesRowsAndSteadyLabelsAreLeftAlone) {
     StartApp();
     WaitForFirstTick();
-    app_->Model().AddLocation("Nowhere:abc");
-    app_->Model().AddLocation("Rio:-3.0");
+    AddEntry("Nowhere:abc");
+    AddEntry("Rio:-3.0");
     now_ = *LocalDateTime::FromParts({2026, 12, 7, 13, 20, 9, 0});
     ASSERT_TRUE(PumpUntil([&] { return Time(0) == " 13:20:09 "; }, 3000));
     EXPECT_EQ(Time(1), " ?? ");

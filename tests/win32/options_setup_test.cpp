@@ -271,7 +271,7 @@ TEST_F(OptionsSetupTest, PageKeysAndTheWheelStepTheOffset) {
 TEST_F(OptionsSetupTest, AddingALocationCleansTheDescriptionAndAppendsTheOffset) {
     StartApp();
     auto& list = Options("Other_Locations_ListBox");
-    app_->Model().AddLocation("Tokyo:9.0");
+    AddEntry("Tokyo:9.0");
     RunDialog("SettingsOption", {[&] {
                   for (int i = 0; i < 6; ++i) {
                       ClickSpin(false);
@@ -314,8 +314,8 @@ TEST_F(OptionsSetupTest, AZoneChosenGivesItsPresentOffsetAndAPlaceThatFollowsIt)
                   EXPECT_EQ(Options("Hours_Time_Difference").Text(), "11.0");
                   ClickOk();
               }});
-    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"Kathmandu:10.75"}));
-    EXPECT_EQ(app_->Model().Zones(), (std::vector<std::string>{"Nepal Standard Time"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Kathmandu:10.75"}));
+    EXPECT_EQ(app_->Model().Places().front().Zone(), "Nepal Standard Time");
 }
 
 TEST_F(OptionsSetupTest, ABlankDescriptionOrAFullListIsRefusedWithAWarning) {
@@ -350,7 +350,7 @@ TEST_F(OptionsSetupTest, ClickingAnEntryAsksBeforeRemovingIt) {
     StartApp();
     auto& list = Options("Other_Locations_ListBox");
     for (const char* entry : {"Tokyo:9.0", "Rio:-3.0", "Delhi:5.5", "Oslo:1.0"}) {
-        app_->Model().AddLocation(entry);
+        AddEntry(entry);
     }
     dialogs_.answers = {DialogButton::Cancel, DialogButton::Yes};
     RunDialog("SettingsOption", {[&] {
@@ -374,7 +374,7 @@ TEST_F(OptionsSetupTest, EachEntryReachedWithTheArrowKeysAsksOnItsOwn) {
     auto& list = Options("Other_Locations_ListBox");
     const std::vector<std::string> entries = {"Tokyo:9.0", "Rio:-3.0", "Delhi:5.5", "Oslo:1.0"};
     for (const auto& entry : entries) {
-        app_->Model().AddLocation(entry);
+        AddEntry(entry);
     }
     dialogs_.answers = {DialogButton::Cancel, DialogButton::Cancel, DialogButton::Yes};
     auto pressDown = [&] { PostMessageW(list.Handle(), WM_KEYDOWN, VK_DOWN, 1); };
@@ -443,7 +443,7 @@ TEST_F(OptionsSetupTest, ReopensOnThePageAndWithTheSelectionTheUserLeft) {
     StartApp();
     auto& list = Options("Other_Locations_ListBox");
     for (const char* entry : {"Tokyo:9.0", "Rio:-3.0", "Delhi:5.5"}) {
-        app_->Model().AddLocation(entry);
+        AddEntry(entry);
     }
     dialogs_.answers = {DialogButton::Cancel};
     RunDialog("SettingsOption", {[&] {

@@ -119,7 +119,7 @@ TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
     EXPECT_EQ(bounds.top, 150);
     EXPECT_EQ(Main().ClientSize().cx, 300);
     EXPECT_EQ(Main().ClientSize().cy, 87);
-    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"Tokyo:9.0", "S\xC3\xA3o Paulo:-3.0", "Delhi:5.5"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Tokyo:9.0", "S\xC3\xA3o Paulo:-3.0", "Delhi:5.5"}));
     WaitForFirstTick();
     EXPECT_EQ(Description(0), "Home :");
     EXPECT_EQ(Description(2), "S\xC3\xA3o Paulo :");
@@ -130,8 +130,8 @@ TEST_F(SettingsFileTest, APreparedFileFillsTheProgramAndChangesAreWrittenBack) {
     GetWindowRect(Main().Handle(), &frame);
     MoveWindow(Main().Handle(), 130, 140, frame.right - frame.left + 20, frame.bottom - frame.top + 13, TRUE);
     app_->Model().SetCurrentLocationCaption("Home base :");
-    app_->Model().RemoveLocation(0);
-    app_->Model().AddLocation("Lima:-5.0");
+    app_->Model().RemovePlace(0);
+    AddEntry("Lima:-5.0");
     app_->Model().SetFlag(SettingsFlag::ShowDatesAndTimes, true);
     CloseMainWindow();
 
@@ -151,7 +151,7 @@ TEST_F(SettingsFileTest, NamesOutsideTheAnsiCodePageSurviveARestart) {
     const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC:9.0";   // 東京
     const std::string lodz = "\xC5\x81\xC3\xB3\x64\xC5\xBA :";  // Łódź
     StartApp();
-    app_->Model().AddLocation(tokyo);
+    AddEntry(tokyo);
     app_->Model().SetCurrentLocationCaption(lodz);
     CloseMainWindow();
     app_.reset();
@@ -225,7 +225,7 @@ TEST_F(SettingsFileTest, AShorterListLeavesTheLongerListsEntriesInTheFile) {
               "other_location_caption_3=C:3.0", "other_location_caption_4=D:4.0", "other_location_caption_5=E:5.0"});
     StartApp();
     for (const std::size_t index : {4, 2, 0}) {
-        app_->Model().RemoveLocation(index);
+        app_->Model().RemovePlace(index);
     }
     CloseMainWindow();
     EXPECT_EQ(Written("num_other_locations"), "2");
@@ -237,7 +237,7 @@ TEST_F(SettingsFileTest, AShorterListLeavesTheLongerListsEntriesInTheFile) {
 
     app_.reset();
     StartApp();
-    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"B:2.0", "D:4.0"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"B:2.0", "D:4.0"}));
 }
 
 TEST_F(SettingsFileTest, AFailedWriteIsReportedAndTheCloseAskedOnlyWhileWindowsIsNotEnding) {

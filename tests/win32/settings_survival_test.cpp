@@ -109,7 +109,7 @@ TEST_F(SettingsSurvivalTest, AFiveThousandCharacterCaptionAndEntryAreReadAndWrit
     StartApp();
     const std::string shownCaption = app_->Model().CurrentLocationCaption();
     EXPECT_TRUE(shownCaption == caption) << shownCaption.size() << " of " << caption.size() << " characters";
-    const auto items = app_->Model().Locations();
+    const auto items = Entries();
     ASSERT_EQ(items.size(), 1u);
     EXPECT_TRUE(items[0] == entry) << items[0].size() << " of " << entry.size() << " characters";
     WaitForFirstTick();
@@ -141,13 +141,13 @@ TEST_F(SettingsSurvivalTest, AFileHeldThroughTheStartIsWarnedAboutAndNotWrittenO
     EXPECT_EQ(dialogs_.shown[0].buttons, ButtonSet::Ok);
     // The defaults are on screen.
     EXPECT_EQ(app_->Model().CurrentLocationCaption(), "Here :");
-    EXPECT_EQ(app_->Model().Locations().size(), 0);
+    EXPECT_EQ(Entries().size(), 0);
     EXPECT_EQ(Main().WindowBounds().left, 200);
     EXPECT_EQ(Main().ClientSize().cx, 240);
 
     // Released before the close, so that only the program's own decision keeps the file as it was.
     held.Release();
-    app_->Model().AddLocation("Lima:-5.0");
+    AddEntry("Lima:-5.0");
     WaitForFirstTick();
     const HWND window = Main().Handle();
     SendMessageW(window, WM_CLOSE, 0, 0);
@@ -166,11 +166,11 @@ TEST_F(SettingsSurvivalTest, AFileReleasedWhileTheProgramWaitsIsReadAndWrittenAs
     StartApp();
     EXPECT_FALSE(held.Held()) << "the program did not wait";
     EXPECT_EQ(app_->Model().CurrentLocationCaption(), "Home :");
-    EXPECT_EQ(app_->Model().Locations(), (std::vector<std::string>{"Tokyo:9.0", "Rio:-3.0"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Tokyo:9.0", "Rio:-3.0"}));
     EXPECT_EQ(Main().WindowBounds().left, 120);
     EXPECT_EQ(Main().ClientSize().cx, 300);
 
-    app_->Model().AddLocation("Lima:-5.0");
+    AddEntry("Lima:-5.0");
     WaitForFirstTick();
     const HWND window = Main().Handle();
     SendMessageW(window, WM_CLOSE, 0, 0);

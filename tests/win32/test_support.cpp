@@ -174,4 +174,16 @@ void AppTest::WaitForFirstTick() {
     ASSERT_TRUE(PumpUntil([&main] { return main.FormActivate_Already_Run_CheckBox; }));
 }
 
+std::vector<std::string> AppTest::Entries() const {
+    std::vector<std::string> entries;
+    for (const Place& place : app_->Model().Places()) {
+        entries.push_back(place.Entry());
+    }
+    return entries;
+}
+
+void AppTest::AddEntry(const std::string& entry, std::string zone) {
+    app_->Model().AddPlace(Place::FromEntry(entry, std::move(zone)));
+}
+
 }  // namespace orvanta::testing

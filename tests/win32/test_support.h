@@ -87,6 +87,10 @@ class AppTest : public ::testing::Test {
     // Makes the main window the active one, as it is when the user chooses one of its commands.
     void ActivateMainForm();
 
+    // The model's places as the settings file keeps them, and one added from such an entry.
+    std::vector<std::string> Entries() const;
+    void AddEntry(const std::string& entry, std::string zone = {});
+
     std::string ExecutablePath() const { return folder_.Path() + "orvanta.exe"; }
     std::string IniPath() const { return folder_.Path() + "orvanta.ini"; }
 

@@ -89,21 +89,21 @@ TEST_F(WindowAppearanceTest, TheWindowFitsItsRowsAtTheFirstTickAfterTheSettingsD
     EXPECT_EQ(Main().ClientSize().cx, Main().Component("Other_Location_Time_0").Bounds().right + 8);
 
     // The rows follow at once; the window waits for the dialog to close.
-    app_->Model().AddLocation("Lima:-5.0");
+    AddEntry("Lima:-5.0");
     ASSERT_TRUE(PumpUntil([&] { return Main().Component("Other_Location_Time_4").Visible(); }));
     EXPECT_EQ(ClientHeight(), 136);
     RunSettingsDialog("SettingsOption");
     EXPECT_EQ(ClientHeight(), 168);
 
-    app_->Model().RemoveLocation(0);
-    app_->Model().RemoveLocation(0);
+    app_->Model().RemovePlace(0);
+    app_->Model().RemovePlace(0);
     app_->Model().SetFlag(SettingsFlag::AutoWindowWidthSizing, false);
     const LONG width = Main().ClientSize().cx;
     RunSettingsDialog("Settings_Popup_Option");
     EXPECT_EQ(ClientHeight(), 104);
     EXPECT_EQ(Main().ClientSize().cx, width);
 
-    app_->Model().AddLocation("Oslo:1.0");
+    AddEntry("Oslo:1.0");
     ASSERT_TRUE(PumpUntil([&] { return Main().Component("Other_Location_Time_3").Visible(); }));
     Choose("Menus_and_Title_Bar_On_Off_Popup_Option");
     EXPECT_EQ(ClientHeight(), 136);
