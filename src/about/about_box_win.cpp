@@ -68,7 +68,6 @@ TAboutBox::TAboutBox(Shell& shell, std::string executablePath, HWND owner)
         {"Australian_Made_Label", &Australian_Made_Label},
         {"Bevel1", &Bevel1},
         {"Bevel3", &Bevel3},
-        {"Quotes_From_Tamsor_ListBox", &Quotes_From_Tamsor_ListBox},
         {"Quote_From_Tamsor_Label", &Quote_From_Tamsor_Label},
         {"Free_Resources_Label", &Free_Resources_Label},
     });
@@ -76,6 +75,9 @@ TAboutBox::TAboutBox(Shell& shell, std::string executablePath, HWND owner)
 
 void TAboutBox::Set_Startup_Texts(int currentYear) {
     const AboutTexts texts = About_Box_Texts(currentYear);
+    emailAddress_ = texts.emailAddress;
+    webAddress_ = texts.webAddress;
+    donationAddress_ = texts.donationAddress;
     SetCaption(kAboutTitle);
     Product_Name_Label->SetText(kProgramTitle);
     Author_and_Date_Label->SetText(texts.authorAndDate);
@@ -100,20 +102,21 @@ void TAboutBox::FormActivate() {
     // Both show something at once, not only after their first interval.
     Quote_Change_TimerTimer();
     Free_Resources_TimerTimer();
-    // The link labels stand where the buttons that hold their addresses were.
+    // The link labels take the places of the buttons and show the addresses.
     const struct {
         toolkit::Control* button;
         toolkit::Control* label;
+        const std::string& address;
         const char* hint;
-    } links[] = {{Email_Button, Email_Address_Label, forms::kEmailHint},
-                 {WEB_Button, WEB_Address_Label, forms::kWebHint}};
+    } links[] = {{Email_Button, Email_Address_Label, emailAddress_, forms::kEmailHint},
+                 {WEB_Button, WEB_Address_Label, webAddress_, forms::kWebHint}};
     for (const auto& link : links) {
         link.button->SetHint(link.hint);
         link.button->SetVisible(false);
         // The hint goes along as data only: the labels have no tooltip.
-        link.label->SetHint(link.button->Hint());
+        link.label->SetHint(link.hint);
         link.label->SetTop(link.button->Bounds().top);
-        link.label->SetText(link.button->Text());
+        link.label->SetText(link.address);
     }
     // Everything that leads somewhere, and the frames around the pictures, show the hand.
     for (toolkit::Control* pointed :
@@ -126,12 +129,9 @@ void TAboutBox::FormActivate() {
 }
 
 void TAboutBox::Quote_Change_TimerTimer() {
-    const int count = Quotes_From_Tamsor_ListBox->ItemCount();
-    if (count == 0) {
-        return;
-    }
     // Uniform over the quotes; the same one may come twice in a row.
-    Quote_From_Tamsor_Label->SetText(Quotes_From_Tamsor_ListBox->Item(RandomBelow(count)));
+    const int quote = RandomBelow(static_cast<int>(forms::kQuotes.size()));
+    Quote_From_Tamsor_Label->SetText(forms::kQuotes[static_cast<std::size_t>(quote)]);
 }
 
 int TAboutBox::RandomBelow(int count) {
@@ -195,15 +195,15 @@ void TAboutBox::FormClose() {
 }
 
 void TAboutBox::Email_ButtonClick() {
-    Shell_Open(shell_, Email_Target(Email_Button->Text(), shell_.NameOnDisk(executablePath_)));
+    Shell_Open(shell_, Email_Target(emailAddress_, shell_.NameOnDisk(executablePath_)));
 }
 
 void TAboutBox::WEB_ButtonClick() {
-    Shell_Open(shell_, WEB_Button->Text());
+    Shell_Open(shell_, webAddress_);
 }
 
 void TAboutBox::PayPal_Donations_LabelClick() {
-    Shell_Open(shell_, PayPal_WEB_Address_Label->Text());
+    Shell_Open(shell_, donationAddress_);
 }
 
 void TAboutBox::PayPal_ImageClick() {

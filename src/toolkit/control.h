@@ -26,7 +26,7 @@ class Control {
     ~Control();
 
     const forms::ComponentDescription& Description() const { return description_; }
-    const std::string& Name() const { return description_.name; }
+    std::string_view Name() const { return description_.name; }
     forms::ComponentKind Kind() const { return description_.kind; }
     int Tag() const { return description_.tag; }
     HWND Handle() const { return window_; }

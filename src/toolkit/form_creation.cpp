@@ -54,7 +54,7 @@ void Form::RegisterWindowClass() const {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className.c_str();
     if (RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error("Cannot register the window class " + description_.className);
+        throw std::runtime_error("Cannot register the window class " + std::string(description_.className));
     }
 }
 
@@ -80,7 +80,7 @@ void Form::CreateFrameWindow(HWND owner) {
                         description_.left, description_.top, frame.right - frame.left, frame.bottom - frame.top,
                         nullptr, mainMenu_ ? mainMenu_->Handle() : nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
-        throw std::runtime_error("Cannot create the window " + description_.className);
+        throw std::runtime_error("Cannot create the window " + std::string(description_.className));
     }
     if (mainMenu_) {
         mainMenu_->SetAttached(true);
@@ -174,7 +174,7 @@ void Form::CreateTimers() {
 }
 
 HFONT Form::Font(const forms::FontSpec& font) {
-    const auto key = std::make_tuple(font.face, font.height, font.bold, font.underline);
+    const auto key = std::make_tuple(std::string(font.face), int{font.height}, font.bold, font.underline);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) {
         return found->second.Get();
