@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/replace_text.h"
 #include "fuzz_input.h"
+#include "core/replace_text.h"
 
 using namespace orvanta;
 
