@@ -97,6 +97,14 @@ StagedIniStore::~StagedIniStore() {
     Discard();
 }
 
+void StagedIniStore::ReadAsSaved() {
+    const std::optional<std::string> live = ReadWholeFile(widePath_);
+    const IniFileEncoding encoding = live ? IniFileEncodingOf(*live) : IniFileEncoding::Ansi;
+    if (staging_.empty() && (encoding == IniFileEncoding::Utf8 || encoding == IniFileEncoding::Utf16Be)) {
+        Stage();
+    }
+}
+
 std::string StagedIniStore::ReadString(std::string_view key, std::string_view defaultValue) {
     return ProfileIniStore(staging_.empty() ? path_ : Narrow(staging_), section_).ReadString(key, defaultValue);
 }

@@ -26,6 +26,11 @@ class StagedIniStore final : public IniStore {
     StagedIniStore& operator=(const StagedIniStore&) = delete;
     ~StagedIniStore() override;
 
+    // Reads from now on what a save would start from: a UTF-8 or UTF-16 BE file from a temporary
+    // UTF-16 LE copy of its text, so that Windows, whose profile functions take those for ANSI,
+    // reads the values a save keeps. Any other file, or one that cannot be copied, is read as it is.
+    void ReadAsSaved();
+
     // What a commit would leave: the temporary file once written to, the live file before.
     std::string ReadString(std::string_view key, std::string_view defaultValue) override;
     // False once any write has failed; every later write and the commit fail too.

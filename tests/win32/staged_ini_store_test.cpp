@@ -109,6 +109,13 @@ TEST(StagedIniStoreTest, AFileInAnyEncodingKeepsEveryKeyThroughASaveInAnyScript)
             before.push_back(ProfileIniStore(path, section).ReadString(key, "<none>"));
         }
         ASSERT_EQ(before[1], "150") << "the profile functions read the file by its mark";
+        {
+            // Read at start from the text a save keeps, which Windows too reads by its mark.
+            StagedIniStore reader(path, "orvanta");
+            reader.ReadAsSaved();
+            EXPECT_FALSE(reader.StagingPath().empty());
+            EXPECT_EQ(reader.ReadString("other_location_caption_1", ""), before[2]);
+        }
         StagedIniStore store(path, "orvanta");
         ASSERT_TRUE(store.WriteString("other_location_caption_2", "\xE6\x9D\xB1\xE4\xBA\xAC:9.0"));
         ASSERT_TRUE(store.Commit());
