@@ -184,10 +184,8 @@ def write(output, countries, keys, cities, principal, versions):
     pool.add("")  # offset 0: no text
     country_rows = []
     for code in used:
-        first = next(i for i, entry in enumerate(cities) if entry[0] == code)
-        count = sum(1 for entry in cities if entry[0] == code)
         name = countries[code]
-        country_rows.append((pool.add(name), pool.add(fold(name)), first, count))
+        country_rows.append((pool.add(name), pool.add(fold(name))))
     key_rows = [(pool.add(key), pool.add(principal.get(key, ""))) for key in keys]
     city_rows = [(pool.add(city), pool.add(fold(city)), used.index(code), key_index[key])
                  for code, city, key in cities]
@@ -243,8 +241,8 @@ def main():
 
     countries, keys, cities, principal, skipped, versions = build(args.zoneinfo, args.cldr)
     pool, country_count, key_count, city_count = write(args.output, countries, keys, cities, principal, versions)
-    # The sizes of PlaceTableCountry (8), PlaceTableZoneKey (4) and PlaceTableCity (6 bytes).
-    total = pool + 8 * country_count + 4 * key_count + 6 * city_count
+    # The sizes of PlaceTableCountry (4), PlaceTableZoneKey (4) and PlaceTableCity (6 bytes).
+    total = pool + 4 * country_count + 4 * key_count + 6 * city_count
     print(f"{city_count} cities, {country_count} countries, {key_count} zone keys; "
           f"string pool {pool} bytes, table {total} bytes")
     if skipped:

@@ -1,9 +1,10 @@
 #include "core/place_finder.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
-#include <utility>
+#include <span>
 
 #include "core/place.h"
 #include "core/place_finder_text.h"
@@ -14,15 +15,24 @@ namespace orvanta {
 namespace {
 
 // Better matches compare greater.
-enum class Rank { kNone, kLaterWord, kBeginning, kWhole };
-enum class Category { kCity, kCountry, kZone };
+enum class Rank : std::uint8_t { kNone, kLaterWord, kBeginning, kWhole };
+enum class Category : std::uint8_t { kCity, kCountry, kZone };
 
+constexpr std::size_t kCitiesListed = 3;
+
+// A match before it is written out, all of it views of the table, of the system's zones or of
+// the typed text, so that ranking hundreds of them copies no text.
 struct Candidate {
     Rank rank;
     Category category;
-    std::string sortName;
+    std::string_view sortName;
     std::size_t order;  // the table's order, among equal names
-    PlaceMatch match;
+    std::size_t zone;
+    std::string_view name;                            // the city, the country or the zone
+    std::string_view country;                         // a city's country, unless the city is named as it is
+    std::string_view city;                            // for the description box
+    std::array<std::uint16_t, kCitiesListed> listed;  // a country of several zones: its cities in this one
+    std::size_t listedCount;
 };
 
 // How well the typed words match a name's words: all of them in order, the last by its beginning,
@@ -49,67 +59,42 @@ Rank RankOfName(const Words& typed, std::string_view name) {
     return RankOf(typed, SplitWords(folded));
 }
 
-// What a search knows of the system's zones: which the table's keys are, and their present
-// difference from universal time, worked out once a zone is first shown.
-class SystemZones {
-  public:
-    SystemZones(const std::vector<TimeZoneRules>& zones, LocalDateTime universal)
-        : zones_(zones), universal_(universal), differences_(zones.size()) {
-        const auto keys = PlaceZoneKeys();
-        indexOfKey_.reserve(keys.size());
-        for (const PlaceTableZoneKey& key : keys) {
-            const TimeZoneRules* zone = FindZone(zones, PlaceText(key.keyName));
-            indexOfKey_.push_back(zone == nullptr ? kMissing : static_cast<std::size_t>(zone - zones.data()));
-        }
+// Byte by byte, ASCII letters without their case.
+bool NameBefore(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return lower(x) < lower(y); });
+}
+
+bool Better(const Candidate& a, const Candidate& b) {
+    if (a.rank != b.rank || a.category != b.category) {
+        return a.rank != b.rank ? a.rank > b.rank : a.category < b.category;
     }
-
-    static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
-
-    std::size_t IndexOfKey(std::uint8_t key) const { return key < indexOfKey_.size() ? indexOfKey_[key] : kMissing; }
-    const TimeZoneRules& Zone(std::size_t index) const { return zones_[index]; }
-    std::size_t Count() const { return zones_.size(); }
-
-    int Difference(std::size_t index) {
-        if (!differences_[index]) {
-            differences_[index] = ZoneOffsetMinutes(zones_[index], universal_);
-        }
-        return *differences_[index];
-    }
-
-    // The best-known city of a zone the table has, for a choice that names no place.
-    std::string PrincipalCity(std::size_t index) const {
-        const auto found = std::find(indexOfKey_.begin(), indexOfKey_.end(), index);
-        return found == indexOfKey_.end()
-                   ? std::string()
-                   : std::string(PlaceText(
-                         PlaceZoneKeys()[static_cast<std::size_t>(found - indexOfKey_.begin())].principalCity));
-    }
-
-  private:
-    const std::vector<TimeZoneRules>& zones_;
-    LocalDateTime universal_;
-    std::vector<std::optional<int>> differences_;
-    std::vector<std::size_t> indexOfKey_;
-};
+    return NameBefore(a.sortName, b.sortName) || (!NameBefore(b.sortName, a.sortName) && a.order < b.order);
+}
 
 class Search {
   public:
-    Search(const Words& typed, SystemZones& zones) : typed_(typed), zones_(zones), bestPlaceOfZone_(zones.Count()) {}
+    Search(const Words& typed, const std::vector<TimeZoneRules>& zones, LocalDateTime universal)
+        : typed_(typed), zones_(zones), universal_(universal), differences_(zones.size()), bestPlace_(zones.size()) {
+        for (const PlaceTableZoneKey& key : PlaceZoneKeys()) {
+            const TimeZoneRules* zone = FindZone(zones, PlaceText(key.keyName));
+            zoneOfKey_.push_back(zone == nullptr ? kMissing : static_cast<std::size_t>(zone - zones.data()));
+        }
+    }
 
     void Cities() {
         const auto cities = PlaceCities();
         for (std::size_t i = 0; i < cities.size(); ++i) {
             const PlaceTableCity& city = cities[i];
-            const std::size_t zone = zones_.IndexOfKey(city.zoneKey);
-            const Rank rank =
-                zone == SystemZones::kMissing ? Rank::kNone : RankOfName(typed_, PlaceText(city.matchName));
+            const std::size_t zone = zoneOfKey_[city.zoneKey];
+            const Rank rank = zone == kMissing ? Rank::kNone : RankOfName(typed_, PlaceText(city.matchName));
             if (rank != Rank::kNone) {
-                const std::string name(PlaceText(city.name));
+                const std::string_view name = PlaceText(city.name);
                 const std::string_view country = PlaceText(PlaceCountries()[city.country].name);
                 // "Singapore", not "Singapore, Singapore".
-                const std::string place = name == country ? name : name + ", " + std::string(country);
-                Add(rank, Category::kCity, city.matchName, i, zone,
-                    {place + " " + UtcDifferenceText(zones_.Difference(zone)), {}, name});
+                AddPlace({rank, Category::kCity, PlaceText(city.matchName), i, zone, name,
+                          name == country ? std::string_view() : country, name});
             }
         }
     }
@@ -119,26 +104,41 @@ class Search {
     void Countries() {
         const auto countries = PlaceCountries();
         for (std::size_t c = 0; c < countries.size(); ++c) {
-            const PlaceTableCountry& country = countries[c];
-            const Rank rank = RankOfName(typed_, PlaceText(country.matchName));
+            const Rank rank = RankOfName(typed_, PlaceText(countries[c].matchName));
             if (rank == Rank::kNone) {
                 continue;
             }
-            const auto groups = CitiesByZone(country);
-            const std::string name(PlaceText(country.name));
-            for (std::size_t g = 0; g < groups.size(); ++g) {
-                const auto& [zone, cities] = groups[g];
-                const std::string difference = UtcDifferenceText(zones_.Difference(zone));
-                if (groups.size() == 1) {
-                    Add(rank, Category::kCountry, country.matchName, 0, zone, {name + " " + difference, {}, name});
+            const std::string_view name = PlaceText(countries[c].name);
+            const std::size_t first = candidates_.size();
+            const auto cities = PlaceCities();
+            const auto [begin, end] = std::equal_range(
+                cities.begin(), cities.end(), PlaceTableCity{0, 0, static_cast<std::uint8_t>(c), 0},
+                [](const PlaceTableCity& a, const PlaceTableCity& b) { return a.country < b.country; });
+            for (const PlaceTableCity& city : std::span(begin, end)) {
+                const std::size_t zone = zoneOfKey_[city.zoneKey];
+                if (zone == kMissing) {
                     continue;
                 }
-                std::string listed = name + ":";
-                for (std::size_t i = 0; i < cities.size() && i < kCitiesListed; ++i) {
-                    listed += (i == 0 ? " " : ", ") + std::string(PlaceText(cities[i]));
+                const auto known = std::find_if(candidates_.begin() + static_cast<std::ptrdiff_t>(first),
+                                                candidates_.end(), [&](const Candidate& k) { return k.zone == zone; });
+                if (known == candidates_.end()) {
+                    AddPlace({rank,
+                              Category::kCountry,
+                              PlaceText(countries[c].matchName),
+                              candidates_.size() - first,
+                              zone,
+                              name,
+                              {},
+                              PlaceText(city.name),
+                              {city.name},
+                              1});
+                } else if (known->listedCount < kCitiesListed) {
+                    known->listed[known->listedCount++] = city.name;
                 }
-                Add(rank, Category::kCountry, country.matchName, g, zone,
-                    {listed + " " + difference, {}, std::string(PlaceText(cities.front()))});
+            }
+            if (candidates_.size() == first + 1) {
+                candidates_.back().listedCount = 0;
+                candidates_.back().city = name;
             }
         }
     }
@@ -146,42 +146,38 @@ class Search {
     // A zone by its key name or by a place of its display name, unless a city or a country of the
     // zone already matches as well.
     void ZonesByName() {
-        for (std::size_t zone = 0; zone < zones_.Count(); ++zone) {
-            const TimeZoneRules& rules = zones_.Zone(zone);
+        for (std::size_t zone = 0; zone < zones_.size(); ++zone) {
+            const TimeZoneRules& rules = zones_[zone];
             Rank best = RankOfName(typed_, rules.keyName);
-            std::string city = zones_.PrincipalCity(zone);
+            std::string_view city = PrincipalCity(zone);
             for (const std::string_view part : DisplayNameParts(rules.displayName)) {
                 const Rank rank = RankOfName(typed_, part);
                 if (rank > best) {
                     best = rank;
-                    city = IsPlaceName(part) ? std::string(part) : zones_.PrincipalCity(zone);
+                    city = IsPlaceName(part) ? part : PrincipalCity(zone);
                 }
             }
-            if (best > bestPlaceOfZone_[zone]) {
-                AddZone(best, zone, std::move(city));
+            if (best > bestPlace_[zone]) {
+                AddZone(best, zone, city);
             }
         }
     }
 
     void ZonesByDifference(const TypedDifference& typed) {
-        for (std::size_t zone = 0; zone < zones_.Count(); ++zone) {
-            const DifferenceMatch match = MatchDifference(typed, zones_.Difference(zone));
+        for (std::size_t zone = 0; zone < zones_.size(); ++zone) {
+            const DifferenceMatch match = MatchDifference(typed, Difference(zone));
             if (match != DifferenceMatch::kNone) {
-                AddZone(match == DifferenceMatch::kExact ? Rank::kWhole : Rank::kBeginning, zone,
-                        zones_.PrincipalCity(zone));
+                AddZone(match == DifferenceMatch::kExact ? Rank::kWhole : Rank::kBeginning, zone, PrincipalCity(zone));
             }
         }
     }
 
+    // The best first; a city named as its country gives that country's choice a second time.
     std::vector<PlaceMatch> Best() {
-        std::sort(candidates_.begin(), candidates_.end(), [](const Candidate& a, const Candidate& b) {
-            return std::tie(b.rank, a.category, a.sortName, a.order) <
-                   std::tie(a.rank, b.category, b.sortName, b.order);
-        });
-        // A city named as its country gives the country's choice a second time.
+        std::sort(candidates_.begin(), candidates_.end(), Better);
         std::vector<PlaceMatch> best;
         for (std::size_t i = 0; i < candidates_.size() && best.size() < kMaxPlaceMatches; ++i) {
-            PlaceMatch& match = candidates_[i].match;
+            PlaceMatch match = Written(candidates_[i]);
             if (std::none_of(best.begin(), best.end(), [&](const PlaceMatch& b) { return b.text == match.text; })) {
                 best.push_back(std::move(match));
             }
@@ -190,49 +186,52 @@ class Search {
     }
 
   private:
-    static constexpr std::size_t kCitiesListed = 3;
+    static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
-    std::vector<std::pair<std::size_t, std::vector<std::uint16_t>>> CitiesByZone(const PlaceTableCountry& country) {
-        std::vector<std::pair<std::size_t, std::vector<std::uint16_t>>> groups;
-        for (const PlaceTableCity& city : PlaceCities().subspan(country.firstCity, country.cityCount)) {
-            const std::size_t zone = zones_.IndexOfKey(city.zoneKey);
-            if (zone == SystemZones::kMissing) {
-                continue;
-            }
-            auto group = std::find_if(groups.begin(), groups.end(), [zone](const auto& g) { return g.first == zone; });
-            if (group == groups.end()) {
-                group = groups.insert(groups.end(), {zone, {}});
-            }
-            group->second.push_back(city.name);
+    int Difference(std::size_t zone) {
+        if (!differences_[zone]) {
+            differences_[zone] = ZoneOffsetMinutes(zones_[zone], universal_);
         }
-        return groups;
+        return *differences_[zone];
     }
 
-    void Add(Rank rank,
-             Category category,
-             std::uint16_t matchName,
-             std::size_t order,
-             std::size_t zone,
-             PlaceMatch match) {
-        match.keyName = zones_.Zone(zone).keyName;
-        bestPlaceOfZone_[zone] = std::max(bestPlaceOfZone_[zone], rank);
-        candidates_.push_back({rank, category, FoldForMatching(PlaceText(matchName)), order, std::move(match)});
+    // The best-known city of a zone the table has, for a choice that names no place.
+    std::string_view PrincipalCity(std::size_t zone) const {
+        const auto key = std::find(zoneOfKey_.begin(), zoneOfKey_.end(), zone);
+        return key == zoneOfKey_.end()
+                   ? std::string_view()
+                   : PlaceText(PlaceZoneKeys()[static_cast<std::size_t>(key - zoneOfKey_.begin())].principalCity);
     }
 
-    void AddZone(Rank rank, std::size_t zone, std::string city) {
-        const TimeZoneRules& rules = zones_.Zone(zone);
-        const std::string_view shown = WithoutDifference(rules.displayName);
-        candidates_.push_back(
-            {rank,
-             Category::kZone,
-             FoldForMatching(shown),
-             zone,
-             {std::string(shown) + " " + UtcDifferenceText(zones_.Difference(zone)), rules.keyName, std::move(city)}});
+    void AddPlace(const Candidate& candidate) {
+        bestPlace_[candidate.zone] = std::max(bestPlace_[candidate.zone], candidate.rank);
+        candidates_.push_back(candidate);
+    }
+
+    void AddZone(Rank rank, std::size_t zone, std::string_view city) {
+        const std::string_view shown = WithoutDifference(zones_[zone].displayName);
+        candidates_.push_back({rank, Category::kZone, shown, zone, zone, shown, {}, city});
+    }
+
+    // "Tokyo, Japan (UTC+09:00)", "United States: New York, Detroit, Louisville (UTC-05:00)".
+    PlaceMatch Written(const Candidate& candidate) {
+        std::string text(candidate.name);
+        if (!candidate.country.empty()) {
+            text.append(", ").append(candidate.country);
+        }
+        for (std::size_t i = 0; i < candidate.listedCount; ++i) {
+            text.append(i == 0 ? ": " : ", ").append(PlaceText(candidate.listed[i]));
+        }
+        text.append(" ").append(UtcDifferenceText(Difference(candidate.zone)));
+        return {std::move(text), zones_[candidate.zone].keyName, std::string(candidate.city)};
     }
 
     const Words& typed_;
-    SystemZones& zones_;
-    std::vector<Rank> bestPlaceOfZone_;
+    const std::vector<TimeZoneRules>& zones_;
+    LocalDateTime universal_;
+    std::vector<std::optional<int>> differences_;  // worked out once a zone is first needed
+    std::vector<Rank> bestPlace_;                  // of the cities and countries that follow each zone
+    std::vector<std::size_t> zoneOfKey_;           // the system's zone of each key of the table
     std::vector<Candidate> candidates_;
 };
 
@@ -243,8 +242,7 @@ PlaceMatches FindPlaces(std::string_view typed, const std::vector<TimeZoneRules>
     result.choices.push_back({std::string(kFixedOffsetChoice), {}, {}});
     const std::string folded = FoldForMatching(typed);
     const Words words = SplitWords(folded);
-    SystemZones systemZones(zones, universal);
-    Search search(words, systemZones);
+    Search search(words, zones, universal);
     // A text that reads as a difference is one; its digits name no place.
     if (const auto difference = ReadDifference(typed)) {
         search.ZonesByDifference(*difference);

@@ -101,6 +101,17 @@ int NumberOf(std::string_view digits) {
     return value;
 }
 
+// "+05:45" over the six characters at `text`; up to 99 hours.
+void WriteDifference(int minutes, char* text) {
+    const int whole = std::abs(minutes) % (100 * 60);
+    const int parts[] = {whole / 60, whole % 60};
+    text[0] = minutes < 0 ? '-' : '+';
+    for (int i = 0; i < 2; ++i) {
+        text[1 + 3 * i] = static_cast<char>('0' + parts[i] / 10);
+        text[2 + 3 * i] = static_cast<char>('0' + parts[i] % 10);
+    }
+}
+
 }  // namespace
 
 std::string FoldForMatching(std::string_view utf8) {
@@ -133,11 +144,9 @@ std::string FoldForMatching(std::string_view utf8) {
 }
 
 std::string UtcDifferenceText(int minutes) {
-    const int whole = std::abs(minutes);
-    const auto twoDigits = [](int value) {
-        return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
-    };
-    return std::string("(UTC") + (minutes < 0 ? '-' : '+') + twoDigits(whole / 60) + ":" + twoDigits(whole % 60) + ")";
+    std::string text = "(UTC+00:00)";
+    WriteDifference(minutes, text.data() + 4);
+    return text;
 }
 
 Words SplitWords(std::string_view folded) {
@@ -257,12 +266,17 @@ DifferenceMatch MatchDifference(const TypedDifference& typed, int minutes) {
     if (typed.decimal) {
         return DifferenceMatch::kNone;
     }
-    // What was typed may be the beginning of "5:45" or of "05:45".
-    const std::string shown = UtcDifferenceText(whole).substr(5, 5);
-    const std::string typedText = typed.hours + (typed.minutesGiven ? ":" + typed.minutes : "");
-    const bool begins =
-        shown.starts_with(typedText) || (shown.front() == '0' && shown.substr(1).starts_with(typedText));
-    return begins ? DifferenceMatch::kBeginning : DifferenceMatch::kNone;
+    // What was typed may be the beginning of "05:45" or of "5:45".
+    char written[6];
+    WriteDifference(whole, written);
+    const auto begins = [&typed](std::string_view shown) {
+        const std::string_view hours = shown.substr(0, shown.size() - 3);
+        return typed.minutesGiven ? hours == typed.hours && shown.substr(hours.size() + 1).starts_with(typed.minutes)
+                                  : hours.starts_with(typed.hours);
+    };
+    const std::string_view padded(written + 1, 5);
+    return begins(padded) || (padded.front() == '0' && begins(padded.substr(1))) ? DifferenceMatch::kBeginning
+                                                                                 : DifferenceMatch::kNone;
 }
 
 }  // namespace orvanta

@@ -30,11 +30,12 @@ std::vector<std::string_view> DisplayNameParts(std::string_view displayName);
 bool IsPlaceName(std::string_view part);
 
 // A difference from universal time as typed, perhaps not yet to its end: "+5:4" on the way to "+5:45".
+// Its digits are views of the typed text.
 struct TypedDifference {
     char sign = '+';
-    std::string hours;          // one or two digits as typed
-    bool minutesGiven = false;  // after a colon, or the last two of four digits
-    std::string minutes;        // none, one or both digits
+    std::string_view hours;     // one or two digits as typed
+    bool minutesGiven = false;  // after a colon, or the last two of three or four digits
+    std::string_view minutes;   // none, one or both digits
     bool decimal = false;       // hours with decimals, "+5.75", which are only ever whole
     int exactMinutes = -1;      // the whole difference in minutes, sign aside; -1 while it is unfinished
 };

@@ -14,8 +14,6 @@ namespace orvanta {
 struct PlaceTableCountry {
     std::uint16_t name;
     std::uint16_t matchName;
-    std::uint16_t firstCity;  // its cities are PlaceCities()[firstCity, firstCity + cityCount)
-    std::uint16_t cityCount;
 };
 
 struct PlaceTableZoneKey {
@@ -30,8 +28,8 @@ struct PlaceTableCity {
     std::uint8_t zoneKey;  // index in PlaceZoneKeys()
 };
 
-// Grouped by country, each country's cities in the time-zone database's order (its most populous
-// zone first), older and other names after them.
+// In the order of their countries, each country's cities in the time-zone database's order (its
+// most populous zone first), older and other names after them. Every country has one at least.
 std::span<const PlaceTableCity> PlaceCities();
 std::span<const PlaceTableCountry> PlaceCountries();
 // Every key of Windows' standard set.
