@@ -24,7 +24,7 @@ constexpr ComponentDescription kComponents[] = {
      .height = 285,
      .items = kPages},
 
-    // Created in tab order: the offset, its spin button, the description, the button, the list.
+    // Created in tab order: the offset, its spin button, the description, the finder, the button, the list.
     {.kind = ComponentKind::Bevel,
      .name = "Bevel2",
      .left = 8,
@@ -56,26 +56,6 @@ constexpr ComponentDescription kComponents[] = {
      .buddy = "Hours_Time_Difference",
      .events = {{Event::UpClick, "Housrs_Diff_SpinButtonUpClick"},
                 {Event::DownClick, "Housrs_Diff_SpinButtonDownClick"}}},
-    // The zone a new place follows: low on the page, clear of the designed controls, and next in
-    // the tab order after the offset it governs.
-    {.kind = ComponentKind::Label,
-     .name = "Time_Zone_Label",
-     .left = 8,
-     .top = 240,
-     .caption = "&Zone :",
-     .autoSize = true,
-     .mnemonic = true,
-     .page = kOtherLocationsPage},
-    {.kind = ComponentKind::ComboBox,
-     .name = "Time_Zone_ComboBox",
-     .left = 56,
-     .top = 236,
-     .width = 249,
-     .height = 200,
-     .page = kOtherLocationsPage,
-     .hint = "The time zone a new location follows, daylight saving time included; Fixed offset keeps the "
-             "Time Variation.",
-     .events = {{Event::Click, "Time_Zone_ComboBoxChange"}}},
     {.kind = ComponentKind::Edit,
      .name = "Other_Location_EditBox",
      .left = 152,
@@ -83,6 +63,28 @@ constexpr ComponentDescription kComponents[] = {
      .width = 121,
      .height = 21,
      .page = kOtherLocationsPage},
+    // The place finder: low on the page, clear of the designed controls. In the tab order it comes
+    // after the description and just before the button, so that a place is typed, chosen and added
+    // in one run of the keyboard, its city filling an empty description on the way.
+    {.kind = ComponentKind::Label,
+     .name = "Place_Finder_Label",
+     .left = 8,
+     .top = 240,
+     .caption = "Place or &zone :",
+     .autoSize = true,
+     .mnemonic = true,
+     .page = kOtherLocationsPage},
+    {.kind = ComponentKind::ComboBox,
+     .name = "Place_Finder_ComboBox",
+     .left = 104,
+     .top = 236,
+     .width = 201,
+     .height = 200,
+     .page = kOtherLocationsPage,
+     .hint = "Type a city, a country, a time zone or a difference such as +5:45, then choose the place: the "
+             "next location follows its time zone, daylight saving time included. Fixed offset keeps the Time "
+             "Variation.",
+     .events = {{Event::Click, "Place_Finder_ComboBoxClick"}}},
     {.kind = ComponentKind::Button,
      .name = "Add_to_List_Button",
      .left = 8,

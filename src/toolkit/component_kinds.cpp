@@ -48,6 +48,10 @@ DWORD BevelStyle(const ComponentDescription& d, bool) {
     return d.raised ? 0 : SS_ETCHEDFRAME;
 }
 
+DWORD ComboBoxStyle(const ComponentDescription& d, bool) {
+    return d.readOnly ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
+}
+
 void FillListBox(Control& list, const Form& form) {
     const auto& d = list.Description();
     if (d.itemHeight > 0 && d.kind == ComponentKind::ListBox) {
@@ -131,7 +135,8 @@ LRESULT CALLBACK SpinSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 // The buddy passes the page keys and the wheel on to its spin button.
-LRESULT CALLBACK SpinBuddySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR spin) {
+LRESULT CALLBACK
+SpinBuddySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR spin) {
     if (StepSpinFromInput(reinterpret_cast<HWND>(spin), message, wParam)) {
         return 0;
     }
@@ -270,8 +275,10 @@ constexpr std::array<ComponentKindInfo, 13> kKinds{{
      .fill = &FillPicture},
     {.kind = ComponentKind::ComboBox,
      .windowClass = WC_COMBOBOXW,
-     .style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+     .style = WS_TABSTOP | WS_VSCROLL,
+     .describedStyle = &ComboBoxStyle,
      .clickNotification = CBN_SELCHANGE,
+     .userEditsText = true,
      .fill = &FillListBox},
 }};
 

@@ -267,6 +267,13 @@ void Control::DeleteItem(int index) {
 }
 
 void Control::ClearItems() {
+    if (description_.kind == forms::ComponentKind::ComboBox && !description_.readOnly) {
+        // CB_RESETCONTENT would empty the edit box too, and that text is no item.
+        for (int index = ItemCount() - 1; index >= 0; --index) {
+            DeleteItem(index);
+        }
+        return;
+    }
     SendMessageW(window_, ListMessage(LB_RESETCONTENT, CB_RESETCONTENT), 0, 0);
 }
 
@@ -277,6 +284,77 @@ int Control::ItemIndex() const {
 
 void Control::SetItemIndex(int index) {
     SendMessageW(window_, ListMessage(LB_SETCURSEL, CB_SETCURSEL), index, 0);
+}
+
+void Control::OfferItems(const std::vector<std::string>& items, int marked) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetComboBoxInfo(window_, &info) || info.hwndItem == nullptr) {
+        return;
+    }
+    const std::string typed = Text();
+    DWORD selectionStart = 0;
+    DWORD selectionEnd = 0;
+    SendMessageW(window_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                 reinterpret_cast<LPARAM>(&selectionEnd));
+    SendMessageW(info.hwndList, WM_SETREDRAW, FALSE, 0);
+    ClearItems();
+    for (const std::string& item : items) {
+        AddItem(item);
+    }
+    SendMessageW(info.hwndList, WM_SETREDRAW, TRUE, 0);
+    if (SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
+        SendMessageW(window_, CB_SHOWDROPDOWN, TRUE, 0);
+    }
+    // Opening the list completes the text to the first item that begins with it, and selects it
+    // all: the next key would replace what the user typed.
+    if (Text() != typed) {
+        SetText(typed);
+    }
+    SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(selectionStart, selectionEnd));
+    // Marked through the list itself, as CB_SETCURSEL would copy the item into the edit box.
+    SendMessageW(info.hwndList, LB_SETCURSEL, marked, 0);
+    FitOpenList(info.hwndList);
+    InvalidateRect(info.hwndList, nullptr, TRUE);
+}
+
+void Control::FitOpenList(HWND list) {
+    const int count = ItemCount();
+    const HDC dc = form_.MeasuringDc();
+    SelectedObject selected(dc, font_);
+    int widest = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::wstring text = Widen(ReadItem(i));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max<int>(widest, size.cx);
+    }
+    const RECT bounds = Bounds();
+    const int itemHeight = std::max(1, static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0)));
+    // The designed height is the closed box and the open list together.
+    const int closedHeight = static_cast<int>(bounds.bottom - bounds.top);
+    const int rows = std::clamp((form_.Scale(description_.height) - closedHeight) / itemHeight, 1, std::max(1, count));
+    const int border = 2 * GetSystemMetrics(SM_CXBORDER);
+    const int scrollBar = count > rows ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int width =
+        std::clamp(widest + border + scrollBar + form_.Scale(8), static_cast<int>(bounds.right - bounds.left),
+                   static_cast<int>(monitor.rcWork.right - monitor.rcWork.left));
+    SendMessageW(window_, CB_SETDROPPEDWIDTH, width, 0);
+    if (IsWindowVisible(list)) {
+        SetWindowPos(list, nullptr, 0, 0, width, rows * itemHeight + 2 * GetSystemMetrics(SM_CYBORDER),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Control::SelectAllText() {
+    if (description_.kind == forms::ComponentKind::ComboBox) {
+        SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    } else {
+        SendMessageW(window_, EM_SETSEL, 0, -1);
+    }
 }
 
 int Control::RowCount() const {

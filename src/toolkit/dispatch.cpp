@@ -146,12 +146,15 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             // Where the wheel goes to the focus rather than to what lies under the pointer, it
             // reaches the form: a spin button under the pointer still takes it.
             for (const auto& control : components_) {
-                if (control->Kind() == ComponentKind::UpDown &&
-                    StepSpinFromInput(control->Handle(), message, wParam)) {
+                if (control->Kind() == ComponentKind::UpDown && StepSpinFromInput(control->Handle(), message, wParam)) {
                     return 0;
                 }
             }
             break;
+        case WM_NEXTDLGCTL:
+            MoveFocus(LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                          : GetNextDlgTabItem(window_, GetFocus(), wParam != 0));
+            return 0;
         case WM_CONTEXTMENU:
             if (OnContextMenu(lParam)) {
                 return 0;
@@ -180,6 +183,18 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// IsDialogMessage moves the focus with WM_NEXTDLGCTL for a label's mnemonic: to the label, then on
+// to the control after it. A form is no dialog, so it answers the message as the dialog manager does.
+void Form::MoveFocus(HWND to) {
+    if (to == nullptr || !IsWindowVisible(to) || !IsChild(window_, to)) {
+        return;
+    }
+    if ((SendMessageW(to, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        SendMessageW(to, EM_SETSEL, 0, -1);
+    }
+    ::SetFocus(to);
 }
 
 bool Form::OnSetCursor(HWND under) const {
