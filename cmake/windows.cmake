@@ -68,6 +68,15 @@ endif()
 if(ORVANTA_EXE_ONLY)
     return()
 endif()
+
+# The readme and the catalog stand beside the exe the build makes, as they do in the release
+# archive, so that the Help menu finds them when the clock is started from the build.
+foreach(document orvanta.txt catalog.txt)
+    configure_file(${CMAKE_SOURCE_DIR}/assets/${document} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${document} COPYONLY)
+    add_test(NAME DocumentBesideTheExe_${document}
+        COMMAND ${CMAKE_COMMAND} -E compare_files ${CMAKE_SOURCE_DIR}/assets/${document}
+                ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${document})
+endforeach()
 add_test(NAME ImportsOnlyWhatTheFirstWindowNeeds
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=${ORVANTA_EXE}
             -P ${CMAKE_SOURCE_DIR}/cmake/check-imports.cmake)

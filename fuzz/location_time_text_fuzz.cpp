@@ -48,14 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The rest of the input as the settings dialog's model: a caption and entries, one a line.
-    LocationModel model;
-    model.showDates = showDates;
-    model.hideCurrentLocation = (input.Byte() & 1) != 0;
-    model.currentLocationCaption = input.Line();
-    while (!input.Exhausted() && model.entries.size() < static_cast<std::size_t>(kMaxOtherLocations)) {
-        model.entries.emplace_back(input.Line());
+    const bool hideCurrentLocation = (input.Byte() & 1) != 0;
+    const std::string caption(input.Line());
+    std::vector<Place> places;
+    while (!input.Exhausted() && places.size() < static_cast<std::size_t>(kMaxOtherLocations)) {
+        places.push_back(Place::FromEntry(input.Line()));
     }
-    const LocationRowsPlan plan = PlanLocationRows(model, *now, formats);
+    const LocationRowsPlan plan = PlanLocationRows({caption, places, showDates, hideCurrentLocation}, *now, formats);
     for (const RowPlan& row : plan) {
         if (row.action == RowAction::Show) {
             fuzz::Require(!row.time.empty(), "a shown row without a time");

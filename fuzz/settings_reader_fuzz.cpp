@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/location_entry.h"
+#include "core/place.h"
 #include "core/settings_file.h"
 #include "fake_ini_store.h"
 #include "fuzz_input.h"
@@ -40,7 +40,7 @@ class FuzzedIniStore final : public IniStore {
 bool SameSettings(const Settings& a, const Settings& b) {
     return a.windowTop == b.windowTop && a.windowLeft == b.windowLeft && a.clientWidth == b.clientWidth &&
            a.clientHeight == b.clientHeight && a.currentLocationCaption == b.currentLocationCaption &&
-           a.locations == b.locations && a.zones == b.zones && a.flags == b.flags;
+           a.places == b.places && a.flags == b.flags;
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     FuzzedIniStore fuzzed(input);
     const Settings read = ReadSettings(fuzzed);
-    fuzz::Require(read.locations.size() <= static_cast<std::size_t>(kMaxOtherLocations), "more than ten entries");
+    fuzz::Require(read.places.size() <= static_cast<std::size_t>(kMaxOtherLocations), "more than ten entries");
 
     // Written out and read in again, nothing changes.
     FakeIniStore file;

@@ -26,16 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckClockText(input.Double());
 
     const std::string_view caption = input.Line();
-    std::vector<std::string> others;
+    std::vector<Place> others;
     while (!input.Exhausted() && others.size() < 10) {
-        others.emplace_back(input.Line());
+        others.push_back(Place::FromEntry(input.Line()));
     }
-    const std::vector<std::string> entries = TimeTableEntries(caption, others);
-    fuzz::Require(entries.size() == others.size() + 1, "the current location is not offered");
+    const TimeTableChoices choices = TimeTableChoicesOf(caption, others);
+    fuzz::Require(choices.places.size() == others.size() + 1 && choices.texts.size() == choices.places.size(),
+                  "the current location is not offered");
+    fuzz::Require(choices.places.front().OffsetHours() == 0.0, "one's own place is not at offset 0");
 
-    // The first and the last entry, so the caption meets a hand-edited entry.
+    // The first and the last place, so the caption meets a hand-edited entry.
     try {
-        const TimeTable table = Build_Time_Table(entries.front(), entries.back());
+        const TimeTable table = Build_Time_Table(choices.places.front(), choices.places.back());
         for (int row = 1; row < kTimeTableRows; ++row) {
             for (const auto& cell : table[row]) {
                 fuzz::Require(cell == " ?? " || cell.ends_with(" AM") || cell.ends_with(" PM"), "a cell: " + cell);

@@ -18,7 +18,8 @@ OrvantaApp::OrvantaApp(AppPorts ports)
       dialogs_(ports_.dialogs != nullptr ? ports_.dialogs : &realDialogs_),
       shell_(ports_.shell != nullptr ? ports_.shell : &realShell_),
       uncaughtErrors_([dialogs = dialogs_](const std::string& text) { dialogs->Fail(text); }) {
-    mainForm_ = std::make_unique<TMainForm1>(*this);
+    mainForm_ = std::make_unique<TMainForm1>(model_, static_cast<MainWindowSources&>(*this),
+                                             static_cast<MainWindowCommands&>(*this), *dialogs_);
     mainForm_->ReportErrorsTo(uncaughtErrors_);
     realDialogs_.SetFallbackOwner(mainForm_->Handle());
     realShell_.SetParentWindow(mainForm_->Handle());
@@ -64,13 +65,6 @@ const std::vector<TimeZoneRules>& OrvantaApp::Zones() {
 // Asked afresh each time: the user may move the computer to another zone while the clock runs.
 const TimeZoneRules* OrvantaApp::LocalZone() {
     return FindZone(Zones(), toolkit::LocalTimeZoneKeyName());
-}
-
-void OrvantaApp::Set_About_Startup_Texts(int currentYear) {
-    aboutStartupYear_ = currentYear;
-    if (aboutBox_ != nullptr) {
-        aboutBox_->Set_Startup_Texts(currentYear);
-    }
 }
 
 OrvantaApp::~OrvantaApp() {

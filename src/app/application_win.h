@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_host.h"
 #include "core/local_datetime.h"
 #include "core/place_zones.h"
 #include "core/regional_formats.h"
+#include "core/settings_file_guard.h"
 #include "core/settings_model.h"
 #include "desktop/auto_run.h"
 #include "ports/registry.h"
@@ -43,10 +45,10 @@ struct AppPorts {
 // The ports of the running program.
 AppPorts SystemPorts();
 
-// The program: the settings model, the ports and its five windows. The main window is made at
-// start; the settings dialog, the table, the about and the help window the first time they are
-// opened, and each lives until the program ends.
-class OrvantaApp final : public ZoneClocks {
+// The program: the settings model and its file, the ports and its five windows. The main window is
+// made at start; the settings dialog, the table, the about and the help window the first time they
+// are opened, and each lives until the program ends.
+class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommands {
   public:
     explicit OrvantaApp(AppPorts ports);
     OrvantaApp(const OrvantaApp&) = delete;
@@ -61,8 +63,6 @@ class OrvantaApp final : public ZoneClocks {
     TAboutBox& AboutBox();
     THelpBox& HelpBox();
     TTime_Table& TimeTable();
-    // The about window's texts of the start, which name the year; kept for a window made later.
-    void Set_About_Startup_Texts(int currentYear);
 
     const AppPorts& Ports() const { return ports_; }
     MessageDialogs& Dialogs() const { return *dialogs_; }
@@ -78,12 +78,36 @@ class OrvantaApp final : public ZoneClocks {
     const std::vector<TimeZoneRules>& Zones() override;
     const TimeZoneRules* LocalZone() override;
 
+    // Writes the settings file from the model, the window's place and size included; on failure
+    // tells the user and answers false.
+    bool SaveSettingsFile();
+    // True after a start-up that could not read the file: the close leaves it as it is.
+    bool KeepsSettingsFileUntouched() const { return keepSettingsFileUntouched_; }
+
     // Shows the main window for the first time, as entering the message loop does.
     void ShowMainForm();
     // Shows the main window and runs the message loop until it has closed.
     int Run();
 
   private:
+    // What the main window shows and the commands it starts.
+    ZoneClocks& Clocks() override { return *this; }
+    RegionalFormats ReadRegionalFormats() override { return ports_.regionalFormats(); }
+    std::optional<int> StartupShowState() override { return ports_.startupShowState; }
+    SettingsShown LoadSettingsAtStart() override;
+    SettingsStartup LoadSettings(FirstShowing reason);
+    void CheckAutoRun() override;
+    void WarnAboutUnreadableSettings() override;
+    bool MayClose(bool endingSession) override;
+    void RestoreFactoryDefaults() override;
+    void ToggleAutoRun() override;
+    void OpenSettings() override;
+    void OpenTimeTable() override;
+    void OpenHelp() override;
+    void OpenAbout() override;
+    void ViewReadme() override;
+    void ViewCatalog() override;
+
     // Every window but the main one is made here, when first opened.
     template <typename Window, typename... Arguments>
     Window& Lazily(std::unique_ptr<Window>& window, Arguments&&... arguments);
@@ -98,7 +122,9 @@ class OrvantaApp final : public ZoneClocks {
     std::unique_ptr<TMainForm1> mainForm_;
     std::unique_ptr<TOptions_Setup> optionsSetup_;
     std::unique_ptr<TAboutBox> aboutBox_;
+    // The year the about window's texts name: that of the settings' last reading.
     std::optional<int> aboutStartupYear_;
+    bool keepSettingsFileUntouched_ = false;
     std::unique_ptr<THelpBox> helpBox_;
     std::unique_ptr<TTime_Table> timeTable_;
     // The system's time zones, read from its registry when first needed.

@@ -3,22 +3,21 @@
 #include <array>
 #include <vector>
 
+#include "app/main_window_host.h"
 #include "core/local_datetime.h"
 #include "core/location_rows.h"
 #include "core/regional_formats.h"
-#include "core/settings_file_guard.h"
 #include "core/settings_model.h"
+#include "ports/message_dialogs.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
 
-class OrvantaApp;
-
-// The main window: a view of the settings model's rows and flags, the menus that open every other
-// window, and the settings file read at the first showing and written at every close request.
+// The main window: a view of the settings model's rows, flags, frame and place, and the menus
+// that start every command.
 class TMainForm1 final : public toolkit::Form {
   public:
-    explicit TMainForm1(OrvantaApp& app);
+    TMainForm1(SettingsModel& model, MainWindowSources& sources, MainWindowCommands& commands, MessageDialogs& dialogs);
 
     // Flags of the window's own progress; plain members, as nothing shows them.
     bool FormShow_Already_Run_CheckBox = false;
@@ -29,21 +28,20 @@ class TMainForm1 final : public toolkit::Form {
     void Update_Location_Rows(const LocalDateTime& now);
     void Set_Program_Titles();
     void Apply_Startup_Show_State();
-    // The first showing's work: settings file, titles, show state, the auto-run check. Runs
-    // whatever the guard says; a factory reset neither waits for nor guards a file it could not read.
-    void Initialise_From_Settings_File(FirstShowing reason = FirstShowing::Start);
-    // Writes the settings file; on failure tells the user and answers false.
-    bool Write_Settings_File();
-    // True after a start-up that could not read the file: the close leaves it as it is.
-    bool KeepsSettingsFileUntouched() const { return keepSettingsFileUntouched_; }
     const RegionalFormats& Formats() const { return formats_; }
 
     // Fits the client area to the visible rows, as far as the two sizing options ask.
     void Auto_Size_Window();
-    // Each flips its flag in the model and applies it; left, top and client size stay as they are.
+    // Each flips its flag in the model, which the frame follows.
     void Toggle_Title_Bar();
     void Toggle_Menus();
     void Toggle_Always_On_Top();
+
+    // The window's place and client size into the model, in 96-DPI units.
+    void StoreWindowGeometry();
+    // How the settings just read are shown: the window back from a minimised or maximised state
+    // (a factory reset), and a first row that needs more room than a fresh window has.
+    void ShowSettingsRead(const SettingsShown& shown);
 
     // Handlers.
     void FormShow();
@@ -72,28 +70,22 @@ class TMainForm1 final : public toolkit::Form {
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void BindRows();
     void ModelChanged(SettingsChange change, SettingsFlag flag);
+    // The frame the model asks for: title bar and border, menu bar, and the topmost band. The
+    // stored menu-bar and title-bar flags take effect from the first tick on.
+    void ShowFrame();
     void ShowAlwaysOnTop();
-    // The window's place and client size, as the model keeps them, and back.
+    // The window's place and client size, as the model keeps them.
     void ShowWindowGeometry();
-    void StoreWindowGeometry();
     void KeepOnScreen();
-    // Puts back the menu-bar and title-bar flags read from the settings file (first tick).
-    void Apply_Stored_Menus_And_Title_Bar();
     void HideSpareMenuEntries();
-    SettingsStartup ReadSettingsFile(FirstShowing reason);
-    // A change of frame handles pending messages; a close or another switch among them waits.
-    bool FrameChangeUnderWay(toolkit::EventArgs* closeArgs);
-    void EndFrameChange();
 
-    OrvantaApp& app_;
     SettingsModel& model_;
+    MainWindowSources& sources_;
+    MainWindowCommands& commands_;
+    MessageDialogs& dialogs_;
     RegionalFormats formats_;
-    bool keepSettingsFileUntouched_ = false;
     // Posted to itself, so the warning about an unreadable file stands over a window already shown.
     const UINT settingsWarningMessage_;
-    int frameChangeDepth_ = 0;
-    bool closeWaiting_ = false;
-    bool switchWaiting_ = false;
 
     std::array<toolkit::Control*, kLocationRowCount> descriptionLabels_{};
     std::array<toolkit::Control*, kLocationRowCount> timeLabels_{};
@@ -105,7 +97,6 @@ class TMainForm1 final : public toolkit::Form {
     toolkit::MenuItem* About1 = nullptr;
     toolkit::MenuItem* Always_On_Top_Option = nullptr;
     toolkit::MenuItem* Auto_Run_at_Windows_Startup_Option = nullptr;
-    toolkit::MenuItem* Menus_and_Title_Bar_On_Off_Popup_Option = nullptr;
     // The subscription is the last member: it ends before anything it reaches.
     SettingsSubscription subscription_;
 };

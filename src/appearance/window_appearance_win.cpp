@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace orvanta {
@@ -33,18 +34,27 @@ void FitClientToRows(toolkit::Form& window,
     }
 }
 
-void ShowTitleBar(toolkit::Form& window, bool shown) {
-    window.SetBorder(shown ? forms::BorderStyle::Sizeable : forms::BorderStyle::None);
-}
-
-void ShowMenuBar(toolkit::Form& window, bool shown, std::span<toolkit::MenuItem* const> entries) {
-    // Read each time: it differs with the resolution and the system's look.
-    const int menuBarHeight = GetSystemMetrics(SM_CYMENU);
-    const SIZE client = window.ClientSize();
-    window.SetClientSize(client.cx, shown ? client.cy + menuBarHeight : client.cy - menuBarHeight);
-    for (toolkit::MenuItem* entry : entries) {
-        entry->SetVisible(shown);
+void ShowWindowFrame(toolkit::Form& window,
+                     bool titleBar,
+                     bool menuBar,
+                     std::span<toolkit::MenuItem* const> entries) {
+    const auto border = titleBar ? forms::BorderStyle::Sizeable : forms::BorderStyle::None;
+    const bool hasTitleBar = (GetWindowLongW(window.Handle(), GWL_STYLE) & WS_CAPTION) != 0;
+    const bool borderChanges = hasTitleBar != titleBar;
+    const bool menuBarChanges =
+        std::any_of(entries.begin(), entries.end(), [menuBar](const auto* entry) { return entry->Visible() != menuBar; });
+    if (!borderChanges && !menuBarChanges) {
+        return;
     }
+    const SIZE client = window.ClientSize();
+    // The menu bar first, so that whoever looks from outside never sees a strip that still has one.
+    for (toolkit::MenuItem* entry : entries) {
+        entry->SetVisible(menuBar);
+    }
+    if (borderChanges) {
+        window.SetBorder(border);
+    }
+    window.SetClientSize(client.cx, client.cy);
 }
 
 }  // namespace orvanta

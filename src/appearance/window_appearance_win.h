@@ -20,11 +20,11 @@ void FitClientToRows(toolkit::Form& window,
                      FittingOptions options,
                      FitDirection direction = FitDirection::Both);
 
-// A title bar and sizing border, or none; left, top and client size stay.
-void ShowTitleBar(toolkit::Form& window, bool shown);
-
-// The menu bar's entries go or come back. The client height changes first, in both directions: the
-// bar's line then comes or goes at the frame's expense, and the rows keep their room.
-void ShowMenuBar(toolkit::Form& window, bool shown, std::span<toolkit::MenuItem* const> entries);
+// A title bar and sizing border or none, and the menu bar's entries or none, in one go. Left, top
+// and client size stay, so the rows keep their room; nothing happens when the frame is already so.
+void ShowWindowFrame(toolkit::Form& window,
+                     bool titleBar,
+                     bool menuBar,
+                     std::span<toolkit::MenuItem* const> entries);
 
 }  // namespace orvanta

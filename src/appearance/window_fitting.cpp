@@ -43,4 +43,23 @@ FittedClientSize FitClientToLabels(std::span<const LabelBox> labels, FittingOpti
     return fitted;
 }
 
+RowColumns LayOutRowColumns(std::span<const int> shownDescriptionWidths,
+                            int descriptionLeft,
+                            int designTimeLeft,
+                            int gap,
+                            bool fitWidth) {
+    int widest = 0;
+    for (const int width : shownDescriptionWidths) {
+        widest = std::max(widest, width);
+    }
+    const int rightmost = descriptionLeft + widest;
+    if (rightmost + gap <= designTimeLeft) {
+        return {designTimeLeft, std::nullopt};
+    }
+    if (fitWidth) {
+        return {rightmost + gap, std::nullopt};
+    }
+    return {designTimeLeft, std::max(designTimeLeft - gap - descriptionLeft, 0)};
+}
+
 }  // namespace orvanta

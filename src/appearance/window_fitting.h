@@ -49,4 +49,25 @@ const std::vector<std::string>& FittingLabelOrder();
 // the rightmost visible edge plus the margin, the margin alone when nothing is visible.
 FittedClientSize FitClientToLabels(std::span<const LabelBox> labels, FittingOptions options, FitMargins margins = {});
 
+// Kept between a description and the time beside it, in pixels at 96 DPI.
+inline constexpr int kRowColumnGap = 4;
+
+// Where the rows' two columns stand: the time labels' left edge, and the widest a description may
+// be (nothing: every description shows whole).
+struct RowColumns {
+    int timeLeft = 0;
+    std::optional<int> descriptionWidthLimit;
+
+    friend bool operator==(const RowColumns&, const RowColumns&) = default;
+};
+
+// No time is hidden by its description. While every shown description ends clear of the designed
+// time column, the columns stand as designed; otherwise a window that fits its width moves the time
+// column past the widest description, and any other window cuts the descriptions short of it.
+RowColumns LayOutRowColumns(std::span<const int> shownDescriptionWidths,
+                            int descriptionLeft,
+                            int designTimeLeft,
+                            int gap,
+                            bool fitWidth);
+
 }  // namespace orvanta

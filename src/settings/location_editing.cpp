@@ -27,7 +27,9 @@ std::string ListedLocationText(const Place& place) {
 }
 
 NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entriesInList) {
-    if (description.empty()) {
+    // A description of blanks only would show an empty row, and the settings file drops blanks
+    // around a value: it is as blank as an empty one.
+    if (description.find_first_not_of(" \t") == std::string_view::npos) {
         return NewLocationCheck::BlankDescription;
     }
     if (entriesInList >= static_cast<std::size_t>(kMaxOtherLocations)) {

@@ -26,7 +26,8 @@ inline constexpr const char* kRemoveLocationQuestion = "Remove this Location ?";
 
 enum class NewLocationCheck { Accepted, BlankDescription, ListFull };
 
-// The checks of "Add to List", in their order: a blank description first, then the full list.
+// The checks of "Add to List", in their order: a blank description (empty, or spaces and tabs
+// only) first, then the full list.
 NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entriesInList);
 
 // The description with every ":" removed, as it is written back into the description box.

@@ -35,7 +35,9 @@ TEST(StepOffsetTest, ComesBackToTheNearestStep) {
 TEST(AddLocationTest, RefusesABlankDescriptionBeforeAFullList) {
     EXPECT_EQ(CheckNewLocation("", 0), NewLocationCheck::BlankDescription);
     EXPECT_EQ(CheckNewLocation("", 10), NewLocationCheck::BlankDescription);
-    EXPECT_EQ(CheckNewLocation(" ", 0), NewLocationCheck::Accepted);
+    EXPECT_EQ(CheckNewLocation(" ", 0), NewLocationCheck::BlankDescription);
+    EXPECT_EQ(CheckNewLocation(" \t  ", 10), NewLocationCheck::BlankDescription);
+    EXPECT_EQ(CheckNewLocation(" x ", 0), NewLocationCheck::Accepted);
     EXPECT_EQ(CheckNewLocation("Tokyo", 9), NewLocationCheck::Accepted);
     EXPECT_EQ(CheckNewLocation("Tokyo", 10), NewLocationCheck::ListFull);
     EXPECT_EQ(CheckNewLocation("Tokyo", 11), NewLocationCheck::ListFull);

@@ -77,5 +77,28 @@ TEST(WindowFittingTest, TheOrderIsTheOrderTheMainWindowCreatesItsLabels) {
     EXPECT_EQ(FittingLabelOrder().size(), 22u);
 }
 
+// Descriptions that end clear of the time column leave the design as it is; a longer one moves the
+// column past it when the width is fitted, and is cut short of it otherwise (96 DPI, then 144).
+TEST(RowColumnsTest, NoDescriptionEverReachesItsTime) {
+    const struct {
+        std::vector<int> widths;
+        int left, designTimeLeft, gap;
+        bool fitWidth;
+        RowColumns expected;
+    } cases[] = {
+        {{}, 8, 104, 4, true, {104, std::nullopt}},
+        {{40, 92}, 8, 104, 4, false, {104, std::nullopt}},
+        {{40, 93}, 8, 104, 4, true, {105, std::nullopt}},
+        {{300, 20}, 8, 104, 4, true, {312, std::nullopt}},
+        {{300, 20}, 8, 104, 4, false, {104, 92}},
+        {{138}, 12, 156, 6, false, {156, std::nullopt}},
+        {{139}, 12, 156, 6, false, {156, 138}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LayOutRowColumns(c.widths, c.left, c.designTimeLeft, c.gap, c.fitWidth), c.expected)
+            << c.widths.size() << " widths, fit " << c.fitWidth;
+    }
+}
+
 }  // namespace
 }  // namespace orvanta

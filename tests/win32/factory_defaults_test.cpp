@@ -158,7 +158,7 @@ TEST_F(FactoryDefaultsTest, TheSettingsFileGoesWhenNoOneHoldsItAndTheLocationsSt
 
         // The next close writes what is shown, as after any run.
         held.Reset();
-        ASSERT_TRUE(Main().Write_Settings_File());
+        ASSERT_TRUE(app_->SaveSettingsFile());
         const std::string written = ReadFileBytes(IniPath());
         EXPECT_NE(written.find("num_other_locations=" + std::to_string(locations.size()) + "\r\n"), std::string::npos)
             << written;

@@ -189,7 +189,7 @@ TEST_F(SettingsSurvivalTest, AFactoryResetOverAHeldFileNeitherWaitsNorWarnsAndTh
     pause_ = [&pauses](unsigned) { ++pauses; };
     StartApp();
     ASSERT_TRUE(PumpUntil([this] { return !dialogs_.shown.empty(); }));
-    ASSERT_TRUE(Main().KeepsSettingsFileUntouched());
+    ASSERT_TRUE(app_->KeepsSettingsFileUntouched());
 
     pauses = 0;
     dialogs_.answers = {DialogButton::Yes};
@@ -198,7 +198,7 @@ TEST_F(SettingsSurvivalTest, AFactoryResetOverAHeldFileNeitherWaitsNorWarnsAndTh
     EXPECT_EQ(pauses, 0u);
     ASSERT_EQ(dialogs_.shown.size(), 2u) << "the warning at the start and the reset's question, nothing more";
     EXPECT_EQ(dialogs_.shown[1].buttons, ButtonSet::YesNo);
-    EXPECT_FALSE(Main().KeepsSettingsFileUntouched());
+    EXPECT_FALSE(app_->KeepsSettingsFileUntouched());
 
     held.Release();
     const HWND window = Main().Handle();

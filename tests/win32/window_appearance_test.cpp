@@ -144,10 +144,8 @@ TEST_F(WindowAppearanceTest, TheSwitchFlipsEachFlagKeepingPlaceAndClientSize) {
     }
 }
 
-// Two ticks wait at the start: the second is handled inside the first one's toggles, and must not
-// take the menu bar's height off again. Closed and started three times, nothing drifts.
-// A close request or a second switch that arrives while the switch changes the frame waits for the
-// change to be done, and is then carried out whole.
+// A close request or a second switch that arrives while the switch changes the frame is carried out
+// after it, whole: the change handles no message half-way.
 TEST_F(WindowAppearanceTest, ACloseOrASwitchDuringASwitchWaitsUntilTheFrameChangeIsDone) {
     StartApp();
     WaitForFirstTick();
@@ -155,7 +153,7 @@ TEST_F(WindowAppearanceTest, ACloseOrASwitchDuringASwitchWaitsUntilTheFrameChang
     const UINT switchCommand = Main().MenuEntry("Menus_and_Title_Bar_On_Off_Popup_Option").CommandId();
     PostMessageW(window, WM_COMMAND, switchCommand, 0);
     Choose("Menus_and_Title_Bar_On_Off_Popup_Option");
-    // The posted switch arrived half-way and waited: the strip is whole.
+    // The posted switch waited: the strip is whole.
     EXPECT_TRUE(app_->Model().Flag(SettingsFlag::MenusOff) && app_->Model().Flag(SettingsFlag::TitleBarOff));
     ASSERT_TRUE(PumpUntil([&] { return !app_->Model().Flag(SettingsFlag::MenusOff); }));
     EXPECT_FALSE(app_->Model().Flag(SettingsFlag::TitleBarOff));
@@ -168,6 +166,8 @@ TEST_F(WindowAppearanceTest, ACloseOrASwitchDuringASwitchWaitsUntilTheFrameChang
     PumpPending();
 }
 
+// Two ticks wait at the start: the second must not apply the stored frame again. Closed and started
+// three times, nothing drifts.
 TEST_F(WindowAppearanceTest, AStoredBorderlessWindowComesBackOnceAtTheFirstTickAndRestartsUnchanged) {
     WriteIni(kStoredPlace, {"Menus_Off_CheckBox=1", "Title_Bar_Off_CheckBox=1"});
     std::string firstWritten;
@@ -180,7 +180,7 @@ TEST_F(WindowAppearanceTest, AStoredBorderlessWindowComesBackOnceAtTheFirstTickA
         PumpPending();
         ExpectFrame(true, true, "round " + std::to_string(round));
         EXPECT_TRUE(dialogs_.shown.empty());
-        ASSERT_TRUE(Main().Write_Settings_File());
+        ASSERT_TRUE(app_->SaveSettingsFile());
         if (round == 1) {
             firstWritten = ReadFileBytes(IniPath());
         }
