@@ -1,0 +1,67 @@
+#include "forms/planner_form.h"
+
+namespace orvanta::forms {
+
+namespace {
+
+ComponentDescription MnemonicLabel(std::string name, int left, int top, std::string caption) {
+    ComponentDescription label = MakeLabel(std::move(name), left, top, std::move(caption));
+    label.mnemonic = true;
+    return label;
+}
+
+ComponentDescription Clicked(ComponentDescription component, std::string handler, std::string hint = {}) {
+    component.events = {{Event::Click, std::move(handler)}};
+    component.hint = std::move(hint);
+    return component;
+}
+
+FormDescription Build() {
+    FormDescription d;
+    d.className = "TPlanner";
+    d.name = "Planner";
+    d.caption = "Planner";
+    d.border = BorderStyle::Dialog;
+    d.clientWidth = 660;
+    d.clientHeight = 420;
+    d.keyPreview = true;
+    d.activeControl = "Plan_Grid";
+    d.events = {{Event::Show, "FormShow"}, {Event::KeyDown, "FormKeyDown"}};
+
+    // Created in tab order; the date picker follows the label that names it.
+    auto grid = MakeComponent(ComponentKind::Grid, "Plan_Grid", 12, 44, 636, 328);
+    grid.rowCount = 24;  // the columns are the places, made when the planner opens
+    auto close = MakeComponent(ComponentKind::Button, "Close_Button", 572, 384, 76, 27, "Close");
+    close.isDefault = true;
+    close.modalResult = ModalResult::Ok;
+    d.components = {
+        MnemonicLabel(kPlannerDateLabel, 12, 15, "&Day:"),
+        Clicked(MakeComponent(ComponentKind::Button, "Previous_Day_Button", 164, 10, 92, 25, "&Previous day"),
+                "Previous_Day_ButtonClick", "The day before (Page Up in the grid)"),
+        Clicked(MakeComponent(ComponentKind::Button, "Next_Day_Button", 262, 10, 92, 25, "&Next day"),
+                "Next_Day_ButtonClick", "The day after (Page Down in the grid)"),
+        MnemonicLabel("Working_Hours_Label", 376, 15, "&Working hours:"),
+        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_Start_ComboBox", 462, 11, 80, 300),
+                "Work_Start_ComboBoxChange"),
+        MakeLabel("Work_To_Label", 549, 15, "to"),
+        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_End_ComboBox", 568, 11, 80, 300),
+                "Work_End_ComboBoxChange"),
+        grid,
+        Clicked(MakeComponent(ComponentKind::Button, "Copy_Button", 12, 384, 90, 27, "&Copy"), "Copy_ButtonClick",
+                "Copy the chosen hour, one line a place (Ctrl+C)"),
+        Clicked(MakeComponent(ComponentKind::Button, "Copy_Table_Button", 108, 384, 100, 27, "Copy &Table"),
+                "Copy_Table_ButtonClick", "Copy the whole grid as tab-separated text"),
+        MakeLabel("Note_Label", 218, 391, ""),
+        close,
+    };
+    return d;
+}
+
+}  // namespace
+
+const FormDescription& PlannerDescription() {
+    static const FormDescription description = Build();
+    return description;
+}
+
+}  // namespace orvanta::forms

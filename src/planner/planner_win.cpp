@@ -1,0 +1,429 @@
+#include "planner/planner_win.h"
+
+#include <algorithm>
+
+#include "forms/planner_form.h"
+#include "planner/planner_rules.h"
+#include "toolkit/clipboard.h"
+#include "toolkit/colors.h"
+#include "toolkit/win_text.h"
+
+namespace orvanta {
+
+using toolkit::Bind;
+
+namespace {
+
+// Past every component's id, which count up from forms::kFirstControlId.
+constexpr int kDatePickerId = 900;
+// Posted after a change of resolution, once the toolkit has re-scaled the components.
+constexpr UINT kRescaledMessage = WM_APP + 1;
+constexpr int kTipWidth = 420;
+constexpr int kColumnPadding = 14;
+constexpr int kMinColumnWidth = 56;
+
+SYSTEMTIME SystemTimeOf(CalendarDate date) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(date.year);
+    time.wMonth = static_cast<WORD>(date.month);
+    time.wDay = static_cast<WORD>(date.day);
+    return time;
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+}  // namespace
+
+TPlanner::TPlanner(SettingsModel& model, ZoneClocks& clocks, std::function<RegionalFormats()> readFormats, HWND owner)
+    : Form(forms::PlannerDescription()),
+      model_(model),
+      clocks_(clocks),
+      readFormats_(std::move(readFormats)),
+      ownerWindow_(owner),
+      subscription_(model, [this](SettingsChange change, SettingsFlag) {
+          if (change != SettingsChange::WindowGeometry && change != SettingsChange::SettingsPage && Showing()) {
+              ShowWorkingHours();
+              Rebuild();
+          }
+      }) {
+    Create(
+        {
+            {"FormShow", Bind(this, &TPlanner::FormShow)},
+            {"FormKeyDown", Bind(this, &TPlanner::FormKeyDown)},
+            {"Previous_Day_ButtonClick", Bind(this, &TPlanner::Previous_Day_ButtonClick)},
+            {"Next_Day_ButtonClick", Bind(this, &TPlanner::Next_Day_ButtonClick)},
+            {"Work_Start_ComboBoxChange", Bind(this, &TPlanner::Work_Start_ComboBoxChange)},
+            {"Work_End_ComboBoxChange", Bind(this, &TPlanner::Work_End_ComboBoxChange)},
+            {"Copy_ButtonClick", Bind(this, &TPlanner::Copy_ButtonClick)},
+            {"Copy_Table_ButtonClick", Bind(this, &TPlanner::Copy_Table_ButtonClick)},
+        },
+        owner);
+    BindComponents({
+        {"Plan_Grid", &Plan_Grid},
+        {"Work_Start_ComboBox", &Work_Start_ComboBox},
+        {"Work_End_ComboBox", &Work_End_ComboBox},
+        {"Note_Label", &Note_Label},
+    });
+    MakeDatePicker();
+    MakeCellTips();
+    SetWindowSubclass(Plan_Grid->Handle(), &TPlanner::GridProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TPlanner::~TPlanner() {
+    RemoveWindowSubclass(Plan_Grid->Handle(), &TPlanner::GridProc, 0);
+}
+
+void TPlanner::MakeDatePicker() {
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
+    datePicker_ =
+        CreateWindowExW(0, DATETIMEPICK_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | DTS_SHORTDATEFORMAT, 0, 0, 0,
+                        0, Handle(), reinterpret_cast<HMENU>(kDatePickerId), GetModuleHandleW(nullptr), nullptr);
+    // The picker offers every day a SYSTEMTIME holds; the plan works for each of them.
+    SYSTEMTIME range[2] = {SystemTimeOf(kFirstPlanDate), SystemTimeOf(kLastPlanDate)};
+    SendMessageW(datePicker_, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+    // In the tab order right after its label, whose access key then reaches it.
+    SetWindowPos(datePicker_, Component(forms::kPlannerDateLabel).Handle(), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PlaceDatePicker();
+}
+
+void TPlanner::PlaceDatePicker() {
+    const auto& bounds = forms::kPlannerDatePickerBounds;
+    SetWindowPos(datePicker_, nullptr, Scale(bounds.left), Scale(bounds.top), Scale(bounds.width), Scale(bounds.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(datePicker_, WM_SETFONT, SendMessageW(Component(forms::kPlannerDateLabel).Handle(), WM_GETFONT, 0, 0),
+                 TRUE);
+}
+
+void TPlanner::MakeCellTips() {
+    cellTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Plan_Grid->Handle());
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(cellTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Several lines: the date and time there, the class, a change of clock.
+    SendMessageW(cellTips_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
+}
+
+void TPlanner::FormShow() {
+    formats_ = readFormats_();
+    highContrast_ = HighContrastOn();
+    ShowWorkingHours();
+    ShowDate(DateOf(clocks_.LocalNow()));
+    SelectRow(plan_.presentRow.value_or(model_.Get().workingHours.startMinutes / 60));
+    Note_Label->SetText("");
+
+    // Centred on the main window, within the screen it is on.
+    RECT owner{};
+    RECT self{};
+    GetWindowRect(ownerWindow_, &owner);
+    GetWindowRect(Handle(), &self);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(ownerWindow_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = self.right - self.left;
+    const int height = self.bottom - self.top;
+    const int left = (owner.left + owner.right - width) / 2;
+    const int top = (owner.top + owner.bottom - height) / 2;
+    SetWindowPos(Handle(), nullptr, std::max<int>(area.left, std::min<int>(left, area.right - width)),
+                 std::max<int>(area.top, std::min<int>(top, area.bottom - height)), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TPlanner::FormKeyDown(toolkit::EventArgs& args) {
+    if (args.key == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        Copy_ButtonClick();
+    }
+}
+
+void TPlanner::ShowDate(CalendarDate date) {
+    date_ = IsPlanDate(date) ? date : kFirstPlanDate;
+    SYSTEMTIME shown = SystemTimeOf(date_);
+    SendMessageW(datePicker_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
+    Rebuild();
+}
+
+void TPlanner::StepDay(int days) {
+    const int row = SelectedRow();
+    ShowDate(StepPlanDate(date_, days));
+    SelectRow(row);
+}
+
+void TPlanner::ShowWorkingHours() {
+    const WorkingHours& hours = model_.Get().workingHours;
+    for (const auto& [combo, choices] : {std::pair{Work_Start_ComboBox, WorkingStartChoices(formats_)},
+                                         std::pair{Work_End_ComboBox, WorkingEndChoices(formats_)}}) {
+        if (combo->Items() != choices) {
+            combo->ClearItems();
+            for (const std::string& choice : choices) {
+                combo->AddItem(choice);
+            }
+        }
+    }
+    Work_Start_ComboBox->SetItemIndex(ChoiceOfWorkingStart(hours));
+    Work_End_ComboBox->SetItemIndex(ChoiceOfWorkingEnd(hours));
+}
+
+void TPlanner::Work_Start_ComboBoxChange() {
+    if (const int index = Work_Start_ComboBox->ItemIndex(); index >= 0) {
+        model_.SetWorkingHours(WithWorkingStart(model_.Get().workingHours, WorkingStartOfChoice(index)));
+    }
+}
+
+void TPlanner::Work_End_ComboBoxChange() {
+    if (const int index = Work_End_ComboBox->ItemIndex(); index >= 0) {
+        model_.SetWorkingHours(WithWorkingEnd(model_.Get().workingHours, WorkingEndOfChoice(index)));
+    }
+}
+
+void TPlanner::Rebuild() {
+    const LocalDateTime universalNow = clocks_.UniversalNow();
+    const TimeZoneRules* localZone = clocks_.LocalZone();
+    DayPlanRequest request{PlannerPlaces(model_.Get(), localZone),
+                           date_,
+                           &clocks_.Zones(),
+                           {localZone, LocalBiasMinutes(clocks_.LocalNow(), universalNow)},
+                           model_.Get().workingHours,
+                           universalNow};
+    plan_ = PlanDay(request, formats_);
+    FillGrid();
+    ShowRowNote();
+}
+
+void TPlanner::FillGrid() {
+    const HWND grid = Plan_Grid->Handle();
+    SendMessageW(grid, WM_SETREDRAW, FALSE, 0);
+    // A grid keeps its first column; with no place at all it stays, empty.
+    const int wanted = std::max<int>(1, static_cast<int>(plan_.columns.size()));
+    for (; gridColumns_ < wanted; ++gridColumns_) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = const_cast<wchar_t*>(L"");
+        SendMessageW(grid, LVM_INSERTCOLUMNW, gridColumns_, reinterpret_cast<LPARAM>(&column));
+    }
+    for (; gridColumns_ > wanted; --gridColumns_) {
+        SendMessageW(grid, LVM_DELETECOLUMN, gridColumns_ - 1, 0);
+    }
+    for (int column = 0; column < wanted; ++column) {
+        const bool place = column < static_cast<int>(plan_.columns.size());
+        Plan_Grid->SetCell(column, 0, place ? plan_.columns[column].header : "");
+        for (int row = 0; row < kPlanHours; ++row) {
+            Plan_Grid->SetCell(column, row + 1, place ? plan_.rows[row][column].text : "");
+        }
+    }
+    FitColumns();
+    SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(grid, nullptr, TRUE);
+}
+
+// Each column as wide as its widest text in the cue fonts, the bold one included.
+void TPlanner::FitColumns() {
+    MakeCueFonts();
+    const HDC dc = MeasuringDc();
+    const HGDIOBJ previous = SelectObject(dc, boldFont_.Get());
+    const auto widthOf = [dc](const std::string& text) {
+        const std::wstring wide = toolkit::Widen(text);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    for (std::size_t column = 0; column < plan_.columns.size(); ++column) {
+        int width = widthOf(plan_.columns[column].header);
+        for (const auto& row : plan_.rows) {
+            width = std::max(width, widthOf(row[column].text));
+        }
+        SendMessageW(Plan_Grid->Handle(), LVM_SETCOLUMNWIDTH, column,
+                     MAKELPARAM(std::max(width + Scale(kColumnPadding), Scale(kMinColumnWidth)), 0));
+    }
+    SelectObject(dc, previous);
+}
+
+void TPlanner::MakeCueFonts() {
+    const auto gridFont = reinterpret_cast<HFONT>(SendMessageW(Plan_Grid->Handle(), WM_GETFONT, 0, 0));
+    if (gridFont == cueFontsOf_ && boldFont_) {
+        return;
+    }
+    LOGFONTW face{};
+    GetObjectW(gridFont != nullptr ? gridFont : GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face);
+    face.lfWeight = FW_BOLD;
+    boldFont_.Reset(CreateFontIndirectW(&face));
+    face.lfWeight = FW_NORMAL;
+    face.lfItalic = TRUE;
+    italicFont_.Reset(CreateFontIndirectW(&face));
+    cueFontsOf_ = gridFont;
+}
+
+int TPlanner::SelectedRow() const {
+    return static_cast<int>(SendMessageW(Plan_Grid->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void TPlanner::SelectRow(int row) {
+    if (row < 0 || row >= kPlanHours) {
+        return;
+    }
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(Plan_Grid->Handle(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(Plan_Grid->Handle(), LVM_ENSUREVISIBLE, row, FALSE);
+}
+
+void TPlanner::ShowRowNote() {
+    const int row = SelectedRow();
+    Note_Label->SetText(row >= 0 ? RowChangeNote(plan_, row, formats_) : "");
+}
+
+void TPlanner::Copy_ButtonClick() {
+    int row = SelectedRow();
+    if (row < 0) {
+        row = plan_.presentRow.value_or(0);
+    }
+    Note_Label->SetText(toolkit::SetClipboardText(Handle(), PlanRowClipboardText(plan_, row, formats_))
+                            ? CopiedRowNote(row, plan_.columns.size(), formats_)
+                            : kClipboardBusyNote);
+}
+
+void TPlanner::Copy_Table_ButtonClick() {
+    Note_Label->SetText(toolkit::SetClipboardText(Handle(), PlanTableClipboardText(plan_)) ? kCopiedTableNote
+                                                                                           : kClipboardBusyNote);
+}
+
+bool TPlanner::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    // The components tell their form of themselves while it is still making them.
+    if (Plan_Grid == nullptr) {
+        return false;
+    }
+    switch (message) {
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
+        case WM_DPICHANGED:
+            PostMessageW(Handle(), kRescaledMessage, 0, 0);
+            return false;
+        case kRescaledMessage:
+            PlaceDatePicker();
+            SendMessageW(cellTips_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
+            FitColumns();
+            return true;
+        case WM_SETTINGCHANGE:
+            highContrast_ = HighContrastOn();
+            InvalidateRect(Plan_Grid->Handle(), nullptr, TRUE);
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool TPlanner::OnNotify(const NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom == datePicker_ && header.code == DTN_DATETIMECHANGE) {
+        const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
+        const CalendarDate date{change.st.wYear, change.st.wMonth, change.st.wDay};
+        if (change.dwFlags == GDT_VALID && date != date_) {
+            const int row = SelectedRow();
+            ShowDate(date);
+            SelectRow(row);
+        }
+        result = 0;
+        return true;
+    }
+    if (header.hwndFrom == cellTips_ && header.code == TTN_GETDISPINFOW) {
+        auto& tip = reinterpret_cast<NMTTDISPINFOW&>(const_cast<NMHDR&>(header));
+        const auto [row, column] = CellUnderCursor();
+        tipText_ = column >= 0 && column < static_cast<int>(plan_.columns.size())
+                       ? toolkit::Widen(PlanCellTip(plan_, row, column, formats_))
+                       : std::wstring();
+        tip.lpszText = tipText_.data();
+        return true;
+    }
+    if (header.hwndFrom != Plan_Grid->Handle()) {
+        return false;
+    }
+    if (header.code == NM_CUSTOMDRAW) {
+        result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(const_cast<NMHDR&>(header)));
+        return true;
+    }
+    if (header.code == LVN_ITEMCHANGED &&
+        (reinterpret_cast<const NMLISTVIEW&>(header).uNewState & LVIS_SELECTED) != 0) {
+        ShowRowNote();
+    }
+    return false;
+}
+
+LRESULT TPlanner::CustomDraw(NMLVCUSTOMDRAW& draw) {
+    const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            if (row < 0 || row >= kPlanHours || draw.iSubItem >= static_cast<int>(plan_.columns.size())) {
+                return CDRF_DODEFAULT;
+            }
+            const CellLook look = CellLookOf(plan_.rows[row][draw.iSubItem].hourClass, highContrast_);
+            draw.clrText = toolkit::ToColorRef(look.text, GetSysColor(COLOR_WINDOWTEXT));
+            draw.clrTextBk = toolkit::ToColorRef(look.back, GetSysColor(COLOR_WINDOW));
+            MakeCueFonts();
+            SelectObject(draw.nmcd.hdc, look.bold ? boldFont_.Get() : look.italic ? italicFont_.Get() : cueFontsOf_);
+            return CDRF_NEWFONT;
+        }
+        case CDDS_ITEMPOSTPAINT:
+            // The present hour: a double frame, dark outside and light inside, seen on every class.
+            if (plan_.presentRow == row) {
+                RECT bounds{};
+                bounds.left = LVIR_BOUNDS;
+                SendMessageW(Plan_Grid->Handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
+                for (const int color : {COLOR_WINDOWTEXT, COLOR_WINDOWTEXT, COLOR_WINDOW}) {
+                    FrameRect(draw.nmcd.hdc, &bounds, GetSysColorBrush(color));
+                    InflateRect(&bounds, -1, -1);
+                }
+            }
+            return CDRF_DODEFAULT;
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+std::pair<int, int> TPlanner::CellUnderCursor() const {
+    LVHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    ScreenToClient(Plan_Grid->Handle(), &hit.pt);
+    if (SendMessageW(Plan_Grid->Handle(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 || hit.iItem < 0 ||
+        hit.iItem >= kPlanHours) {
+        return {-1, -1};
+    }
+    return {hit.iItem, hit.iSubItem};
+}
+
+// Page Up and Page Down in the grid turn the day; the pointer moving to another cell brings that
+// cell's tooltip.
+LRESULT CALLBACK
+TPlanner::GridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR planner) {
+    auto& self = *reinterpret_cast<TPlanner*>(planner);
+    if (message == WM_KEYDOWN && (wParam == VK_PRIOR || wParam == VK_NEXT)) {
+        // As the buttons do, so that an error is reported rather than thrown into Windows.
+        self.RunHandler(wParam == VK_PRIOR ? "Previous_Day_ButtonClick" : "Next_Day_ButtonClick");
+        return 0;
+    }
+    if (message == WM_MOUSEMOVE) {
+        const auto cell = self.CellUnderCursor();
+        if (cell != self.tipCell_) {
+            self.tipCell_ = cell;
+            SendMessageW(self.cellTips_, TTM_UPDATE, 0, 0);
+        }
+    }
+    return DefSubclassProc(grid, message, wParam, lParam);
+}
+
+}  // namespace orvanta
