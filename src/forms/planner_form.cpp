@@ -22,16 +22,18 @@ FormDescription Build() {
     d.name = "Planner";
     d.caption = "Planner";
     d.border = BorderStyle::Dialog;
-    d.clientWidth = 660;
-    d.clientHeight = 420;
+    d.clientWidth = 640;
+    d.clientHeight = 400;
+    // A scalable face: the night's italics are drawn from it at every resolution.
+    d.font = {"Tahoma", -11};
     d.keyPreview = true;
     d.activeControl = "Plan_Grid";
     d.events = {{Event::Show, "FormShow"}, {Event::KeyDown, "FormKeyDown"}};
 
     // Created in tab order; the date picker follows the label that names it.
-    auto grid = MakeComponent(ComponentKind::Grid, "Plan_Grid", 12, 44, 636, 328);
+    auto grid = MakeComponent(ComponentKind::Grid, "Plan_Grid", 12, 44, 616, 308);
     grid.rowCount = 24;  // the columns are the places, made when the planner opens
-    auto close = MakeComponent(ComponentKind::Button, "Close_Button", 572, 384, 76, 27, "Close");
+    auto close = MakeComponent(ComponentKind::Button, "Close_Button", 552, 364, 76, 27, "Close");
     close.isDefault = true;
     close.modalResult = ModalResult::Ok;
     d.components = {
@@ -40,18 +42,18 @@ FormDescription Build() {
                 "Previous_Day_ButtonClick", "The day before (Page Up in the grid)"),
         Clicked(MakeComponent(ComponentKind::Button, "Next_Day_Button", 262, 10, 92, 25, "&Next day"),
                 "Next_Day_ButtonClick", "The day after (Page Down in the grid)"),
-        MnemonicLabel("Working_Hours_Label", 376, 15, "&Working hours:"),
-        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_Start_ComboBox", 462, 11, 80, 300),
+        MnemonicLabel("Working_Hours_Label", 366, 15, "&Working hours:"),
+        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_Start_ComboBox", 450, 11, 76, 300),
                 "Work_Start_ComboBoxChange"),
-        MakeLabel("Work_To_Label", 549, 15, "to"),
-        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_End_ComboBox", 568, 11, 80, 300),
+        MakeLabel("Work_To_Label", 532, 15, "to"),
+        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_End_ComboBox", 552, 11, 76, 300),
                 "Work_End_ComboBoxChange"),
         grid,
-        Clicked(MakeComponent(ComponentKind::Button, "Copy_Button", 12, 384, 90, 27, "&Copy"), "Copy_ButtonClick",
+        Clicked(MakeComponent(ComponentKind::Button, "Copy_Button", 12, 364, 90, 27, "&Copy"), "Copy_ButtonClick",
                 "Copy the chosen hour, one line a place (Ctrl+C)"),
-        Clicked(MakeComponent(ComponentKind::Button, "Copy_Table_Button", 108, 384, 100, 27, "Copy &Table"),
+        Clicked(MakeComponent(ComponentKind::Button, "Copy_Table_Button", 108, 364, 100, 27, "Copy &Table"),
                 "Copy_Table_ButtonClick", "Copy the whole grid as tab-separated text"),
-        MakeLabel("Note_Label", 218, 391, ""),
+        MakeLabel("Note_Label", 218, 371, ""),
         close,
     };
     return d;

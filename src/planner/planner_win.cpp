@@ -1,6 +1,9 @@
 #include "planner/planner_win.h"
 
 #include <algorithm>
+#include <array>
+#include <map>
+#include <vector>
 
 #include "forms/planner_form.h"
 #include "planner/planner_rules.h"
@@ -21,6 +24,8 @@ constexpr UINT kRescaledMessage = WM_APP + 1;
 constexpr int kTipWidth = 420;
 constexpr int kColumnPadding = 14;
 constexpr int kMinColumnWidth = 56;
+constexpr int kCellIndent = 6;
+constexpr int kMeasuredCells = 3;
 
 SYSTEMTIME SystemTimeOf(CalendarDate date) {
     SYSTEMTIME time{};
@@ -165,7 +170,7 @@ void TPlanner::ShowWorkingHours() {
     const WorkingHours& hours = model_.Get().workingHours;
     for (const auto& [combo, choices] : {std::pair{Work_Start_ComboBox, WorkingStartChoices(formats_)},
                                          std::pair{Work_End_ComboBox, WorkingEndChoices(formats_)}}) {
-        if (combo->Items() != choices) {
+        if (combo->ItemCount() != static_cast<int>(choices.size()) || combo->Item(0) != choices.front()) {
             combo->ClearItems();
             for (const std::string& choice : choices) {
                 combo->AddItem(choice);
@@ -198,34 +203,50 @@ void TPlanner::Rebuild() {
                            model_.Get().workingHours,
                            universalNow};
     plan_ = PlanDay(request, formats_);
+    wideTexts_.clear();
+    for (const auto& row : plan_.rows) {
+        for (const PlanCell& cell : row) {
+            wideTexts_.push_back(toolkit::Widen(cell.text));
+        }
+    }
     FillGrid();
     ShowRowNote();
 }
 
 void TPlanner::FillGrid() {
     const HWND grid = Plan_Grid->Handle();
-    SendMessageW(grid, WM_SETREDRAW, FALSE, 0);
     // A grid keeps its first column; with no place at all it stays, empty.
     const int wanted = std::max<int>(1, static_cast<int>(plan_.columns.size()));
+    const bool reshaped = gridColumns_ != wanted;
+    if (reshaped) {
+        SendMessageW(grid, WM_SETREDRAW, FALSE, 0);
+    }
     for (; gridColumns_ < wanted; ++gridColumns_) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT;
         column.pszText = const_cast<wchar_t*>(L"");
         SendMessageW(grid, LVM_INSERTCOLUMNW, gridColumns_, reinterpret_cast<LPARAM>(&column));
+        // The cells ask the plan for their text whenever it is read, by a screen reader too: a new
+        // day sets none.
+        for (int row = 0; row < kPlanHours; ++row) {
+            LVITEMW item{};
+            item.iSubItem = gridColumns_;
+            item.pszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(grid, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        }
     }
     for (; gridColumns_ > wanted; --gridColumns_) {
         SendMessageW(grid, LVM_DELETECOLUMN, gridColumns_ - 1, 0);
     }
+    if (reshaped) {
+        SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
+    }
     for (int column = 0; column < wanted; ++column) {
-        const bool place = column < static_cast<int>(plan_.columns.size());
-        Plan_Grid->SetCell(column, 0, place ? plan_.columns[column].header : "");
-        for (int row = 0; row < kPlanHours; ++row) {
-            Plan_Grid->SetCell(column, row + 1, place ? plan_.rows[row][column].text : "");
-        }
+        Plan_Grid->SetCell(column, 0,
+                           column < static_cast<int>(plan_.columns.size()) ? plan_.columns[column].header : "");
     }
     FitColumns();
-    SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(grid, nullptr, TRUE);
+    InvalidateRect(grid, nullptr, FALSE);
 }
 
 // Each column as wide as its widest text in the cue fonts, the bold one included.
@@ -233,21 +254,47 @@ void TPlanner::FitColumns() {
     MakeCueFonts();
     const HDC dc = MeasuringDc();
     const HGDIOBJ previous = SelectObject(dc, boldFont_.Get());
-    const auto widthOf = [dc](const std::string& text) {
-        const std::wstring wide = toolkit::Widen(text);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        return static_cast<int>(size.cx);
-    };
-    for (std::size_t column = 0; column < plan_.columns.size(); ++column) {
-        int width = widthOf(plan_.columns[column].header);
-        for (const auto& row : plan_.rows) {
-            width = std::max(width, widthOf(row[column].text));
+    // The same texts come back day after day: each is measured once for each font.
+    const auto widthOf = [this, dc](const std::string& text) {
+        const auto [known, added] = textWidths_.try_emplace(text, 0);
+        if (added) {
+            const std::wstring wide = toolkit::Widen(text);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+            known->second = static_cast<int>(size.cx);
         }
-        SendMessageW(Plan_Grid->Handle(), LVM_SETCOLUMNWIDTH, column,
-                     MAKELPARAM(std::max(width + Scale(kColumnPadding), Scale(kMinColumnWidth)), 0));
+        return known->second;
+    };
+    std::vector<int> widths;
+    int total = 0;
+    for (std::size_t column = 0; column < plan_.columns.size(); ++column) {
+        // The widest cells are among the longest texts: a few of those are measured, not all 24.
+        std::array<const std::string*, kPlanHours> texts{};
+        for (int row = 0; row < kPlanHours; ++row) {
+            texts[row] = &plan_.rows[row][column].text;
+        }
+        std::partial_sort(texts.begin(), texts.begin() + kMeasuredCells, texts.end(),
+                          [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
+        int width = widthOf(plan_.columns[column].header);
+        for (int i = 0; i < kMeasuredCells; ++i) {
+            width = std::max(width, widthOf(*texts[i]));
+        }
+        widths.push_back(std::max(width + Scale(kColumnPadding), Scale(kMinColumnWidth)));
+        total += widths.back();
     }
     SelectObject(dc, previous);
+    // Few places share out the width the grid has; many scroll sideways.
+    RECT client{};
+    GetClientRect(Plan_Grid->Handle(), &client);
+    const int spare = widths.empty() ? 0 : std::max(0, static_cast<int>(client.right) - total);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        const int share = spare / static_cast<int>(widths.size()) +
+                          (column + 1 == widths.size() ? spare % static_cast<int>(widths.size()) : 0);
+        const int width = widths[column] + share;
+        if (SendMessageW(Plan_Grid->Handle(), LVM_GETCOLUMNWIDTH, column, 0) != width) {
+            SendMessageW(Plan_Grid->Handle(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));
+        }
+    }
 }
 
 void TPlanner::MakeCueFonts() {
@@ -263,6 +310,7 @@ void TPlanner::MakeCueFonts() {
     face.lfItalic = TRUE;
     italicFont_.Reset(CreateFontIndirectW(&face));
     cueFontsOf_ = gridFont;
+    textWidths_.clear();
 }
 
 int TPlanner::SelectedRow() const {
@@ -300,7 +348,7 @@ void TPlanner::Copy_Table_ButtonClick() {
                                                                                            : kClipboardBusyNote);
 }
 
-bool TPlanner::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool TPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     // The components tell their form of themselves while it is still making them.
     if (Plan_Grid == nullptr) {
         return false;
@@ -316,6 +364,17 @@ bool TPlanner::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resul
             SendMessageW(cellTips_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
             FitColumns();
             return true;
+        case WM_NEXTDLGCTL: {
+            // The dialog manager moves the focus this way when a label's access key is pressed, and
+            // only a dialog's own window procedure would answer it.
+            const HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                                    : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+            if (target != nullptr) {
+                SetFocus(target);
+            }
+            result = 0;
+            return true;
+        }
         case WM_SETTINGCHANGE:
             highContrast_ = HighContrastOn();
             InvalidateRect(Plan_Grid->Handle(), nullptr, TRUE);
@@ -349,8 +408,14 @@ bool TPlanner::OnNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != Plan_Grid->Handle()) {
         return false;
     }
-    if (header.code == NM_CUSTOMDRAW) {
-        result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(const_cast<NMHDR&>(header)));
+    if (header.code == LVN_GETDISPINFOW) {
+        auto& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+        const bool cell = item.iItem >= 0 && item.iItem < kPlanHours && item.iSubItem >= 0 &&
+                          item.iSubItem < static_cast<int>(plan_.columns.size());
+        if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+            const std::wstring text = cell ? toolkit::Widen(plan_.rows[item.iItem][item.iSubItem].text) : L"";
+            lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+        }
         return true;
     }
     if (header.code == LVN_ITEMCHANGED &&
@@ -360,38 +425,93 @@ bool TPlanner::OnNotify(const NMHDR& header, LRESULT& result) {
     return false;
 }
 
-LRESULT TPlanner::CustomDraw(NMLVCUSTOMDRAW& draw) {
-    const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
-    switch (draw.nmcd.dwDrawStage) {
-        case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW;
-        case CDDS_ITEMPREPAINT:
-            return CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
-        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-            if (row < 0 || row >= kPlanHours || draw.iSubItem >= static_cast<int>(plan_.columns.size())) {
-                return CDRF_DODEFAULT;
+// The cells in the colours and the type of their class, drawn here rather than by the list view:
+// Wine's list view keeps its own font whatever a custom draw selects, and drawing every cell of
+// one font in turn costs a fraction of what the list view's drawing of each cell does.
+void TPlanner::DrawGrid(HDC dc, const RECT& client) {
+    const HWND grid = Plan_Grid->Handle();
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    const int first = static_cast<int>(SendMessageW(grid, LVM_GETTOPINDEX, 0, 0));
+    if (plan_.columns.empty() || first < 0) {
+        return;
+    }
+    MakeCueFonts();
+    RECT firstRow{};
+    firstRow.left = LVIR_BOUNDS;
+    SendMessageW(grid, LVM_GETITEMRECT, first, reinterpret_cast<LPARAM>(&firstRow));
+    const int rowHeight = std::max(1, static_cast<int>(firstRow.bottom - firstRow.top));
+    std::vector<int> edges{firstRow.left};
+    for (std::size_t column = 0; column < plan_.columns.size(); ++column) {
+        edges.push_back(edges.back() + static_cast<int>(SendMessageW(grid, LVM_GETCOLUMNWIDTH, column, 0)));
+    }
+    const int last = std::min<int>(kPlanHours, first + (client.bottom - firstRow.top) / rowHeight + 1);
+    const int selected = SelectedRow();
+    const auto cellRect = [&](int row, std::size_t column) {
+        const int top = firstRow.top + (row - first) * rowHeight;
+        // A pixel short of the next cell on each side, where the grid lines go.
+        return RECT{edges[column], top, edges[column + 1] - 1, top + rowHeight - 1};
+    };
+    const auto lookOf = [&](int row, std::size_t column) {
+        return CellLookOf(plan_.rows[row][column].hourClass, highContrast_);
+    };
+
+    // Backgrounds in runs of one colour down each column, the grid lines over them, then the texts of
+    // each font in turn: a font is chosen three times, not once a cell.
+    const auto backOf = [&](int row, std::size_t column) {
+        return row == selected ? GetSysColor(COLOR_HIGHLIGHT)
+                               : toolkit::ToColorRef(lookOf(row, column).back, GetSysColor(COLOR_WINDOW));
+    };
+    for (std::size_t column = 0; column < plan_.columns.size(); ++column) {
+        for (int row = first; row < last;) {
+            const COLORREF back = backOf(row, column);
+            RECT run = cellRect(row, column);
+            while (++row < last && backOf(row, column) == back) {
             }
-            const CellLook look = CellLookOf(plan_.rows[row][draw.iSubItem].hourClass, highContrast_);
-            draw.clrText = toolkit::ToColorRef(look.text, GetSysColor(COLOR_WINDOWTEXT));
-            draw.clrTextBk = toolkit::ToColorRef(look.back, GetSysColor(COLOR_WINDOW));
-            MakeCueFonts();
-            SelectObject(draw.nmcd.hdc, look.bold ? boldFont_.Get() : look.italic ? italicFont_.Get() : cueFontsOf_);
-            return CDRF_NEWFONT;
+            run.bottom = cellRect(row - 1, column).bottom + 1;
+            SetBkColor(dc, back);
+            ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &run, nullptr, 0, nullptr);
         }
-        case CDDS_ITEMPOSTPAINT:
-            // The present hour: a double frame, dark outside and light inside, seen on every class.
-            if (plan_.presentRow == row) {
-                RECT bounds{};
-                bounds.left = LVIR_BOUNDS;
-                SendMessageW(Plan_Grid->Handle(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
-                for (const int color : {COLOR_WINDOWTEXT, COLOR_WINDOWTEXT, COLOR_WINDOW}) {
-                    FrameRect(draw.nmcd.hdc, &bounds, GetSysColorBrush(color));
-                    InflateRect(&bounds, -1, -1);
+    }
+    const HBRUSH line = GetSysColorBrush(COLOR_WINDOW);
+    for (int row = first; row < last; ++row) {
+        const RECT below{edges.front(), cellRect(row, 0).bottom, edges.back(), cellRect(row, 0).bottom + 1};
+        FillRect(dc, &below, line);
+    }
+    for (std::size_t column = 1; column <= plan_.columns.size(); ++column) {
+        const RECT beside{edges[column] - 1, client.top, edges[column], cellRect(last - 1, 0).bottom + 1};
+        FillRect(dc, &beside, line);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ previous = SelectObject(dc, cueFontsOf_);
+    for (const HFONT font : {cueFontsOf_, boldFont_.Get(), italicFont_.Get()}) {
+        SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        for (int row = first; row < last; ++row) {
+            for (std::size_t column = 0; column < plan_.columns.size(); ++column) {
+                const CellLook look = lookOf(row, column);
+                if ((look.bold ? boldFont_.Get() : look.italic ? italicFont_.Get() : cueFontsOf_) != font) {
+                    continue;
                 }
+                const RECT cell = cellRect(row, column);
+                SetTextColor(dc, row == selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                                 : toolkit::ToColorRef(look.text, GetSysColor(COLOR_WINDOWTEXT)));
+                const std::wstring& text = wideTexts_[static_cast<std::size_t>(row) * plan_.columns.size() + column];
+                ExtTextOutW(dc, cell.left + Scale(kCellIndent), cell.top + (rowHeight - metrics.tmHeight) / 2,
+                            ETO_CLIPPED, &cell, text.c_str(), static_cast<UINT>(text.size()), nullptr);
             }
-            return CDRF_DODEFAULT;
-        default:
-            return CDRF_DODEFAULT;
+        }
+    }
+    SelectObject(dc, previous);
+
+    // The present hour: a double frame, dark outside and light inside, seen on every class.
+    if (plan_.presentRow && *plan_.presentRow >= first && *plan_.presentRow < last) {
+        RECT frame = cellRect(*plan_.presentRow, 0);
+        frame.right = edges.back();
+        for (const int color : {COLOR_WINDOWTEXT, COLOR_WINDOWTEXT, COLOR_WINDOW}) {
+            FrameRect(dc, &frame, GetSysColorBrush(color));
+            InflateRect(&frame, -1, -1);
+        }
     }
 }
 
@@ -406,6 +526,26 @@ std::pair<int, int> TPlanner::CellUnderCursor() const {
     return {hit.iItem, hit.iSubItem};
 }
 
+// The grid is drawn into memory and then onto the screen at once: under Wine each of its cells
+// drawn straight onto a window is a round trip to the display. The list view only lays out,
+// scrolls, chooses and tells screen readers; its background is never erased.
+void TPlanner::PaintBuffered(HWND grid) {
+    PAINTSTRUCT paint{};
+    const HDC screen = BeginPaint(grid, &paint);
+    RECT client{};
+    GetClientRect(grid, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        const toolkit::UniqueMemoryDc memory(CreateCompatibleDC(screen));
+        const toolkit::UniqueBitmap bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        const HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());
+        DrawGrid(memory.Get(), client);
+        BitBlt(screen, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+               paint.rcPaint.bottom - paint.rcPaint.top, memory.Get(), paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+        SelectObject(memory.Get(), previous);
+    }
+    EndPaint(grid, &paint);
+}
+
 // Page Up and Page Down in the grid turn the day; the pointer moving to another cell brings that
 // cell's tooltip.
 LRESULT CALLBACK
@@ -415,6 +555,13 @@ TPlanner::GridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_P
         // As the buttons do, so that an error is reported rather than thrown into Windows.
         self.RunHandler(wParam == VK_PRIOR ? "Previous_Day_ButtonClick" : "Next_Day_ButtonClick");
         return 0;
+    }
+    if (message == WM_PAINT) {
+        self.PaintBuffered(grid);
+        return 0;
+    }
+    if (message == WM_ERASEBKGND) {
+        return 1;
     }
     if (message == WM_MOUSEMOVE) {
         const auto cell = self.CellUnderCursor();

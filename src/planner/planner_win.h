@@ -5,8 +5,10 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/day_plan.h"
 #include "core/place_zones.h"
@@ -45,6 +47,7 @@ class TPlanner final : public toolkit::Form {
     static LRESULT CALLBACK
     GridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR planner);
 
+    void PaintBuffered(HWND grid);
     void MakeDatePicker();
     void PlaceDatePicker();
     void MakeCellTips();
@@ -58,7 +61,7 @@ class TPlanner final : public toolkit::Form {
     void SelectRow(int row);
     void ShowRowNote();
     bool OnNotify(const NMHDR& header, LRESULT& result);
-    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+    void DrawGrid(HDC dc, const RECT& client);
     // The fonts of the cues beside colour, made from the grid's own font.
     void MakeCueFonts();
     std::pair<int, int> CellUnderCursor() const;  // row and column; -1 outside the cells
@@ -70,6 +73,7 @@ class TPlanner final : public toolkit::Form {
     RegionalFormats formats_;
     CalendarDate date_;
     DayPlan plan_;
+    std::vector<std::wstring> wideTexts_;  // the cells' texts row by row, as they are drawn
     bool highContrast_ = false;
     int gridColumns_ = 0;
     HWND datePicker_ = nullptr;
@@ -79,6 +83,8 @@ class TPlanner final : public toolkit::Form {
     HFONT cueFontsOf_ = nullptr;
     toolkit::UniqueFont boldFont_;
     toolkit::UniqueFont italicFont_;
+    std::map<std::string, int> textWidths_;  // in the bold font
+    std::vector<std::string> headers_;       // as the grid shows them
 
     toolkit::Control* Plan_Grid = nullptr;
     toolkit::Control* Work_Start_ComboBox = nullptr;

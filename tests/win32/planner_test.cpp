@@ -75,6 +75,11 @@ TEST_F(PlannerTest, OpensOnTodayTurnsTheDayByKeysAndCopies) {
                 ExpectGridShowsPlan();
                 // The present hour is chosen and framed: 13:20 on a clock that is universal time here.
                 EXPECT_EQ(Planner().SelectedRow(), Planner().Plan().presentRow.value_or(-1));
+                // The label's access key reaches the date picker, which the window made itself.
+                PostMessageW(Grid().Handle(), WM_SYSCHAR, 'd', 1 << 29);
+            },
+            ModalStep::WaitUntil([&] { return GetFocus() == Planner().DatePicker(); }),
+            [&] {
                 Grid().SetFocus();
                 PostKey(Grid().Handle(), VK_NEXT);
             },
