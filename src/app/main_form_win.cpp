@@ -226,12 +226,19 @@ void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
 }
 
 void TMainForm1::LayOutRowColumns() {
+    // What the layout depends on; a tick that changes none of it (nearly every tick) costs nothing.
     std::vector<int> widths;
+    std::vector<int> basis = {Dpi(), model_.Flag(SettingsFlag::AutoWindowWidthSizing) ? 1 : 0};
     for (const toolkit::Control* label : descriptionLabels_) {
         if (label->Visible()) {
             widths.push_back(label->TextWidth());
         }
+        basis.push_back(label->Visible() ? label->TextWidth() : -1);
     }
+    if (basis == laidOutBasis_) {
+        return;
+    }
+    laidOutBasis_ = std::move(basis);
     const RowColumns columns =
         orvanta::LayOutRowColumns(widths, Scale(descriptionLabels_[0]->Description().left),
                                   Scale(timeLabels_[0]->Description().left), Scale(kRowColumnGap),

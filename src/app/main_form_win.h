@@ -100,6 +100,7 @@ class TMainForm1 final : public toolkit::Form {
     std::array<toolkit::Control*, kLocationRowCount> timeLabels_{};
     std::vector<toolkit::Control*> fittingLabels_;  // the row labels in the order the fitting visits them
     std::unique_ptr<toolkit::AreaTips> rowTips_;
+    std::vector<int> laidOutBasis_;  // what the rows' columns were last laid out from
     toolkit::Timer* Timer1 = nullptr;
     toolkit::MenuItem* FileMenu = nullptr;
     toolkit::MenuItem* HelpMenu = nullptr;
