@@ -33,7 +33,12 @@ endif()
 
 file(GLOB ORVANTA_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/toolkit/*.cpp)
 file(GLOB_RECURSE ORVANTA_GLUE_SOURCES CONFIGURE_DEPENDS src/*_win.cpp)
-list(FILTER ORVANTA_GLUE_SOURCES EXCLUDE REGEX "/src/app/winmain_win\\.cpp$")
+# The exe's own objects, kept out of orvanta_app: WinMain, and the string members that must be linked
+# before the runtime library is read (see src/app/cow_string_members_win.cpp).
+set(ORVANTA_EXE_SOURCES src/app/winmain_win.cpp src/app/cow_string_members_win.cpp src/app/sso_string_members_win.cpp)
+foreach(source IN LISTS ORVANTA_EXE_SOURCES)
+    list(REMOVE_ITEM ORVANTA_GLUE_SOURCES ${CMAKE_SOURCE_DIR}/${source})
+endforeach()
 
 add_library(orvanta_app STATIC ${ORVANTA_TOOLKIT_SOURCES} ${ORVANTA_GLUE_SOURCES})
 # Only what the first window needs: GDI+, COM and the shell are loaded on first use
@@ -58,12 +63,9 @@ if(ORVANTA_EXE_TOOLCHAIN AND NOT ORVANTA_EXE_ONLY)
         BUILD_ALWAYS ON
         BUILD_BYPRODUCTS ${ORVANTA_EXE})
 else()
-    add_executable(orvanta WIN32 src/app/winmain_win.cpp src/app/orvanta.rc src/app/pictures.rc)
+    add_executable(orvanta WIN32 ${ORVANTA_EXE_SOURCES} src/app/orvanta.rc src/app/pictures.rc)
     target_link_libraries(orvanta PRIVATE orvanta_app)
     target_link_options(orvanta PRIVATE -municode)
-    # The few string members the runtime library's exception classes call, so that the linker does
-    # not take its two whole string objects for them (see the files).
-    target_sources(orvanta PRIVATE cmake/cow-string-members.cpp cmake/sso-string-members.cpp)
 endif()
 if(ORVANTA_EXE_ONLY)
     return()
@@ -80,6 +82,8 @@ endforeach()
 add_test(NAME ImportsOnlyWhatTheFirstWindowNeeds
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=${ORVANTA_EXE}
             -P ${CMAKE_SOURCE_DIR}/cmake/check-imports.cmake)
+add_test(NAME ExeStaysWithinItsSizeBudget
+    COMMAND ${CMAKE_COMMAND} -DEXE=${ORVANTA_EXE} -P ${CMAKE_SOURCE_DIR}/cmake/check-size.cmake)
 
 orvanta_use_googletest()
 add_subdirectory(tests/common)

@@ -2,6 +2,7 @@
 
 #include <ntsecapi.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -15,6 +16,9 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
+
+// Between a label and the figure it names, in pixels at 96 DPI.
+constexpr int kLabelGap = 4;
 
 // A fresh seed from the system's random source: this runtime's std::random_device falls back to a
 // fixed sequence on processors without a random instruction.
@@ -68,14 +72,17 @@ TAboutBox::TAboutBox(Shell& shell, std::string executablePath, HWND owner)
         {"Australian_Made_Label", &Australian_Made_Label},
         {"Bevel1", &Bevel1},
         {"Bevel3", &Bevel3},
-        {"Quotes_From_Tamsor_ListBox", &Quotes_From_Tamsor_ListBox},
         {"Quote_From_Tamsor_Label", &Quote_From_Tamsor_Label},
+        {"Label3", &Label3},
         {"Free_Resources_Label", &Free_Resources_Label},
     });
 }
 
 void TAboutBox::Set_Startup_Texts(int currentYear) {
     const AboutTexts texts = About_Box_Texts(currentYear);
+    emailAddress_ = texts.emailAddress;
+    webAddress_ = texts.webAddress;
+    donationAddress_ = texts.donationAddress;
     SetCaption(kAboutTitle);
     Product_Name_Label->SetText(kProgramTitle);
     Author_and_Date_Label->SetText(texts.authorAndDate);
@@ -94,26 +101,30 @@ void TAboutBox::FormActivate() {
     if (random_ == std::array<std::uint32_t, 4>{}) {
         random_[0] = 1;  // the one state the generator never leaves
     }
+    // The figure stands after its label, however wide the label's face draws it at this resolution.
+    Free_Resources_Label->SetLeft(
+        std::max<int>(Scale(Free_Resources_Label->Description().left), Label3->Bounds().right + Scale(kLabelGap)));
     TimerNamed("Quote_Change_Timer").SetEnabled(true);
     TimerNamed("Free_Resources_Timer").SetEnabled(true);
     Tamsor_Logo_GIFImage->SetAnimated(true);
     // Both show something at once, not only after their first interval.
     Quote_Change_TimerTimer();
     Free_Resources_TimerTimer();
-    // The link labels stand where the buttons that hold their addresses were.
+    // The link labels take the places of the buttons and show the addresses.
     const struct {
         toolkit::Control* button;
         toolkit::Control* label;
+        const std::string& address;
         const char* hint;
-    } links[] = {{Email_Button, Email_Address_Label, forms::kEmailHint},
-                 {WEB_Button, WEB_Address_Label, forms::kWebHint}};
+    } links[] = {{Email_Button, Email_Address_Label, emailAddress_, forms::kEmailHint},
+                 {WEB_Button, WEB_Address_Label, webAddress_, forms::kWebHint}};
     for (const auto& link : links) {
         link.button->SetHint(link.hint);
         link.button->SetVisible(false);
         // The hint goes along as data only: the labels have no tooltip.
-        link.label->SetHint(link.button->Hint());
+        link.label->SetHint(link.hint);
         link.label->SetTop(link.button->Bounds().top);
-        link.label->SetText(link.button->Text());
+        link.label->SetText(link.address);
     }
     // Everything that leads somewhere, and the frames around the pictures, show the hand.
     for (toolkit::Control* pointed :
@@ -126,12 +137,9 @@ void TAboutBox::FormActivate() {
 }
 
 void TAboutBox::Quote_Change_TimerTimer() {
-    const int count = Quotes_From_Tamsor_ListBox->ItemCount();
-    if (count == 0) {
-        return;
-    }
     // Uniform over the quotes; the same one may come twice in a row.
-    Quote_From_Tamsor_Label->SetText(Quotes_From_Tamsor_ListBox->Item(RandomBelow(count)));
+    const int quote = RandomBelow(static_cast<int>(forms::kQuotes.size()));
+    Quote_From_Tamsor_Label->SetText(forms::kQuotes[static_cast<std::size_t>(quote)]);
 }
 
 int TAboutBox::RandomBelow(int count) {
@@ -195,15 +203,15 @@ void TAboutBox::FormClose() {
 }
 
 void TAboutBox::Email_ButtonClick() {
-    Shell_Open(shell_, Email_Target(Email_Button->Text(), shell_.NameOnDisk(executablePath_)));
+    Shell_Open(shell_, Email_Target(emailAddress_, shell_.NameOnDisk(executablePath_)));
 }
 
 void TAboutBox::WEB_ButtonClick() {
-    Shell_Open(shell_, WEB_Button->Text());
+    Shell_Open(shell_, webAddress_);
 }
 
 void TAboutBox::PayPal_Donations_LabelClick() {
-    Shell_Open(shell_, PayPal_WEB_Address_Label->Text());
+    Shell_Open(shell_, donationAddress_);
 }
 
 void TAboutBox::PayPal_ImageClick() {

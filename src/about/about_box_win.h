@@ -41,6 +41,10 @@ class TAboutBox final : public toolkit::Form {
 
     Shell& shell_;
     std::string executablePath_;
+    // Where the links lead, kept here rather than read back from the windows that show them.
+    std::string emailAddress_;
+    std::string webAddress_;
+    std::string donationAddress_;
     // xoshiro128** state: a few lines of our own in place of the library's engine, whose compiled
     // code the exe would otherwise carry. Never all zero.
     std::array<std::uint32_t, 4> random_{1, 0, 0, 0};
@@ -65,8 +69,8 @@ class TAboutBox final : public toolkit::Form {
     toolkit::Control* Australian_Made_Label = nullptr;
     toolkit::Control* Bevel1 = nullptr;
     toolkit::Control* Bevel3 = nullptr;
-    toolkit::Control* Quotes_From_Tamsor_ListBox = nullptr;
     toolkit::Control* Quote_From_Tamsor_Label = nullptr;
+    toolkit::Control* Label3 = nullptr;
     toolkit::Control* Free_Resources_Label = nullptr;
 };
 

@@ -13,7 +13,7 @@ int ControlIdOf(const FormDescription& form, std::string_view componentName) {
 
 namespace {
 
-bool NumberEntries(const std::vector<MenuItemDescription>& items, std::string_view name, int& next) {
+bool NumberEntries(std::span<const MenuItemDescription> items, std::string_view name, int& next) {
     for (const auto& item : items) {
         if (item.name == name) {
             return true;

@@ -3,15 +3,33 @@
 // Windows and their components as plain data: positions in pixels at 96 DPI, names, tags, captions,
 // fonts, colours and the names of the event handlers. The toolkit builds real windows from these;
 // the native tests check them without any window.
+//
+// A form's description is constant data: `constexpr` arrays of literal types (string views, spans of
+// other constant arrays, enums), so the exe carries it as read-only bytes rather than as code that
+// builds it. Nothing here owns memory; a description made at run time (the message dialog) keeps
+// the strings and arrays it points at alive for as long as its window lives.
+//
+// To add
+// - a component: one aggregate in the form's components array, fields named in the order they are
+//   declared below, e.g. {.kind = ComponentKind::Button, .name = "Go_Button", .left = 8, .top = 8,
+//   .width = 75, .height = 23, .caption = "Go", .events = {{Event::Click, "Go_ButtonClick"}}}.
+//   Its place in the array is its control id and its tab order. A hint becomes its tooltip; list
+//   items, tab pages and grid columns are spans of constant arrays declared before the form.
+// - a kind of component: an enumerator below and its row in toolkit/component_kinds.cpp.
+// - a menu entry: one item in its menu's array ({.name, .caption, .onClick}); a sub-menu is a span
+//   of another array, declared before it. Command ids follow the depth-first order.
+// - a window: a `constexpr FormDescription` in forms/ with its arrays, and a form class whose
+//   handler table names every handler the description names.
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <initializer_list>
+#include <span>
 #include <string_view>
-#include <vector>
 
 namespace orvanta::forms {
 
-enum class ComponentKind {
+enum class ComponentKind : std::uint8_t {
     Label,     // STATIC text; sizes itself to its text when autoSize is set
     Edit,      // EDIT, one line
     Button,    // BUTTON push button
@@ -27,34 +45,34 @@ enum class ComponentKind {
     ComboBox,  // COMBOBOX drop-down list: one item chosen, none typed; `height` includes the open list
 };
 
-enum class BorderStyle {
+enum class BorderStyle : std::uint8_t {
     Sizeable,                 // resizable frame, title bar, system menu, minimise box, no maximise box
     Dialog,                   // fixed dialog frame with title bar and close box
     DialogWithoutSystemMenu,  // fixed dialog frame, title bar, no title-bar buttons
     None,
 };
 
-enum class Placement { Designed, ScreenCenter };
+enum class Placement : std::uint8_t { Designed, ScreenCenter };
 
 struct FontSpec {
-    std::string face;  // empty: the form's font
-    int height = 0;    // pixels at 96 DPI; negative: character height, as a LOGFONT height
+    std::string_view face;    // empty: the form's font
+    std::int16_t height = 0;  // pixels at 96 DPI; negative: character height, as a LOGFONT height
     bool bold = false;
     bool underline = false;
 
-    bool InheritsFormFont() const { return face.empty(); }
+    constexpr bool InheritsFormFont() const { return face.empty(); }
 };
 
 struct Color {
-    enum class Kind { Default, ButtonFace, WindowText, Window, Rgb };
+    enum class Kind : std::uint8_t { Default, ButtonFace, WindowText, Window, Rgb };
     Kind kind = Kind::Default;
     std::uint32_t rgb = 0;  // 0xRRGGBB, for Kind::Rgb
 
-    static Color Default() { return {}; }
-    static Color ButtonFace() { return {Kind::ButtonFace, 0}; }
-    static Color WindowText() { return {Kind::WindowText, 0}; }
-    static Color Window() { return {Kind::Window, 0}; }
-    static Color Rgb(std::uint32_t rgb) { return {Kind::Rgb, rgb}; }
+    static constexpr Color Default() { return {}; }
+    static constexpr Color ButtonFace() { return {Kind::ButtonFace, 0}; }
+    static constexpr Color WindowText() { return {Kind::WindowText, 0}; }
+    static constexpr Color Window() { return {Kind::Window, 0}; }
+    static constexpr Color Rgb(std::uint32_t rgb) { return {Kind::Rgb, rgb}; }
 };
 
 inline constexpr std::uint32_t kRed = 0xFF0000;
@@ -70,7 +88,7 @@ inline constexpr const char* kDonateImage = "DONATE_BUTTON";
 inline constexpr const char* kOkGlyphImage = "OK_GLYPH";
 inline constexpr const char* kCopyGlyphImage = "COPY_GLYPH";
 
-enum class Event {
+enum class Event : std::uint8_t {
     Click,       // button, check box, label, picture; list box, combo box: an item became selected
     UpClick,     // spin button, up arrow (or the Up key in its buddy)
     DownClick,   // spin button, down arrow
@@ -83,24 +101,57 @@ enum class Event {
 };
 
 struct EventBinding {
-    Event event;
-    std::string handler;
+    Event event = Event::Click;
+    std::string_view handler;
 };
 
-enum class Alignment { Left, Center, Right };
+// The events of one component or form, held in place so that a description names them inline:
+// `.events = {{Event::Click, "OKButtonClick"}}`. A list longer than its room does not compile.
+template <std::size_t Capacity>
+class EventBindings {
+  public:
+    constexpr EventBindings() = default;
+    constexpr EventBindings(std::initializer_list<EventBinding> bindings) {
+        if (bindings.size() > Capacity) {
+            throw "more event bindings than this description has room for";
+        }
+        for (const EventBinding& binding : bindings) {
+            bindings_[count_++] = binding;
+        }
+    }
+    constexpr const EventBinding* begin() const { return bindings_; }
+    constexpr const EventBinding* end() const { return bindings_ + count_; }
+    constexpr std::size_t size() const { return count_; }
+    constexpr bool empty() const { return count_ == 0; }
+    // The handler bound to the event; empty when none is.
+    constexpr std::string_view HandlerOf(Event event) const {
+        for (const EventBinding& binding : *this) {
+            if (binding.event == event) {
+                return binding.handler;
+            }
+        }
+        return {};
+    }
+
+  private:
+    EventBinding bindings_[Capacity] = {};
+    std::uint8_t count_ = 0;
+};
+
+enum class Alignment : std::uint8_t { Left, Center, Right };
 
 // Modal results that a button gives its form when clicked (0: none, the click runs its handler only).
-enum class ModalResult { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+enum class ModalResult : std::uint8_t { None = 0, Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 struct ComponentDescription {
     ComponentKind kind = ComponentKind::Label;
-    std::string name;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    std::string caption;
-    int tag = 0;
+    std::string_view name;
+    std::int16_t left = 0;
+    std::int16_t top = 0;
+    std::int16_t width = 0;
+    std::int16_t height = 0;
+    std::string_view caption;
+    std::int16_t tag = 0;
     bool visible = true;
     bool autoSize = false;     // labels: size to the text and the font
     bool wordWrap = false;     // labels: break lines at the width
@@ -112,68 +163,52 @@ struct ComponentDescription {
     bool raised = false;  // bevels: a raised box instead of an etched line
     Alignment alignment = Alignment::Left;
     ModalResult modalResult = ModalResult::None;
-    FontSpec font;  // empty face: the form's font
+    std::int8_t page = -1;  // the page of the form's Tabs component this component sits on; -1: none
+    FontSpec font;          // empty face: the form's font
     Color textColor;
-    Color backColor;                 // Default: the form's colour
-    int page = -1;                   // the page of the form's Tabs component this component sits on; -1: none
-    std::string buddy;               // UpDown: the component whose arrow keys it answers
-    std::string hint;                // tooltip
-    std::string image;               // pictures: the embedded image, drawn to fill the bounds; buttons: the glyph
-    int itemHeight = 0;              // list boxes
-    std::vector<std::string> items;  // tab pages; initial list items
-    std::vector<int> columnWidths;   // grids: one entry a column
-    int rowCount = 0;                // grids: rows below the header row
-    std::vector<EventBinding> events;
+    Color backColor;              // Default: the form's colour
+    std::string_view buddy;       // UpDown: the component whose arrow keys it answers
+    std::string_view hint;        // tooltip
+    std::string_view image;       // pictures: the embedded image, drawn to fill the bounds; buttons: the glyph
+    std::int16_t itemHeight = 0;  // list boxes
+    std::int16_t rowCount = 0;    // grids: rows below the header row
+    std::span<const std::string_view> items;  // tab pages; initial list items
+    std::span<const int> columnWidths;        // grids: one entry a column
+    EventBindings<2> events;                  // Click, or UpClick and DownClick
 };
 
-inline ComponentDescription MakeComponent(ComponentKind kind,
-                                          std::string name,
-                                          int left,
-                                          int top,
-                                          int width,
-                                          int height,
-                                          std::string caption = {}) {
-    ComponentDescription component;
-    component.kind = kind;
-    component.name = std::move(name);
-    component.left = left;
-    component.top = top;
-    component.width = width;
-    component.height = height;
-    component.caption = std::move(caption);
-    return component;
-}
-
 // A label that sizes itself to its caption.
-inline ComponentDescription MakeLabel(std::string name, int left, int top, std::string caption) {
-    ComponentDescription label =
-        MakeComponent(ComponentKind::Label, std::move(name), left, top, 0, 0, std::move(caption));
-    label.autoSize = true;
-    return label;
+constexpr ComponentDescription MakeLabel(std::string_view name, int left, int top, std::string_view caption) {
+    return {.kind = ComponentKind::Label,
+            .name = name,
+            .left = static_cast<std::int16_t>(left),
+            .top = static_cast<std::int16_t>(top),
+            .caption = caption,
+            .autoSize = true};
 }
 
 struct MenuItemDescription {
-    std::string name;
-    std::string caption;  // "-" draws a separator line
-    std::string onClick;  // handler name; empty: none
+    std::string_view name;
+    std::string_view caption;  // "-" draws a separator line
+    std::string_view onClick;  // handler name; empty: none
     bool checked = false;
     bool visible = true;
-    std::vector<MenuItemDescription> items;  // a sub-menu when not empty
+    std::span<const MenuItemDescription> items;  // a sub-menu when not empty
 
-    bool IsSeparator() const { return caption == "-"; }
+    constexpr bool IsSeparator() const { return caption == "-"; }
 };
 
 struct TimerDescription {
-    std::string name;
+    std::string_view name;
     unsigned interval = 1000;  // milliseconds
     bool enabled = true;
-    std::string onTimer;
+    std::string_view onTimer;
 };
 
 struct FormDescription {
-    std::string className;  // the registered window class, e.g. "TMainForm1"
-    std::string name;
-    std::string caption;
+    std::string_view className;  // the registered window class, e.g. "TMainForm1"
+    std::string_view name;
+    std::string_view caption;
     BorderStyle border = BorderStyle::Dialog;
     Placement placement = Placement::Designed;
     int left = 0;
@@ -188,14 +223,14 @@ struct FormDescription {
     bool keyPreview = false;
     // The modal result of the close box and of Escape.
     ModalResult cancelResult = ModalResult::Cancel;
-    std::string activeControl;  // the component that has the focus when the form first opens
-    std::vector<ComponentDescription> components;
-    std::string mainMenuName;
-    std::vector<MenuItemDescription> mainMenu;  // the top-level entries of the menu bar
-    std::string popupMenuName;
-    std::vector<MenuItemDescription> popupMenu;
-    std::vector<TimerDescription> timers;
-    std::vector<EventBinding> events;  // Show, Activate, CloseQuery, KeyDown
+    std::string_view activeControl;  // the component that has the focus when the form first opens
+    std::span<const ComponentDescription> components;
+    std::string_view mainMenuName;
+    std::span<const MenuItemDescription> mainMenu;  // the top-level entries of the menu bar
+    std::string_view popupMenuName;
+    std::span<const MenuItemDescription> popupMenu;
+    std::span<const TimerDescription> timers;
+    EventBindings<4> events;  // Show, Activate, Close, CloseQuery, KeyDown
 };
 
 // Child-window identifiers follow the description's order from kFirstControlId, so that programs

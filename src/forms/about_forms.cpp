@@ -12,183 +12,266 @@ struct GroupOrigin {
 constexpr GroupOrigin kUpperGroup{3, -4};
 constexpr GroupOrigin kLowerGroup{3, 70};
 
-const FontSpec kTimes{"Times New Roman", -15};
-const FontSpec kTimesBold{"Times New Roman", -15, true};
-const FontSpec kLinkFont{"Times New Roman", -15, true, true};
+constexpr FontSpec kTimes{"Times New Roman", -15};
+constexpr FontSpec kTimesBold{"Times New Roman", -15, true};
+constexpr FontSpec kLinkFont{"Times New Roman", -15, true, true};
 
-ComponentDescription In(GroupOrigin group, ComponentDescription component) {
-    component.left += group.left;
-    component.top += group.top;
+constexpr ComponentDescription In(GroupOrigin group, ComponentDescription component) {
+    component.left = static_cast<std::int16_t>(component.left + group.left);
+    component.top = static_cast<std::int16_t>(component.top + group.top);
     return component;
 }
 
-ComponentDescription Clicks(ComponentDescription component, std::string handler) {
-    component.events.push_back({Event::Click, std::move(handler)});
-    return component;
+constexpr ComponentDescription Line(std::string_view name, int top, bool bold, std::string_view caption = {}) {
+    return {.kind = ComponentKind::Label,
+            .name = name,
+            .left = 205,
+            .top = static_cast<std::int16_t>(top),
+            .width = 400,
+            .height = 18,
+            .caption = caption,
+            .font = bold ? kTimesBold : kTimes};
 }
 
-ComponentDescription Line(std::string name, int top, bool bold) {
-    auto line = MakeComponent(ComponentKind::Label, std::move(name), 205, top, 400, 18);
-    line.font = bold ? kTimesBold : kTimes;
-    return line;
+constexpr ComponentDescription Prompt(std::string_view name, int top) {
+    return {.kind = ComponentKind::Label,
+            .name = name,
+            .left = 205,
+            .top = static_cast<std::int16_t>(top),
+            .width = 225,
+            .height = 18,
+            .alignment = Alignment::Right};
 }
 
-ComponentDescription Prompt(std::string name, int top) {
-    auto prompt = MakeComponent(ComponentKind::Label, std::move(name), 205, top, 225, 18);
-    prompt.alignment = Alignment::Right;
-    return prompt;
+constexpr ComponentDescription Link(std::string_view name, int left, int top, std::string_view handler) {
+    return {.kind = ComponentKind::Label,
+            .name = name,
+            .left = static_cast<std::int16_t>(left),
+            .top = static_cast<std::int16_t>(top),
+            .autoSize = true,
+            .font = kLinkFont,
+            .textColor = Color::Rgb(kBlue),
+            .events = {{Event::Click, handler}}};
 }
 
-ComponentDescription Link(std::string name, int left, int top, std::string handler) {
-    auto link = MakeLabel(std::move(name), left, top, "");
-    link.font = kLinkFont;
-    link.textColor = Color::Rgb(kBlue);
-    return Clicks(link, std::move(handler));
-}
+constexpr ComponentDescription kAboutComponents[] = {
+    In(kUpperGroup, {.kind = ComponentKind::GroupBox, .name = "GroupBox1", .width = 615, .height = 77}),
+    In(kUpperGroup,
+       {.kind = ComponentKind::Picture,
+        .name = "Tamsor_Logo_Banner_Image",
+        .left = 2,
+        .top = 7,
+        .width = 611,
+        .height = 67,
+        .image = kBannerImage,
+        .events = {{Event::Click, "WEB_ButtonClick"}}}),
 
-ComponentDescription Picture(std::string name, int left, int top, int width, int height, std::string image) {
-    auto picture = MakeComponent(ComponentKind::Picture, std::move(name), left, top, width, height);
-    picture.image = std::move(image);
-    return picture;
-}
+    In(kLowerGroup, {.kind = ComponentKind::GroupBox, .name = "GroupBox2", .width = 615, .height = 341}),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Bevel,
+        .name = "Bevel1",
+        .left = 5,
+        .top = 14,
+        .width = 184,
+        .height = 167,
+        .raised = true}),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Picture,
+        .name = "Tamsor_Logo_GIFImage",
+        .left = 12,
+        .top = 16,
+        .width = 173,
+        .height = 165,
+        .image = kLogoImage,
+        .events = {{Event::Click, "WEB_ButtonClick"}}}),
 
-ComponentDescription RaisedBevel(std::string name, int left, int top, int width, int height) {
-    auto bevel = MakeComponent(ComponentKind::Bevel, std::move(name), left, top, width, height);
-    bevel.raised = true;
-    return bevel;
-}
+    In(kLowerGroup, Line("Product_Name_Label", 15, true, "Product Name")),
+    In(kLowerGroup, Line("Author_and_Date_Label", 44, true)),
+    In(kLowerGroup, Line("Developed_Using_Label", 73, false)),
+    In(kLowerGroup, Line("Copyright_Label", 102, false)),
+    In(kLowerGroup, Line("Software_Status_Label", 131, false)),
 
-FormDescription BuildAbout() {
-    FormDescription d;
-    d.className = "TAboutBox";
-    d.name = "AboutBox";
-    d.caption = "About";
-    d.border = BorderStyle::DialogWithoutSystemMenu;
-    d.placement = Placement::ScreenCenter;
-    d.clientWidth = 622;
-    d.clientHeight = 411;
-    d.font = kTimes;
-    d.keyPreview = true;
-    d.activeControl = "OKButton";
-    d.events = {{Event::Activate, "FormActivate"}, {Event::KeyDown, "FormKeyDown"}, {Event::Close, "FormClose"}};
-    auto& c = d.components;
+    In(kLowerGroup,
+       {.kind = ComponentKind::Label,
+        .name = "PayPal_Donations_Label",
+        .left = 206,
+        .top = 157,
+        .width = 312,
+        .height = 63,
+        .caption = "Please support my efforts and encourage me to keep developing useful software by "
+                   "making a PayPal donation.",
+        .wordWrap = true,
+        .alignment = Alignment::Center,
+        .font = {"Times New Roman", -15, false, true},
+        .textColor = Color::Rgb(kBlue),
+        .events = {{Event::Click, "PayPal_Donations_LabelClick"}}}),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Picture,
+        .name = "PayPal_Image",
+        .left = 532,
+        .top = 166,
+        .width = 62,
+        .height = 31,
+        .image = kDonateImage,
+        .events = {{Event::Click, "PayPal_ImageClick"}}}),
 
-    c.push_back(In(kUpperGroup, MakeComponent(ComponentKind::GroupBox, "GroupBox1", 0, 0, 615, 77)));
-    c.push_back(
-        In(kUpperGroup, Clicks(Picture("Tamsor_Logo_Banner_Image", 2, 7, 611, 67, kBannerImage), "WEB_ButtonClick")));
+    // Activation hides the two buttons; the link labels take their place and show the addresses.
+    In(kLowerGroup, Prompt("Comments_Label", 230)),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Button,
+        .name = "Email_Button",
+        .left = 440,
+        .top = 228,
+        .width = 169,
+        .height = 23,
+        .events = {{Event::Click, "Email_ButtonClick"}}}),
+    In(kLowerGroup, Link("Email_Address_Label", 446, 230, "Email_ButtonClick")),
+    In(kLowerGroup, Prompt("WEB_Page_Label", 259)),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Button,
+        .name = "WEB_Button",
+        .left = 440,
+        .top = 257,
+        .width = 169,
+        .height = 23,
+        .events = {{Event::Click, "WEB_ButtonClick"}}}),
+    In(kLowerGroup, Link("WEB_Address_Label", 447, 259, "WEB_ButtonClick")),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Label,
+        .name = "PayPal_WEB_Address_Label",
+        .left = 205,
+        .top = 200,
+        .visible = false,
+        .autoSize = true}),
 
-    const GroupOrigin g = kLowerGroup;
-    c.push_back(In(g, MakeComponent(ComponentKind::GroupBox, "GroupBox2", 0, 0, 615, 341)));
-    c.push_back(In(g, RaisedBevel("Bevel1", 5, 14, 184, 167)));
-    c.push_back(In(g, Clicks(Picture("Tamsor_Logo_GIFImage", 12, 16, 173, 165, kLogoImage), "WEB_ButtonClick")));
+    In(kLowerGroup,
+       {.kind = ComponentKind::Label,
+        .name = "Quote_From_Tamsor_Label",
+        .left = 8,
+        .top = 184,
+        .width = 181,
+        .height = 119,
+        .wordWrap = true,
+        .alignment = Alignment::Center}),
+    In(kLowerGroup,
+       {.kind = ComponentKind::ListBox,
+        .name = "Quotes_From_Tamsor_ListBox",
+        .left = 8,
+        .top = 184,
+        .width = 181,
+        .height = 119,
+        .visible = false,
+        .items = kQuotes}),
+    In(kLowerGroup, MakeLabel("Label3", 23, 308, "Free System Resources :")),
+    In(kLowerGroup, MakeLabel("Free_Resources_Label", 179, 308, "Free %")),
 
-    auto productName = Line("Product_Name_Label", 15, true);
-    productName.caption = "Product Name";
-    c.push_back(In(g, productName));
-    c.push_back(In(g, Line("Author_and_Date_Label", 44, true)));
-    c.push_back(In(g, Line("Developed_Using_Label", 73, false)));
-    c.push_back(In(g, Line("Copyright_Label", 102, false)));
-    c.push_back(In(g, Line("Software_Status_Label", 131, false)));
-
-    auto donations = MakeComponent(ComponentKind::Label, "PayPal_Donations_Label", 206, 157, 312, 63,
-                                   "Please support my efforts and encourage me to keep developing useful software by "
-                                   "making a PayPal donation.");
-    donations.alignment = Alignment::Center;
-    donations.wordWrap = true;
-    donations.font = {"Times New Roman", -15, false, true};
-    donations.textColor = Color::Rgb(kBlue);
-    c.push_back(In(g, Clicks(donations, "PayPal_Donations_LabelClick")));
-    c.push_back(In(g, Clicks(Picture("PayPal_Image", 532, 166, 62, 31, kDonateImage), "PayPal_ImageClick")));
-
-    // The addresses are held in the captions of two buttons that activation hides; the link labels
-    // take their place and their texts.
-    c.push_back(In(g, Prompt("Comments_Label", 230)));
-    c.push_back(
-        In(g, Clicks(MakeComponent(ComponentKind::Button, "Email_Button", 440, 228, 169, 23), "Email_ButtonClick")));
-    c.push_back(In(g, Link("Email_Address_Label", 446, 230, "Email_ButtonClick")));
-    c.push_back(In(g, Prompt("WEB_Page_Label", 259)));
-    c.push_back(
-        In(g, Clicks(MakeComponent(ComponentKind::Button, "WEB_Button", 440, 257, 169, 23), "WEB_ButtonClick")));
-    c.push_back(In(g, Link("WEB_Address_Label", 447, 259, "WEB_ButtonClick")));
-    auto donationAddress = MakeLabel("PayPal_WEB_Address_Label", 205, 200, "");
-    donationAddress.visible = false;
-    c.push_back(In(g, donationAddress));
-
-    auto quote = MakeComponent(ComponentKind::Label, "Quote_From_Tamsor_Label", 8, 184, 181, 119);
-    quote.alignment = Alignment::Center;
-    quote.wordWrap = true;
-    c.push_back(In(g, quote));
-    auto quotes = MakeComponent(ComponentKind::ListBox, "Quotes_From_Tamsor_ListBox", 8, 184, 181, 119);
-    quotes.visible = false;
-    quotes.items.assign(kQuotes.begin(), kQuotes.end());
-    c.push_back(In(g, quotes));
-    c.push_back(In(g, MakeLabel("Label3", 23, 308, "Free System Resources :")));
-    c.push_back(In(g, MakeLabel("Free_Resources_Label", 179, 308, "Free %")));
-
-    auto ok = MakeComponent(ComponentKind::Button, "OKButton", 257, 288, 100, 48, "OK");
-    ok.font = {"Times New Roman", -19, true};
-    ok.isDefault = true;
-    ok.image = kOkGlyphImage;
-    c.push_back(In(g, Clicks(ok, "OKButtonClick")));
+    In(kLowerGroup,
+       {.kind = ComponentKind::Button,
+        .name = "OKButton",
+        .left = 257,
+        .top = 288,
+        .width = 100,
+        .height = 48,
+        .caption = "OK",
+        .isDefault = true,
+        .font = {"Times New Roman", -19, true},
+        .image = kOkGlyphImage,
+        .events = {{Event::Click, "OKButtonClick"}}}),
 
     // The badge's text lies on its picture, so it comes first: it stays above the picture.
-    c.push_back(In(g, RaisedBevel("Bevel3", 448, 288, 157, 48)));
-    auto madeLabel =
-        MakeComponent(ComponentKind::Label, "Australian_Made_Label", 458, 296, 98, 32, "Australian Made Software");
-    madeLabel.alignment = Alignment::Center;
-    madeLabel.wordWrap = true;
-    madeLabel.transparent = true;
-    madeLabel.textColor = Color::Rgb(kWhite);
-    madeLabel.font = {"Times New Roman", -13, true};
-    c.push_back(In(g, Clicks(madeLabel, "WEB_ButtonClick")));
-    auto badge = Picture("Australian_Made_Logo", 452, 292, 149, 41, kBadgeImage);
-    badge.hint = "Hey, don't poke me there !!";
-    c.push_back(In(g, Clicks(badge, "WEB_ButtonClick")));
+    In(kLowerGroup,
+       {.kind = ComponentKind::Bevel,
+        .name = "Bevel3",
+        .left = 448,
+        .top = 288,
+        .width = 157,
+        .height = 48,
+        .raised = true}),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Label,
+        .name = "Australian_Made_Label",
+        .left = 458,
+        .top = 296,
+        .width = 98,
+        .height = 32,
+        .caption = "Australian Made Software",
+        .wordWrap = true,
+        .transparent = true,
+        .alignment = Alignment::Center,
+        .font = {"Times New Roman", -13, true},
+        .textColor = Color::Rgb(kWhite),
+        .events = {{Event::Click, "WEB_ButtonClick"}}}),
+    In(kLowerGroup,
+       {.kind = ComponentKind::Picture,
+        .name = "Australian_Made_Logo",
+        .left = 452,
+        .top = 292,
+        .width = 149,
+        .height = 41,
+        .hint = "Hey, don't poke me there !!",
+        .image = kBadgeImage,
+        .events = {{Event::Click, "WEB_ButtonClick"}}}),
+};
 
-    d.timers = {{"Quote_Change_Timer", 10000, false, "Quote_Change_TimerTimer"},
-                {"Free_Resources_Timer", 500, false, "Free_Resources_TimerTimer"}};
-    return d;
-}
+constexpr TimerDescription kAboutTimers[] = {{"Quote_Change_Timer", 10000, false, "Quote_Change_TimerTimer"},
+                                             {"Free_Resources_Timer", 500, false, "Free_Resources_TimerTimer"}};
 
-FormDescription BuildHelp() {
-    FormDescription d;
-    d.className = "THelpBox";
-    d.name = "HelpBox";
-    d.caption = "Help ...";
-    d.border = BorderStyle::Dialog;
-    d.placement = Placement::ScreenCenter;
-    d.clientWidth = 298;
-    d.clientHeight = 213;
-    d.font = {"MS Sans Serif", -11, true};
-    d.activeControl = "OKButton";
+constexpr FormDescription kAboutBox{
+    .className = "TAboutBox",
+    .name = "AboutBox",
+    .caption = "About",
+    .border = BorderStyle::DialogWithoutSystemMenu,
+    .placement = Placement::ScreenCenter,
+    .clientWidth = 622,
+    .clientHeight = 411,
+    .font = kTimes,
+    .keyPreview = true,
+    .activeControl = "OKButton",
+    .components = kAboutComponents,
+    .timers = kAboutTimers,
+    .events = {{Event::Activate, "FormActivate"}, {Event::KeyDown, "FormKeyDown"}, {Event::Close, "FormClose"}},
+};
 
-    d.components.push_back(MakeComponent(ComponentKind::Panel, "Panel1", 8, 8, 281, 161));
-    const char* lines[] = {"This program enables you to display", "time in the current location, as well as",
-                           "another location you specify, and", "with a time difference you specify."};
-    int top = 8 + 32;
-    int number = 1;
-    for (const char* line : lines) {
-        d.components.push_back(MakeLabel("Label" + std::to_string(number++), 8 + 24, top, line));
-        top += 24;
-    }
-    auto ok = MakeComponent(ComponentKind::Button, "OKButton", 111, 178, 77, 27, "OK");
-    ok.font = {"MS Sans Serif", -11, true};
-    ok.isDefault = true;
-    ok.image = kOkGlyphImage;
-    d.components.push_back(Clicks(ok, "OKButtonClick"));
-    return d;
-}
+constexpr ComponentDescription kHelpComponents[] = {
+    {.kind = ComponentKind::Panel, .name = "Panel1", .left = 8, .top = 8, .width = 281, .height = 161},
+    MakeLabel("Label1", 32, 40, "This program enables you to display"),
+    MakeLabel("Label2", 32, 64, "time in the current location, as well as"),
+    MakeLabel("Label3", 32, 88, "another location you specify, and"),
+    MakeLabel("Label4", 32, 112, "with a time difference you specify."),
+    {.kind = ComponentKind::Button,
+     .name = "OKButton",
+     .left = 111,
+     .top = 178,
+     .width = 77,
+     .height = 27,
+     .caption = "OK",
+     .isDefault = true,
+     .font = {"MS Sans Serif", -11, true},
+     .image = kOkGlyphImage,
+     .events = {{Event::Click, "OKButtonClick"}}},
+};
+
+constexpr FormDescription kHelpBox{
+    .className = "THelpBox",
+    .name = "HelpBox",
+    .caption = "Help ...",
+    .border = BorderStyle::Dialog,
+    .placement = Placement::ScreenCenter,
+    .clientWidth = 298,
+    .clientHeight = 213,
+    .font = {"MS Sans Serif", -11, true},
+    .activeControl = "OKButton",
+    .components = kHelpComponents,
+};
 
 }  // namespace
 
 const FormDescription& AboutBoxDescription() {
-    static const FormDescription description = BuildAbout();
-    return description;
+    return kAboutBox;
 }
 
 const FormDescription& HelpBoxDescription() {
-    static const FormDescription description = BuildHelp();
-    return description;
+    return kHelpBox;
 }
 
 }  // namespace orvanta::forms

@@ -4,66 +4,112 @@ namespace orvanta::forms {
 
 namespace {
 
-ComponentDescription MnemonicLabel(std::string name, int left, int top, std::string caption) {
-    ComponentDescription label = MakeLabel(std::move(name), left, top, std::move(caption));
-    label.mnemonic = true;
-    return label;
-}
+// Created in tab order; the date picker follows the label that names it.
+constexpr ComponentDescription kComponents[] = {
+    {.kind = ComponentKind::Label,
+     .name = kPlannerDateLabel,
+     .left = 12,
+     .top = 15,
+     .caption = "&Day:",
+     .autoSize = true,
+     .mnemonic = true},
+    {.kind = ComponentKind::Button,
+     .name = "Previous_Day_Button",
+     .left = 164,
+     .top = 10,
+     .width = 92,
+     .height = 25,
+     .caption = "&Previous day",
+     .hint = "The day before (Page Up in the grid)",
+     .events = {{Event::Click, "Previous_Day_ButtonClick"}}},
+    {.kind = ComponentKind::Button,
+     .name = "Next_Day_Button",
+     .left = 262,
+     .top = 10,
+     .width = 92,
+     .height = 25,
+     .caption = "&Next day",
+     .hint = "The day after (Page Down in the grid)",
+     .events = {{Event::Click, "Next_Day_ButtonClick"}}},
+    {.kind = ComponentKind::Label,
+     .name = "Working_Hours_Label",
+     .left = 366,
+     .top = 15,
+     .caption = "&Working hours:",
+     .autoSize = true,
+     .mnemonic = true},
+    {.kind = ComponentKind::ComboBox,
+     .name = "Work_Start_ComboBox",
+     .left = 450,
+     .top = 11,
+     .width = 76,
+     .height = 300,
+     .events = {{Event::Click, "Work_Start_ComboBoxChange"}}},
+    MakeLabel("Work_To_Label", 532, 15, "to"),
+    {.kind = ComponentKind::ComboBox,
+     .name = "Work_End_ComboBox",
+     .left = 552,
+     .top = 11,
+     .width = 76,
+     .height = 300,
+     .events = {{Event::Click, "Work_End_ComboBoxChange"}}},
+    // The columns are the places, made when the planner opens.
+    {.kind = ComponentKind::Grid,
+     .name = "Plan_Grid",
+     .left = 12,
+     .top = 44,
+     .width = 616,
+     .height = 308,
+     .rowCount = 24},
+    {.kind = ComponentKind::Button,
+     .name = "Copy_Button",
+     .left = 12,
+     .top = 364,
+     .width = 90,
+     .height = 27,
+     .caption = "&Copy",
+     .hint = "Copy the chosen hour, one line a place (Ctrl+C)",
+     .events = {{Event::Click, "Copy_ButtonClick"}}},
+    {.kind = ComponentKind::Button,
+     .name = "Copy_Table_Button",
+     .left = 108,
+     .top = 364,
+     .width = 100,
+     .height = 27,
+     .caption = "Copy &Table",
+     .hint = "Copy the whole grid as tab-separated text",
+     .events = {{Event::Click, "Copy_Table_ButtonClick"}}},
+    MakeLabel("Note_Label", 218, 371, ""),
+    {.kind = ComponentKind::Button,
+     .name = "Close_Button",
+     .left = 552,
+     .top = 364,
+     .width = 76,
+     .height = 27,
+     .caption = "Close",
+     .isDefault = true,
+     .modalResult = ModalResult::Ok},
+};
 
-ComponentDescription Clicked(ComponentDescription component, std::string handler, std::string hint = {}) {
-    component.events = {{Event::Click, std::move(handler)}};
-    component.hint = std::move(hint);
-    return component;
-}
-
-FormDescription Build() {
-    FormDescription d;
-    d.className = "TPlanner";
-    d.name = "Planner";
-    d.caption = "Planner";
-    d.border = BorderStyle::Dialog;
-    d.clientWidth = 640;
-    d.clientHeight = 400;
+constexpr FormDescription kPlanner{
+    .className = "TPlanner",
+    .name = "Planner",
+    .caption = "Planner",
+    .border = BorderStyle::Dialog,
+    .clientWidth = 640,
+    .clientHeight = 400,
     // A scalable face: the night's italics are drawn from it at every resolution.
-    d.font = {"Tahoma", -11};
-    d.keyPreview = true;
-    d.activeControl = "Plan_Grid";
-    d.events = {{Event::Show, "FormShow"}, {Event::KeyDown, "FormKeyDown"}};
-
-    // Created in tab order; the date picker follows the label that names it.
-    auto grid = MakeComponent(ComponentKind::Grid, "Plan_Grid", 12, 44, 616, 308);
-    grid.rowCount = 24;  // the columns are the places, made when the planner opens
-    auto close = MakeComponent(ComponentKind::Button, "Close_Button", 552, 364, 76, 27, "Close");
-    close.isDefault = true;
-    close.modalResult = ModalResult::Ok;
-    d.components = {
-        MnemonicLabel(kPlannerDateLabel, 12, 15, "&Day:"),
-        Clicked(MakeComponent(ComponentKind::Button, "Previous_Day_Button", 164, 10, 92, 25, "&Previous day"),
-                "Previous_Day_ButtonClick", "The day before (Page Up in the grid)"),
-        Clicked(MakeComponent(ComponentKind::Button, "Next_Day_Button", 262, 10, 92, 25, "&Next day"),
-                "Next_Day_ButtonClick", "The day after (Page Down in the grid)"),
-        MnemonicLabel("Working_Hours_Label", 366, 15, "&Working hours:"),
-        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_Start_ComboBox", 450, 11, 76, 300),
-                "Work_Start_ComboBoxChange"),
-        MakeLabel("Work_To_Label", 532, 15, "to"),
-        Clicked(MakeComponent(ComponentKind::ComboBox, "Work_End_ComboBox", 552, 11, 76, 300),
-                "Work_End_ComboBoxChange"),
-        grid,
-        Clicked(MakeComponent(ComponentKind::Button, "Copy_Button", 12, 364, 90, 27, "&Copy"), "Copy_ButtonClick",
-                "Copy the chosen hour, one line a place (Ctrl+C)"),
-        Clicked(MakeComponent(ComponentKind::Button, "Copy_Table_Button", 108, 364, 100, 27, "Copy &Table"),
-                "Copy_Table_ButtonClick", "Copy the whole grid as tab-separated text"),
-        MakeLabel("Note_Label", 218, 371, ""),
-        close,
-    };
-    return d;
-}
+    .font = {"Tahoma", -11},
+    .keyPreview = true,
+    .activeControl = "Plan_Grid",
+    .components = kComponents,
+    .events = {{Event::Show, "FormShow"}, {Event::KeyDown, "FormKeyDown"}},
+};
 
 }  // namespace
 
 const FormDescription& PlannerDescription() {
-    static const FormDescription description = Build();
-    return description;
+    return kPlanner;
 }
 
 }  // namespace orvanta::forms

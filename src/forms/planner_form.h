@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "form_types/form_description.h"
 
 namespace orvanta::forms {
@@ -14,6 +16,6 @@ struct DesignRect {
     int left, top, width, height;
 };
 inline constexpr DesignRect kPlannerDatePickerBounds{52, 11, 104, 23};
-inline constexpr const char* kPlannerDateLabel = "Day_Label";
+inline constexpr std::string_view kPlannerDateLabel = "Day_Label";
 
 }  // namespace orvanta::forms

@@ -4,68 +4,108 @@ namespace orvanta::forms {
 
 namespace {
 
-const FontSpec kListFont{"MS Sans Serif", -11, true};
+constexpr FontSpec kListFont{"MS Sans Serif", -11, true};
+constexpr int kGridColumnWidths[] = {85, 85};
 
-FormDescription Build() {
-    FormDescription d;
-    d.className = "TTime_Table";
-    d.name = "Time_Table";
-    d.caption = "Time Comparison Table :";
-    d.border = BorderStyle::Dialog;
-    d.placement = Placement::ScreenCenter;
-    d.clientWidth = 378;
-    d.clientHeight = 404;
-    d.font = {"System", -13};
-    d.activeControl = "OKBtn";
-    d.events = {{Event::Activate, "FormActivate"}};
-
-    d.components.push_back(MakeComponent(ComponentKind::Bevel, "Bevel1", 4, 8, 365, 385));
-    auto source = MakeComponent(ComponentKind::Label, "SrcLabel", 16, 20, 121, 16, "Location 1 :");
-    source.font = kListFont;
-    source.textColor = Color::Rgb(kBlack);
-    d.components.push_back(source);
-    auto destination = source;
-    destination.name = "DstLabel";
-    destination.top = 176;
-    destination.caption = "Location 2 :";
-    d.components.push_back(destination);
+constexpr ComponentDescription kComponents[] = {
+    {.kind = ComponentKind::Bevel, .name = "Bevel1", .left = 4, .top = 8, .width = 365, .height = 385},
+    {.kind = ComponentKind::Label,
+     .name = "SrcLabel",
+     .left = 16,
+     .top = 20,
+     .width = 121,
+     .height = 16,
+     .caption = "Location 1 :",
+     .font = kListFont,
+     .textColor = Color::Rgb(kBlack)},
+    {.kind = ComponentKind::Label,
+     .name = "DstLabel",
+     .left = 16,
+     .top = 176,
+     .width = 121,
+     .height = 16,
+     .caption = "Location 2 :",
+     .font = kListFont,
+     .textColor = Color::Rgb(kBlack)},
 
     // Created in tab order.
-    auto ok = MakeComponent(ComponentKind::Button, "OKBtn", 28, 312, 85, 69, "OK");
-    ok.image = kOkGlyphImage;
-    ok.font = kListFont;
-    ok.hint = "Exit this Time Table window.";
-    ok.isDefault = true;
-    ok.modalResult = ModalResult::Ok;
-    d.components.push_back(ok);
-    auto list1 = MakeComponent(ComponentKind::ListBox, "Time_Zone_1_ListBox", 16, 40, 121, 97);
-    list1.font = kListFont;
-    list1.itemHeight = 13;
-    list1.events = {{Event::Click, "Time_Zone_1_ListBoxClick"}};
-    d.components.push_back(list1);
-    auto list2 = MakeComponent(ComponentKind::ListBox, "Time_Zone_2_ListBox", 16, 196, 121, 101);
-    list2.font = kListFont;
-    list2.itemHeight = 13;
-    list2.events = {{Event::Click, "Time_Zone_2_ListBoxClick"}};
-    d.components.push_back(list2);
-    auto grid = MakeComponent(ComponentKind::Grid, "Time_Comparison_StringGrid", 160, 16, 197, 329);
-    grid.columnWidths = {85, 85};
-    grid.rowCount = 24;
-    d.components.push_back(grid);
-    auto copy = MakeComponent(ComponentKind::Button, "Copy_Time_Table_to_Clipboard_Button", 176, 352, 161, 33,
-                              "Copy to Clipboard");
-    copy.image = kCopyGlyphImage;
-    copy.hint = "Copy Time Table to Clipboard.";
-    copy.events = {{Event::Click, "Copy_Time_Table_to_Clipboard_ButtonClick"}};
-    d.components.push_back(copy);
-    return d;
-}
+    {.kind = ComponentKind::Button,
+     .name = "OKBtn",
+     .left = 28,
+     .top = 312,
+     .width = 85,
+     .height = 69,
+     .caption = "OK",
+     .isDefault = true,
+     .modalResult = ModalResult::Ok,
+     .font = kListFont,
+     .hint = "Exit this Time Table window.",
+     .image = kOkGlyphImage},
+    {.kind = ComponentKind::ListBox,
+     .name = "Time_Zone_1_ListBox",
+     .left = 16,
+     .top = 40,
+     .width = 121,
+     .height = 97,
+     .font = kListFont,
+     .itemHeight = 13,
+     .events = {{Event::Click, "Time_Zone_1_ListBoxClick"}}},
+    {.kind = ComponentKind::ListBox,
+     .name = "Time_Zone_2_ListBox",
+     .left = 16,
+     .top = 196,
+     .width = 121,
+     .height = 101,
+     .font = kListFont,
+     .itemHeight = 13,
+     .events = {{Event::Click, "Time_Zone_2_ListBoxClick"}}},
+    {.kind = ComponentKind::Grid,
+     .name = "Time_Comparison_StringGrid",
+     .left = 160,
+     .top = 16,
+     .width = 197,
+     .height = 329,
+     .rowCount = 24,
+     .columnWidths = kGridColumnWidths},
+    {.kind = ComponentKind::Button,
+     .name = "Copy_Time_Table_to_Clipboard_Button",
+     .left = 176,
+     .top = 352,
+     .width = 161,
+     .height = 33,
+     .caption = "Copy to Clipboard",
+     .hint = "Copy Time Table to Clipboard.",
+     .image = kCopyGlyphImage,
+     .events = {{Event::Click, "Copy_Time_Table_to_Clipboard_ButtonClick"}}},
+    // Says that a copy went through, in the room between the second list and the OK button.
+    {.kind = ComponentKind::Label,
+     .name = "Copied_Label",
+     .left = 16,
+     .top = 299,
+     .caption = "Table copied.",
+     .visible = false,
+     .autoSize = true,
+     .font = kListFont},
+};
+
+constexpr FormDescription kTime_Table{
+    .className = "TTime_Table",
+    .name = "Time_Table",
+    .caption = "Time Comparison Table :",
+    .border = BorderStyle::Dialog,
+    .placement = Placement::ScreenCenter,
+    .clientWidth = 378,
+    .clientHeight = 404,
+    .font = {"System", -13},
+    .activeControl = "OKBtn",
+    .components = kComponents,
+    .events = {{Event::Activate, "FormActivate"}},
+};
 
 }  // namespace
 
 const FormDescription& Time_TableDescription() {
-    static const FormDescription description = Build();
-    return description;
+    return kTime_Table;
 }
 
 }  // namespace orvanta::forms

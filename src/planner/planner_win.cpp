@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <vector>
 
 #include "forms/planner_form.h"
@@ -254,16 +253,11 @@ void TPlanner::FitColumns() {
     MakeCueFonts();
     const HDC dc = MeasuringDc();
     const HGDIOBJ previous = SelectObject(dc, boldFont_.Get());
-    // The same texts come back day after day: each is measured once for each font.
-    const auto widthOf = [this, dc](const std::string& text) {
-        const auto [known, added] = textWidths_.try_emplace(text, 0);
-        if (added) {
-            const std::wstring wide = toolkit::Widen(text);
-            SIZE size{};
-            GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-            known->second = static_cast<int>(size.cx);
-        }
-        return known->second;
+    const auto widthOf = [dc](const std::string& text) {
+        const std::wstring wide = toolkit::Widen(text);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
     };
     std::vector<int> widths;
     int total = 0;
@@ -310,7 +304,6 @@ void TPlanner::MakeCueFonts() {
     face.lfItalic = TRUE;
     italicFont_.Reset(CreateFontIndirectW(&face));
     cueFontsOf_ = gridFont;
-    textWidths_.clear();
 }
 
 int TPlanner::SelectedRow() const {

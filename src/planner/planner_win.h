@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,8 +82,7 @@ class TPlanner final : public toolkit::Form {
     HFONT cueFontsOf_ = nullptr;
     toolkit::UniqueFont boldFont_;
     toolkit::UniqueFont italicFont_;
-    std::map<std::string, int> textWidths_;  // in the bold font
-    std::vector<std::string> headers_;       // as the grid shows them
+    std::vector<std::string> headers_;  // as the grid shows them
 
     toolkit::Control* Plan_Grid = nullptr;
     toolkit::Control* Work_Start_ComboBox = nullptr;

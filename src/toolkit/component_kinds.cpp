@@ -190,7 +190,7 @@ void FillGrid(Control& grid, const Form& form) {
 
 // A picture's caption names a system icon: "error", "warning" or "information".
 void FillPicture(Control& picture, const Form&) {
-    const std::string& name = picture.Description().caption;
+    const std::string_view name = picture.Description().caption;
     const wchar_t* icon = name == "error"         ? IDI_ERROR
                           : name == "warning"     ? IDI_WARNING
                           : name == "information" ? IDI_INFORMATION

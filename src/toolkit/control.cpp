@@ -28,7 +28,7 @@ Control::~Control() = default;
 void Control::Create(HWND parent) {
     const auto& d = description_;
     const ComponentKindInfo& kind = KindInfo(d.kind);
-    const bool clickable = form_.EventHandler(*this, forms::Event::Click) != nullptr;
+    const bool clickable = !form_.EventHandler(*this, forms::Event::Click).empty();
     const DWORD style =
         WS_CHILD | WS_CLIPSIBLINGS | kind.style | (kind.describedStyle ? kind.describedStyle(d, clickable) : 0);
     window_ =
@@ -36,7 +36,7 @@ void Control::Create(HWND parent) {
                         form_.Scale(d.left), form_.Scale(d.top), form_.Scale(d.width), form_.Scale(d.height), parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_)), GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
-        throw std::runtime_error("Cannot create the component " + d.name);
+        throw std::runtime_error("Cannot create the component " + std::string(d.name));
     }
     if (kind.isFrame) {
         PaintFrameInterior(window_, d.raised);
@@ -97,6 +97,10 @@ void Control::FitToText() {
         width = description_.joinHyphens ? JoinedHyphensWidth(dc, wide) : bounds.right - bounds.left;
         height = std::max<int>(height, bounds.bottom - bounds.top);
     }
+    textWidth_ = width;
+    if (widthLimit_) {
+        width = std::min(width, *widthLimit_);
+    }
     RECT current{};
     GetWindowRect(window_, &current);
     if (current.right - current.left != width || current.bottom - current.top != height) {
@@ -135,6 +139,25 @@ void Control::SetCursor(Cursor cursor) {
             SetWindowLongPtrW(window_, GWL_STYLE, style | SS_NOTIFY);
         }
     }
+}
+
+void Control::SetWidthLimit(std::optional<int> pixels) {
+    if (pixels == widthLimit_) {
+        return;
+    }
+    if (pixels && !widthLimit_) {
+        // The static control cuts the text it cannot show whole with "...".
+        SetWindowLongW(window_, GWL_STYLE, GetWindowLongW(window_, GWL_STYLE) | SS_ENDELLIPSIS);
+    }
+    widthLimit_ = pixels;
+    FitToText();
+}
+
+void Control::SetLeft(int left) {
+    HWND parent = GetParent(window_);
+    POINT place{left, Bounds().top};
+    MapWindowPoints(form_.Handle(), parent, &place, 1);
+    SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::SetTop(int top) {
@@ -226,7 +249,7 @@ std::vector<std::string> Control::Items() const {
 std::string Control::ReadItem(int index) const {
     const LRESULT length = SendMessageW(window_, ListMessage(LB_GETTEXTLEN, CB_GETLBTEXTLEN), index, 0);
     if (length == LB_ERR) {
-        throw std::out_of_range(description_.name + ": no item " + std::to_string(index));
+        throw std::out_of_range(std::string(description_.name) + ": no item " + std::to_string(index));
     }
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT copied =

@@ -18,9 +18,9 @@ using forms::Event;
 using forms::ModalResult;
 
 void Form::CheckHandlerNames() const {
-    auto requireHandler = [this](const std::string& name) {
-        if (!name.empty() && handlers_.find(name) == handlers_.end()) {
-            throw std::logic_error(description_.className + " has no handler named " + name);
+    auto requireHandler = [this](std::string_view name) {
+        if (!name.empty() && handlers_.find(std::string(name)) == handlers_.end()) {
+            throw std::logic_error(std::string(description_.className) + " has no handler named " + std::string(name));
         }
     };
     for (const auto& binding : description_.events) {
@@ -34,37 +34,30 @@ void Form::CheckHandlerNames() const {
     for (const auto& timer : description_.timers) {
         requireHandler(timer.onTimer);
     }
-    std::vector<const std::vector<forms::MenuItemDescription>*> menus{&description_.mainMenu, &description_.popupMenu};
+    std::vector<std::span<const forms::MenuItemDescription>> menus{description_.mainMenu, description_.popupMenu};
     while (!menus.empty()) {
-        const auto* items = menus.back();
+        const auto items = menus.back();
         menus.pop_back();
-        for (const auto& item : *items) {
+        for (const auto& item : items) {
             requireHandler(item.onClick);
-            menus.push_back(&item.items);
+            menus.push_back(item.items);
         }
     }
 }
 
-const std::string* Form::EventHandler(Event event) const {
-    for (const auto& binding : description_.events) {
-        if (binding.event == event) {
-            return &binding.handler;
-        }
-    }
-    return nullptr;
+std::string_view Form::EventHandler(Event event) const {
+    return description_.events.HandlerOf(event);
 }
 
-const std::string* Form::EventHandler(const Control& control, Event event) const {
-    for (const auto& binding : control.Description().events) {
-        if (binding.event == event) {
-            return &binding.handler;
-        }
-    }
-    return nullptr;
+std::string_view Form::EventHandler(const Control& control, Event event) const {
+    return control.Description().events.HandlerOf(event);
 }
 
-bool Form::RunHandler(const std::string& handlerName, EventArgs& args) {
-    const auto found = handlers_.find(handlerName);
+bool Form::RunHandler(std::string_view handlerName, EventArgs& args) {
+    if (handlerName.empty()) {
+        return true;
+    }
+    const auto found = handlers_.find(std::string(handlerName));
     if (found == handlers_.end()) {
         return true;
     }
@@ -77,7 +70,7 @@ bool Form::RunHandler(const std::string& handlerName, EventArgs& args) {
     return false;
 }
 
-bool Form::RunHandler(const std::string& handlerName) {
+bool Form::RunHandler(std::string_view handlerName) {
     EventArgs args;
     return RunHandler(handlerName, args);
 }
@@ -201,11 +194,9 @@ bool Form::OnSetCursor(HWND under) const {
 // Windows is ending the session: the close question runs (the settings are saved), and whatever
 // it answers, the end is never refused.
 void Form::OnQueryEndSession() {
-    if (const std::string* handler = EventHandler(Event::CloseQuery)) {
-        EventArgs args;
-        args.endingSession = true;
-        RunHandler(*handler, args);
-    }
+    EventArgs args;
+    args.endingSession = true;
+    RunHandler(EventHandler(Event::CloseQuery), args);
 }
 
 void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -244,19 +235,15 @@ void Form::OnMenuCommand(UINT commandId) {
             continue;
         }
         if (MenuItem* item = menu->FindByCommand(commandId)) {
-            if (!item->OnClick().empty()) {
-                RunHandler(item->OnClick());
-            }
+            RunHandler(item->OnClick());
             return;
         }
     }
 }
 
 void Form::ClickControl(Control& control) {
-    if (const std::string* handler = EventHandler(control, Event::Click)) {
-        if (!RunHandler(*handler)) {
-            return;
-        }
+    if (!RunHandler(EventHandler(control, Event::Click))) {
+        return;
     }
     if (control.Description().modalResult != ModalResult::None) {
         EndModal(control.Description().modalResult);
@@ -270,12 +257,9 @@ bool Form::OnNotify(const NMHDR& header, LRESULT& result) {
     }
     if (control->Kind() == ComponentKind::UpDown && header.code == UDN_DELTAPOS) {
         const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-        if (const std::string* handler =
-                EventHandler(*control, change.iDelta > 0 ? Event::UpClick : Event::DownClick)) {
-            EventArgs args;
-            args.steps = change.iDelta > 0 ? change.iDelta : -change.iDelta;
-            RunHandler(*handler, args);
-        }
+        EventArgs args;
+        args.steps = change.iDelta > 0 ? change.iDelta : -change.iDelta;
+        RunHandler(EventHandler(*control, change.iDelta > 0 ? Event::UpClick : Event::DownClick), args);
         result = TRUE;  // keep the position where it is
         return true;
     }

@@ -20,7 +20,7 @@ Control& Form::Component(std::string_view name) const {
     if (Control* control = FindComponent(name)) {
         return *control;
     }
-    throw std::out_of_range(description_.name + " has no component named " + std::string(name));
+    throw std::out_of_range(std::string(description_.name) + " has no component named " + std::string(name));
 }
 
 Control* Form::FindComponent(std::string_view name) const {
@@ -67,7 +67,7 @@ MenuItem& Form::MenuEntry(std::string_view name) const {
             }
         }
     }
-    throw std::out_of_range(description_.name + " has no menu entry named " + std::string(name));
+    throw std::out_of_range(std::string(description_.name) + " has no menu entry named " + std::string(name));
 }
 
 Timer& Form::TimerNamed(std::string_view name) const {
@@ -76,7 +76,7 @@ Timer& Form::TimerNamed(std::string_view name) const {
             return *timer;
         }
     }
-    throw std::out_of_range(description_.name + " has no timer named " + std::string(name));
+    throw std::out_of_range(std::string(description_.name) + " has no timer named " + std::string(name));
 }
 
 std::string Form::Caption() const {

@@ -34,7 +34,7 @@ class Form {
 
     HWND Handle() const { return window_; }
     const forms::FormDescription& Description() const { return description_; }
-    const std::string& Name() const { return description_.name; }
+    std::string_view Name() const { return description_.name; }
 
     Control& Component(std::string_view name) const;
     Control* FindComponent(std::string_view name) const;
@@ -83,9 +83,9 @@ class Form {
     int Dpi() const { return dpi_; }
 
     // Runs a handler; an error that escapes it is reported and the event is abandoned.
-    // False when the handler failed.
-    bool RunHandler(const std::string& handlerName, EventArgs& args);
-    bool RunHandler(const std::string& handlerName);
+    // False when the handler failed; an empty name runs nothing.
+    bool RunHandler(std::string_view handlerName, EventArgs& args);
+    bool RunHandler(std::string_view handlerName);
 
     // Where errors that no handler catches go: the application passes its reporter to every form
     // it creates. Until then the form shows them in a plain message box of its own.
@@ -157,8 +157,9 @@ class Form {
     void OnQueryEndSession();
     bool OnSetCursor(HWND under) const;
     void ClickControl(Control& control);
-    const std::string* EventHandler(forms::Event event) const;
-    const std::string* EventHandler(const Control& control, forms::Event event) const;
+    // The handler the description binds to the event; empty: none.
+    std::string_view EventHandler(forms::Event event) const;
+    std::string_view EventHandler(const Control& control, forms::Event event) const;
     // geometry.cpp
     void MoveFrame(int left, int top, int width, int height);
     // dpi_change.cpp

@@ -54,7 +54,7 @@ void Form::RegisterWindowClass() const {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className.c_str();
     if (RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error("Cannot register the window class " + description_.className);
+        throw std::runtime_error("Cannot register the window class " + std::string(description_.className));
     }
 }
 
@@ -80,7 +80,7 @@ void Form::CreateFrameWindow(HWND owner) {
                         description_.left, description_.top, frame.right - frame.left, frame.bottom - frame.top,
                         nullptr, mainMenu_ ? mainMenu_->Handle() : nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
-        throw std::runtime_error("Cannot create the window " + description_.className);
+        throw std::runtime_error("Cannot create the window " + std::string(description_.className));
     }
     if (mainMenu_) {
         mainMenu_->SetAttached(true);
@@ -143,6 +143,13 @@ void Form::AttachBuddies() {
     }
 }
 
+namespace {
+
+// The widest a hint's line runs, in pixels at 96 DPI.
+constexpr int kHintWidth = 320;
+
+}  // namespace
+
 void Form::AddTooltips() {
     HWND tooltip = nullptr;
     for (auto& control : components_) {
@@ -153,6 +160,8 @@ void Form::AddTooltips() {
             tooltip =
                 CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+            // A long hint wraps into lines of a readable width instead of running to the screen's edge.
+            SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, Scale(kHintWidth));
         }
         std::wstring hint = Widen(control->Description().hint);
         TOOLINFOW tool{};
@@ -174,7 +183,7 @@ void Form::CreateTimers() {
 }
 
 HFONT Form::Font(const forms::FontSpec& font) {
-    const auto key = std::make_tuple(font.face, font.height, font.bold, font.underline);
+    const auto key = std::make_tuple(std::string(font.face), int{font.height}, font.bold, font.underline);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) {
         return found->second.Get();

@@ -99,7 +99,7 @@ void MenuItem::SetVisible(bool visible) {
     menu_.Changed();
 }
 
-Menu::Menu(Kind kind, const std::vector<forms::MenuItemDescription>& items, UINT firstCommandId) : kind_(kind) {
+Menu::Menu(Kind kind, std::span<const forms::MenuItemDescription> items, UINT firstCommandId) : kind_(kind) {
     handle_ = kind == Kind::Bar ? CreateMenu() : CreatePopupMenu();
     UINT nextId = firstCommandId;
     AddItems(nullptr, items_, items, nextId);
@@ -115,7 +115,7 @@ Menu::~Menu() {
 
 void Menu::AddItems(MenuItem* parent,
                     std::vector<std::unique_ptr<MenuItem>>& into,
-                    const std::vector<forms::MenuItemDescription>& items,
+                    std::span<const forms::MenuItemDescription> items,
                     UINT& nextId) {
     for (const auto& description : items) {
         auto item = std::unique_ptr<MenuItem>(new MenuItem(*this, parent, description, nextId++));

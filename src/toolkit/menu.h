@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,14 +20,14 @@ class Menu;
 // removed from its menu and put back at its place among the visible ones when shown again.
 class MenuItem {
   public:
-    const std::string& Name() const { return description_.name; }
+    std::string_view Name() const { return description_.name; }
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string_view caption);
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    const std::string& OnClick() const { return description_.onClick; }
+    std::string_view OnClick() const { return description_.onClick; }
     UINT CommandId() const { return commandId_; }
     const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
@@ -53,7 +54,7 @@ class Menu {
   public:
     enum class Kind { Bar, Popup };
     // Command identifiers are given out from firstCommandId upwards.
-    Menu(Kind kind, const std::vector<forms::MenuItemDescription>& items, UINT firstCommandId);
+    Menu(Kind kind, std::span<const forms::MenuItemDescription> items, UINT firstCommandId);
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
     ~Menu();
@@ -73,7 +74,7 @@ class Menu {
     void Changed() const;
     void AddItems(MenuItem* parent,
                   std::vector<std::unique_ptr<MenuItem>>& into,
-                  const std::vector<forms::MenuItemDescription>& items,
+                  std::span<const forms::MenuItemDescription> items,
                   UINT& nextId);
 
     Kind kind_;

@@ -27,9 +27,7 @@ void Form::Show() {
                      area.top + (area.bottom - area.top - height) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (const std::string* handler = EventHandler(Event::Show)) {
-        RunHandler(*handler);
-    }
+    RunHandler(EventHandler(Event::Show));
     if (!IsWindowVisible(window_)) {
         if (owner_ != nullptr) {
             SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
@@ -76,9 +74,7 @@ ModalResult Form::ShowModal() {
     } else {
         ::SetFocus(window_);
     }
-    if (const std::string* handler = EventHandler(Event::Activate)) {
-        RunHandler(*handler);
-    }
+    RunHandler(EventHandler(Event::Activate));
     MSG message{};
     while (modalResult_ == ModalResult::None && window_ != nullptr && IsWindowVisible(window_)) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -112,9 +108,7 @@ ModalResult Form::ShowModal() {
         }
     }
     inModalLoop_ = false;
-    if (const std::string* handler = EventHandler(Event::Close)) {
-        RunHandler(*handler);
-    }
+    RunHandler(EventHandler(Event::Close));
     return modalResult_ == ModalResult::None ? description_.cancelResult : modalResult_;
 }
 
@@ -131,12 +125,7 @@ void Form::Close() {
 
 void Form::OnClose() {
     EventArgs args;
-    if (const std::string* handler = EventHandler(Event::CloseQuery)) {
-        if (!RunHandler(*handler, args)) {
-            return;
-        }
-    }
-    if (!args.canClose) {
+    if (!RunHandler(EventHandler(Event::CloseQuery), args) || !args.canClose) {
         return;
     }
     if (endsApplication_) {
@@ -164,11 +153,9 @@ bool Form::PreTranslate(MSG& message) {
         return false;
     }
     if (description_.keyPreview) {
-        if (const std::string* handler = EventHandler(Event::KeyDown)) {
-            EventArgs args;
-            args.key = static_cast<unsigned>(message.wParam);
-            RunHandler(*handler, args);
-        }
+        EventArgs args;
+        args.key = static_cast<unsigned>(message.wParam);
+        RunHandler(EventHandler(Event::KeyDown), args);
     }
     return TurnPage(message);
 }

@@ -65,7 +65,7 @@ void Form::CreateTabPages() {
                             display.left, display.top, display.right - display.left, display.bottom - display.top,
                             window_, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (pageWindow == nullptr) {
-            throw std::runtime_error("Cannot create a tab page of " + description_.className);
+            throw std::runtime_error("Cannot create a tab page of " + std::string(description_.className));
         }
         pages_.push_back(pageWindow);
     }

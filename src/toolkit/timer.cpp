@@ -27,7 +27,8 @@ void Timer::Apply() {
     if (enabled_ && interval_ > 0) {
         // Setting the same identifier again restarts the timer with the new interval.
         if (SetTimer(window, id_, interval_, nullptr) == 0) {
-            throw std::runtime_error("Cannot start the timer " + description_.name + " of " + form_.Name());
+            throw std::runtime_error("Cannot start the timer " + std::string(description_.name) + " of " +
+                                     std::string(form_.Name()));
         }
     } else {
         KillTimer(window, id_);

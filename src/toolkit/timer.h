@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 #include "form_types/form_description.h"
 
@@ -17,13 +17,13 @@ class Timer {
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    const std::string& Name() const { return description_.name; }
+    std::string_view Name() const { return description_.name; }
     unsigned Interval() const { return interval_; }
     void SetInterval(unsigned interval);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     UINT_PTR Id() const { return id_; }
-    const std::string& OnTimer() const { return description_.onTimer; }
+    std::string_view OnTimer() const { return description_.onTimer; }
 
   private:
     friend class Form;

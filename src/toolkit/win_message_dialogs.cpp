@@ -1,6 +1,8 @@
 #include "toolkit/win_message_dialogs.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "toolkit/fonts.h"
@@ -26,6 +28,7 @@ constexpr int kButtonGap = 6;
 
 struct ButtonChoice {
     DialogButton button;
+    const char* name;
     const char* caption;
     ModalResult result;
 };
@@ -33,12 +36,13 @@ struct ButtonChoice {
 std::vector<ButtonChoice> ButtonsOf(ButtonSet set) {
     switch (set) {
         case ButtonSet::Ok:
-            return {{DialogButton::Ok, "OK", ModalResult::Ok}};
+            return {{DialogButton::Ok, "OKButton", "OK", ModalResult::Ok}};
         case ButtonSet::YesNo:
-            return {{DialogButton::Yes, "&Yes", ModalResult::Yes}, {DialogButton::No, "&No", ModalResult::No}};
+            return {{DialogButton::Yes, "YesButton", "&Yes", ModalResult::Yes},
+                    {DialogButton::No, "NoButton", "&No", ModalResult::No}};
         case ButtonSet::YesCancel:
-            return {{DialogButton::Yes, "&Yes", ModalResult::Yes},
-                    {DialogButton::Cancel, "Cancel", ModalResult::Cancel}};
+            return {{DialogButton::Yes, "YesButton", "&Yes", ModalResult::Yes},
+                    {DialogButton::Cancel, "CancelButton", "Cancel", ModalResult::Cancel}};
     }
     return {};
 }
@@ -56,12 +60,17 @@ DialogButton ButtonOf(ModalResult result) {
     }
 }
 
-// The system's message font, in pixels at 96 DPI as form descriptions give fonts.
-forms::FontSpec MessageFont(int dpi) {
+// The system's message face and its height in pixels at 96 DPI, as form descriptions give fonts.
+struct MessageFont {
+    std::string face = "MS Sans Serif";
+    int height = -11;
+};
+
+MessageFont SystemMessageFont(int dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        return {"MS Sans Serif", -11};
+        return {};
     }
     return {Narrow(metrics.lfMessageFont.lfFaceName), MulDiv(metrics.lfMessageFont.lfHeight, 96, dpi)};
 }
@@ -78,16 +87,104 @@ SIZE MeasureText(const std::string& text, const forms::FontSpec& font, int dpi) 
     return {MulDiv(bounds.right, 96, dpi) + 2, MulDiv(bounds.bottom, 96, dpi) + 1};
 }
 
-// The description lives as long as the dialog. It is held by a base listed before Form, so that
-// it is built before Form keeps a reference to it.
-struct OwnedDescription {
-    forms::FormDescription description;
+// A length of the layout as descriptions hold it; a text too long for any screen is cut short.
+std::int16_t Pixels(long value) {
+    return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
+}
+
+// A description made at run time and what it points at: the text, the face and the components. It
+// lives as long as the dialog and never moves, since the views into its strings would not follow.
+// It is a base listed before Form, so that it is built before Form keeps a reference to it.
+class OwnedDescription {
+  public:
+    OwnedDescription(MessageKind kind, std::string_view text, ButtonSet buttons, DialogButton defaultButton);
+    OwnedDescription(const OwnedDescription&) = delete;
+    OwnedDescription& operator=(const OwnedDescription&) = delete;
+
+  protected:
+    forms::FormDescription built_;
+
+  private:
+    std::string message_;
+    MessageFont font_;
+    std::vector<ComponentDescription> components_;
 };
+
+OwnedDescription::OwnedDescription(MessageKind kind,
+                                   std::string_view text,
+                                   ButtonSet buttons,
+                                   DialogButton defaultButton)
+    : message_(text) {
+    const int dpi = ScreenDpi();
+    font_ = SystemMessageFont(dpi);
+    forms::FormDescription& d = built_;
+    d.className = "OrvantaMessageDialog";
+    d.name = "MessageDialog";
+    d.caption = MessageKindTitle(kind);
+    d.border = forms::BorderStyle::Dialog;
+    d.placement = forms::Placement::ScreenCenter;
+    d.font = {font_.face, static_cast<std::int16_t>(font_.height)};
+
+    const SIZE textSize = MeasureText(message_, d.font, dpi);
+    const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
+    const int buttonsWidth = static_cast<int>(choices.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
+    const int textTop = kMargin + std::max(0, (kIconSize - static_cast<int>(textSize.cy)) / 2);
+    const int contentBottom = std::max(kMargin + kIconSize, textTop + static_cast<int>(textSize.cy));
+    const int buttonsTop = contentBottom + 14;
+    d.clientWidth = std::max(kTextLeft + static_cast<int>(textSize.cx) + kMargin, buttonsWidth + 2 * kMargin);
+    d.clientHeight = buttonsTop + kButtonHeight + kMargin;
+
+    auto& c = components_;
+    c.push_back({.kind = ComponentKind::Picture,
+                 .name = "Icon",
+                 .left = kMargin,
+                 .top = kMargin,
+                 .width = kIconSize,
+                 .height = kIconSize,
+                 .caption = kind == MessageKind::Error     ? "error"
+                            : kind == MessageKind::Warning ? "warning"
+                                                           : "information"});
+    c.push_back({.kind = ComponentKind::Label,
+                 .name = "Message",
+                 .left = kTextLeft,
+                 .top = Pixels(textTop),
+                 .width = Pixels(textSize.cx),
+                 .height = Pixels(textSize.cy),
+                 .caption = message_,
+                 .wordWrap = true});
+
+    int left = (d.clientWidth - buttonsWidth) / 2;
+    d.cancelResult = choices.back().result;
+    for (const ButtonChoice& choice : choices) {
+        c.push_back({.kind = ComponentKind::Button,
+                     .name = choice.name,
+                     .left = Pixels(left),
+                     .top = Pixels(buttonsTop),
+                     .width = kButtonWidth,
+                     .height = kButtonHeight,
+                     .caption = choice.caption,
+                     .isDefault = choice.button == defaultButton,
+                     .modalResult = choice.result});
+        if (choice.button == defaultButton) {
+            d.activeControl = choice.name;
+        }
+        left += kButtonWidth + kButtonGap;
+    }
+    // A default that the button set does not hold: the focus starts on the first button.
+    if (d.activeControl.empty()) {
+        d.activeControl = choices.front().name;
+    }
+    d.components = components_;
+}
 
 class MessageDialogForm final : private OwnedDescription, public Form {
   public:
-    MessageDialogForm(forms::FormDescription built, HWND owner)
-        : OwnedDescription{std::move(built)}, Form(OwnedDescription::description) {
+    MessageDialogForm(MessageKind kind,
+                      std::string_view text,
+                      ButtonSet buttons,
+                      DialogButton defaultButton,
+                      HWND owner)
+        : OwnedDescription(kind, text, buttons, defaultButton), Form(built_) {
         Create({}, owner);
     }
 };
@@ -110,76 +207,6 @@ DialogButton WinMessageDialogs::Show(MessageKind kind,
                                      std::string_view text,
                                      ButtonSet buttons,
                                      DialogButton defaultButton) {
-    const int dpi = ScreenDpi();
-    const forms::FontSpec font = MessageFont(dpi);
-    const std::string message(text);
-    const SIZE textSize = MeasureText(message, font, dpi);
-    const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
-
-    forms::FormDescription d;
-    d.className = "OrvantaMessageDialog";
-    d.name = "MessageDialog";
-    d.caption = MessageKindTitle(kind);
-    d.border = forms::BorderStyle::Dialog;
-    d.placement = forms::Placement::ScreenCenter;
-    d.font = font;
-
-    const int buttonsWidth = static_cast<int>(choices.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
-    const int textTop = kMargin + std::max(0, (kIconSize - static_cast<int>(textSize.cy)) / 2);
-    const int contentBottom = std::max(kMargin + kIconSize, textTop + static_cast<int>(textSize.cy));
-    const int buttonsTop = contentBottom + 14;
-    d.clientWidth = std::max(kTextLeft + static_cast<int>(textSize.cx) + kMargin, buttonsWidth + 2 * kMargin);
-    d.clientHeight = buttonsTop + kButtonHeight + kMargin;
-
-    ComponentDescription icon;
-    icon.kind = ComponentKind::Picture;
-    icon.name = "Icon";
-    icon.left = kMargin;
-    icon.top = kMargin;
-    icon.width = kIconSize;
-    icon.height = kIconSize;
-    icon.caption = kind == MessageKind::Error ? "error" : kind == MessageKind::Warning ? "warning" : "information";
-    d.components.push_back(icon);
-
-    ComponentDescription label;
-    label.kind = ComponentKind::Label;
-    label.name = "Message";
-    label.left = kTextLeft;
-    label.top = textTop;
-    label.width = textSize.cx;
-    label.height = textSize.cy;
-    label.wordWrap = true;
-    label.caption = message;
-    d.components.push_back(label);
-
-    int left = (d.clientWidth - buttonsWidth) / 2;
-    d.cancelResult = choices.back().result;
-    std::string firstButton;
-    for (const ButtonChoice& choice : choices) {
-        ComponentDescription button;
-        button.kind = ComponentKind::Button;
-        button.name = std::string(choice.caption[0] == '&' ? choice.caption + 1 : choice.caption) + "Button";
-        button.caption = choice.caption;
-        button.left = left;
-        button.top = buttonsTop;
-        button.width = kButtonWidth;
-        button.height = kButtonHeight;
-        button.modalResult = choice.result;
-        button.isDefault = choice.button == defaultButton;
-        if (button.isDefault) {
-            d.activeControl = button.name;
-        }
-        if (firstButton.empty()) {
-            firstButton = button.name;
-        }
-        d.components.push_back(button);
-        left += kButtonWidth + kButtonGap;
-    }
-    // A default that the button set does not hold: the focus starts on the first button.
-    if (d.activeControl.empty()) {
-        d.activeControl = firstButton;
-    }
-
     HWND owner = GetActiveWindow();
     if (owner == nullptr) {
         owner = fallbackOwner_;
@@ -187,7 +214,7 @@ DialogButton WinMessageDialogs::Show(MessageKind kind,
     MessageBeep(kind == MessageKind::Error     ? MB_ICONERROR
                 : kind == MessageKind::Warning ? MB_ICONWARNING
                                                : MB_ICONINFORMATION);
-    MessageDialogForm dialog(std::move(d), owner);
+    MessageDialogForm dialog(kind, text, buttons, defaultButton, owner);
     return ButtonOf(dialog.ShowModal());
 }
 

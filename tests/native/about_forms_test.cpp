@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
+#include <string_view>
 
 #include "forms/about_forms.h"
 
@@ -35,7 +35,7 @@ TEST(AboutFormsTest, ShownComponentsLieInsideTheWindowAndTheirGroupBox) {
 }
 
 TEST(AboutFormsTest, EveryPictureAndGlyphNamesAnEmbeddedImage) {
-    const std::set<std::string> embedded{kLogoImage, kBannerImage, kBadgeImage, kDonateImage, kOkGlyphImage};
+    const std::set<std::string_view> embedded{kLogoImage, kBannerImage, kBadgeImage, kDonateImage, kOkGlyphImage};
     int pictures = 0;
     for (const FormDescription* form : {&AboutBoxDescription(), &HelpBoxDescription()}) {
         for (const auto& c : form->components) {

@@ -2,7 +2,9 @@
 
 #include <map>
 #include <set>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "forms/about_forms.h"
 #include "forms/main_form.h"
@@ -20,7 +22,7 @@ const std::vector<const FormDescription*>& AllForms() {
     return forms;
 }
 
-void CollectMenuNames(const std::vector<MenuItemDescription>& items, std::vector<std::string>& names) {
+void CollectMenuNames(std::span<const MenuItemDescription> items, std::vector<std::string_view>& names) {
     for (const auto& item : items) {
         names.push_back(item.name);
         CollectMenuNames(item.items, names);
@@ -43,10 +45,10 @@ TEST(FormDescriptionsTest, EveryOkButtonCarriesTheGlyph) {
 
 // Components, menu entries and timers are all found by name, so a name may stand only once.
 TEST(FormDescriptionsTest, EveryNameIsUniqueWithinItsForm) {
-    std::set<std::string> classNames;
+    std::set<std::string_view> classNames;
     for (const FormDescription* form : AllForms()) {
         EXPECT_TRUE(classNames.insert(form->className).second) << form->className;
-        std::vector<std::string> names;
+        std::vector<std::string_view> names;
         for (const auto& component : form->components) {
             names.push_back(component.name);
         }
@@ -55,7 +57,7 @@ TEST(FormDescriptionsTest, EveryNameIsUniqueWithinItsForm) {
         for (const auto& timer : form->timers) {
             names.push_back(timer.name);
         }
-        std::set<std::string> seen;
+        std::set<std::string_view> seen;
         for (const auto& name : names) {
             EXPECT_FALSE(name.empty()) << form->className;
             EXPECT_TRUE(seen.insert(name).second) << form->className << " names " << name << " twice";
@@ -65,7 +67,7 @@ TEST(FormDescriptionsTest, EveryNameIsUniqueWithinItsForm) {
 
 TEST(FormDescriptionsTest, ReferencesBetweenComponentsResolve) {
     for (const FormDescription* form : AllForms()) {
-        auto find = [form](const std::string& name) { return ControlIdOf(*form, name) >= kFirstControlId; };
+        auto find = [form](std::string_view name) { return ControlIdOf(*form, name) >= kFirstControlId; };
         if (!form->activeControl.empty()) {
             EXPECT_TRUE(find(form->activeControl)) << form->className << " focuses " << form->activeControl;
         }
@@ -93,7 +95,7 @@ TEST(FormDescriptionsTest, ReferencesBetweenComponentsResolve) {
 TEST(FormDescriptionsTest, MainWindowRowsAreTaggedWithoutGapsInCreationOrder) {
     std::map<int, int> descriptions;
     std::map<int, int> times;
-    std::vector<std::string> order;
+    std::vector<std::string_view> order;
     for (const auto& component : MainForm1Description().components) {
         const bool isDescription = component.name.starts_with(kRowDescriptionPrefix);
         const bool isTime = component.name.starts_with(kRowTimePrefix);
@@ -112,10 +114,10 @@ TEST(FormDescriptionsTest, MainWindowRowsAreTaggedWithoutGapsInCreationOrder) {
         EXPECT_EQ(times[row], 1) << "row " << row;
     }
     ASSERT_EQ(order.size(), 22u);
-    const std::vector<std::string> expectedStart{"Other_Location_Label_0", "Other_Location_Label_1",
-                                                 "Other_Location_Time_0", "Other_Location_Time_1",
-                                                 "Other_Location_Label_2"};
-    EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + 5), expectedStart);
+    const std::vector<std::string_view> expectedStart{"Other_Location_Label_0", "Other_Location_Label_1",
+                                                      "Other_Location_Time_0", "Other_Location_Time_1",
+                                                      "Other_Location_Label_2"};
+    EXPECT_EQ(std::vector<std::string_view>(order.begin(), order.begin() + 5), expectedStart);
     EXPECT_EQ(order.back(), "Other_Location_Time_10");
 }
 

@@ -70,7 +70,7 @@ TEST(WindowFittingTest, TheOrderIsTheOrderTheMainWindowCreatesItsLabels) {
     std::vector<std::string> created;
     for (const auto& component : forms::MainForm1Description().components) {
         if (component.name.starts_with(forms::kRowLabelPrefix)) {
-            created.push_back(component.name);
+            created.emplace_back(component.name);
         }
     }
     EXPECT_EQ(created, FittingLabelOrder());

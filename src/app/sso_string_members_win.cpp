@@ -1,4 +1,4 @@
-// Part of orvanta.exe only, for its size (cmake/windows.cmake), beside cow-string-members.cpp. Our
+// Part of orvanta.exe only, for its size, linked as cow_string_members_win.cpp is (see there). Our
 // own code instantiates the string members it uses (C++20 turns off the library's extern
 // templates), but the runtime library's conversion between the two string types calls these two
 // out of line. Defined here, they keep the linker from taking the library's object that
