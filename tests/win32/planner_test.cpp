@@ -140,11 +140,13 @@ TEST_F(PlannerTest, WorkingHoursGoIntoTheModelAndTheCellsShowTheirClass) {
                              HDC dc = GetDC(Grid().Handle());
                              RECT client{};
                              GetClientRect(Grid().Handle(), &client);
+                             RECT header{};
+                             GetClientRect(ListView_GetHeader(Grid().Handle()), &header);
                              for (int row = 0; row < kPlanHours; ++row) {
                                  RECT cell{};
                                  ListView_GetSubItemRect(Grid().Handle(), row, 1, LVIR_BOUNDS, &cell);
                                  if (row == Planner().SelectedRow() || row == plan.presentRow ||
-                                     cell.bottom > client.bottom || cell.top < 0) {
+                                     cell.bottom > client.bottom || cell.top < header.bottom) {
                                      continue;  // highlighted, framed, or scrolled out of sight
                                  }
                                  const CellLook look = CellLookOf(plan.rows[row][1].hourClass, false);
