@@ -1,6 +1,6 @@
 // Measures the planner of orvanta.exe with ten places that follow zones: how long it takes to appear
 // when first opened (it is made then) and when opened again, and how long a change of day takes to
-// reach the screen, from the click on "Next day" to the grid painted.
+// reach the screen, from Page Down in the grid to the grid painted.
 //   planner_probe.exe <orvanta.exe> <settings.ini> <launches>
 
 #include <windows.h>
@@ -99,6 +99,8 @@ int wmain(int argc, wchar_t** argv) {
 
     std::vector<double> first;
     std::vector<double> again;
+    std::vector<double> firstShown;
+    std::vector<double> againShown;
     std::vector<double> dayChanges;
     for (int launch = 0; launch < launches; ++launch) {
         CopyFileW(argv[2], ini.c_str(), FALSE);
@@ -114,6 +116,7 @@ int wmain(int argc, wchar_t** argv) {
         const HWND main = WaitForWindow(process.dwProcessId, L"TMainForm1");
         Sleep(500);  // past the first tick, which reads the zones
         for (std::vector<double>* times : {&first, &again}) {
+            std::vector<double>& shown = times == &first ? firstShown : againShown;
             const double start = Now();
             PostMessageW(main, WM_COMMAND, command, 0);
             const HWND planner = WaitForWindow(process.dwProcessId, L"TPlanner");
@@ -121,14 +124,15 @@ int wmain(int argc, wchar_t** argv) {
                 std::fprintf(stderr, "the planner did not open\n");
                 return 1;
             }
+            shown.push_back(Now() - start);
             const HWND grid = Child(planner, "Plan_Grid");
             WaitUntilPainted(grid);
             times->push_back(Now() - start);
             if (times == &again) {
-                const HWND next = Child(planner, "Next_Day_Button");
                 for (int change = 0; change < kDayChanges; ++change) {
                     const double clicked = Now();
-                    SendMessageW(next, BM_CLICK, 0, 0);
+                    // Page Down in the grid, as the user turns the day from the keyboard.
+                    SendMessageW(grid, WM_KEYDOWN, VK_NEXT, 1);
                     WaitUntilPainted(grid);
                     dayChanges.push_back(Now() - clicked);
                 }
@@ -148,8 +152,9 @@ int wmain(int argc, wchar_t** argv) {
     DeleteFileW(exe.c_str());
     RemoveDirectoryW(folder.c_str());
     std::printf(
-        "planner with ten zoned places, median of %d launches: first opening %.1f ms, again %.1f ms; "
-        "a change of day painted %.1f ms (median of %zu)\n",
-        launches, Median(first), Median(again), Median(dayChanges), dayChanges.size());
+        "planner with ten zoned places, median of %d launches: first opening %.1f ms painted (%.1f ms shown), "
+        "again %.1f ms painted (%.1f ms shown); a change of day painted %.1f ms (median of %zu)\n",
+        launches, Median(first), Median(firstShown), Median(again), Median(againShown), Median(dayChanges),
+        dayChanges.size());
     return 0;
 }

@@ -20,6 +20,7 @@ namespace {
 constexpr int kDatePickerId = 900;
 // Posted after a change of resolution, once the toolkit has re-scaled the components.
 constexpr UINT kRescaledMessage = WM_APP + 1;
+constexpr UINT kCellTextsMessage = WM_APP + 2;
 constexpr int kTipWidth = 420;
 constexpr int kColumnPadding = 14;
 constexpr int kMinColumnWidth = 56;
@@ -225,27 +226,42 @@ void TPlanner::FillGrid() {
         column.mask = LVCF_TEXT;
         column.pszText = const_cast<wchar_t*>(L"");
         SendMessageW(grid, LVM_INSERTCOLUMNW, gridColumns_, reinterpret_cast<LPARAM>(&column));
-        // The cells ask the plan for their text whenever it is read, by a screen reader too: a new
-        // day sets none.
-        for (int row = 0; row < kPlanHours; ++row) {
-            LVITEMW item{};
-            item.iSubItem = gridColumns_;
-            item.pszText = LPSTR_TEXTCALLBACKW;
-            SendMessageW(grid, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        }
     }
     for (; gridColumns_ > wanted; --gridColumns_) {
         SendMessageW(grid, LVM_DELETECOLUMN, gridColumns_ - 1, 0);
     }
+    textColumns_ = std::min(textColumns_, gridColumns_);
+    if (textColumns_ == 0) {
+        GiveCellTexts(1);
+    }
     if (reshaped) {
         SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
     }
+    // A header is set only when its text changes: each setting redraws the header control.
+    headers_.resize(static_cast<std::size_t>(wanted));
     for (int column = 0; column < wanted; ++column) {
-        Plan_Grid->SetCell(column, 0,
-                           column < static_cast<int>(plan_.columns.size()) ? plan_.columns[column].header : "");
+        const std::string& header =
+            column < static_cast<int>(plan_.columns.size()) ? plan_.columns[column].header : std::string();
+        if (header != headers_[column]) {
+            Plan_Grid->SetCell(column, 0, header);
+            headers_[column] = header;
+        }
     }
     FitColumns();
     InvalidateRect(grid, nullptr, FALSE);
+}
+
+// The cells of the first `columns` columns ask the plan for their text whenever it is read, by a
+// screen reader too, so that a new day sets none.
+void TPlanner::GiveCellTexts(int columns) {
+    for (; textColumns_ < std::min(columns, gridColumns_); ++textColumns_) {
+        for (int row = 0; row < kPlanHours; ++row) {
+            LVITEMW item{};
+            item.iSubItem = textColumns_;
+            item.pszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(Plan_Grid->Handle(), LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        }
+    }
 }
 
 // Each column as wide as its widest text in the cue fonts, the bold one included.
@@ -352,6 +368,9 @@ bool TPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_DPICHANGED:
             PostMessageW(Handle(), kRescaledMessage, 0, 0);
             return false;
+        case kCellTextsMessage:
+            GiveCellTexts(gridColumns_);
+            return true;
         case kRescaledMessage:
             PlaceDatePicker();
             SendMessageW(cellTips_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
@@ -537,6 +556,11 @@ void TPlanner::PaintBuffered(HWND grid) {
         SelectObject(memory.Get(), previous);
     }
     EndPaint(grid, &paint);
+    // The other columns' texts once the grid is on the screen: it is drawn from the plan, and each
+    // cell's setting costs a tenth of a millisecond under Wine.
+    if (textColumns_ < gridColumns_) {
+        PostMessageW(Handle(), kCellTextsMessage, 0, 0);
+    }
 }
 
 // Page Up and Page Down in the grid turn the day; the pointer moving to another cell brings that

@@ -57,6 +57,7 @@ class TPlanner final : public toolkit::Form {
     void Rebuild();
     void FillGrid();
     void FitColumns();
+    void GiveCellTexts(int columns);
     void SelectRow(int row);
     void ShowRowNote();
     bool OnNotify(const NMHDR& header, LRESULT& result);
@@ -75,6 +76,7 @@ class TPlanner final : public toolkit::Form {
     std::vector<std::wstring> wideTexts_;  // the cells' texts row by row, as they are drawn
     bool highContrast_ = false;
     int gridColumns_ = 0;
+    int textColumns_ = 0;  // the columns whose cells give their text from the plan
     HWND datePicker_ = nullptr;
     HWND cellTips_ = nullptr;
     std::wstring tipText_;
