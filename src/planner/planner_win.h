@@ -42,6 +42,10 @@ class TPlanner final : public toolkit::Form {
     void Copy_Table_ButtonClick();
 
   private:
+    // Posted once the grid is on the screen, for the texts its cells give from the plan.
+    static constexpr UINT kCellTextsMessage = WM_APP + 2;
+    static constexpr int kTipWidth = 420;  // 96-DPI units
+
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     static LRESULT CALLBACK
     GridProc(HWND grid, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR planner);
