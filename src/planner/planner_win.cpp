@@ -272,8 +272,12 @@ bool TPlanner::OnNotify(const NMHDR& header, LRESULT& result) {
         const bool cell = item.iItem >= 0 && item.iItem < kPlanHours && item.iSubItem >= 0 &&
                           item.iSubItem < static_cast<int>(plan_.columns.size());
         if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-            const std::wstring text = cell ? toolkit::Widen(plan_.rows[item.iItem][item.iSubItem].text) : L"";
-            lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+            lstrcpynW(item.pszText,
+                      cell ? wideTexts_[static_cast<std::size_t>(item.iItem) * plan_.columns.size() +
+                                        static_cast<std::size_t>(item.iSubItem)]
+                                 .c_str()
+                           : L"",
+                      item.cchTextMax);
         }
         return true;
     }
