@@ -25,6 +25,7 @@ class TOptions_Setup;
 class TAboutBox;
 class THelpBox;
 class TTime_Table;
+class TPlanner;
 
 // Everything the program takes from its surroundings. Tests pass their own: a temporary
 // executable path, a fixed clock, scripted dialogs.
@@ -63,6 +64,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     TAboutBox& AboutBox();
     THelpBox& HelpBox();
     TTime_Table& TimeTable();
+    TPlanner& Planner();
 
     const AppPorts& Ports() const { return ports_; }
     MessageDialogs& Dialogs() const { return *dialogs_; }
@@ -104,6 +106,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     void ToggleAutoRun() override;
     void OpenSettings() override;
     void OpenTimeTable() override;
+    void OpenPlanner() override;
     void OpenHelp() override;
     void OpenAbout() override;
     void ViewReadme() override;
@@ -128,6 +131,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     bool keepSettingsFileUntouched_ = false;
     std::unique_ptr<THelpBox> helpBox_;
     std::unique_ptr<TTime_Table> timeTable_;
+    std::unique_ptr<TPlanner> planner_;
     // The system's time zones, read from its registry when first needed.
     std::optional<std::vector<TimeZoneRules>> zones_;
     // The quick read of them for the finder, and the universal year its rules are right for.

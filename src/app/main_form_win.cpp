@@ -61,6 +61,8 @@ TMainForm1::TMainForm1(SettingsModel& model,
             {"Settings_Popup_OptionClick", Bind(this, &TMainForm1::Settings_Popup_OptionClick)},
             {"Generate_Time_Comparison_Table_PopupOptionClick",
              Bind(this, &TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick)},
+            {"PlannerOptionClick", Bind(this, &TMainForm1::PlannerOptionClick)},
+            {"Planner_Popup_OptionClick", Bind(this, &TMainForm1::PlannerOptionClick)},
             {"Help_Popup_OptionClick", Bind(this, &TMainForm1::Help_Popup_OptionClick)},
             {"HelpAbout_Popup_OptionClick", Bind(this, &TMainForm1::HelpAbout_Popup_OptionClick)},
             {"Exit_Popup_OptionClick", Bind(this, &TMainForm1::Exit_Popup_OptionClick)},
@@ -226,12 +228,19 @@ void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
 }
 
 void TMainForm1::LayOutRowColumns() {
+    // What the layout depends on; a tick that changes none of it (nearly every tick) costs nothing.
     std::vector<int> widths;
+    std::vector<int> basis = {Dpi(), model_.Flag(SettingsFlag::AutoWindowWidthSizing) ? 1 : 0};
     for (const toolkit::Control* label : descriptionLabels_) {
         if (label->Visible()) {
             widths.push_back(label->TextWidth());
         }
+        basis.push_back(label->Visible() ? label->TextWidth() : -1);
     }
+    if (basis == laidOutBasis_) {
+        return;
+    }
+    laidOutBasis_ = std::move(basis);
     const RowColumns columns =
         orvanta::LayOutRowColumns(widths, Scale(descriptionLabels_[0]->Description().left),
                                   Scale(timeLabels_[0]->Description().left), Scale(kRowColumnGap),
@@ -338,6 +347,10 @@ void TMainForm1::Settings_Popup_OptionClick() {
 }
 void TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick() {
     Generate_Time_Comparison_Table_OptionClick();
+}
+
+void TMainForm1::PlannerOptionClick() {
+    commands_.OpenPlanner();
 }
 void TMainForm1::Help_Popup_OptionClick() {
     HelpOptionClick();

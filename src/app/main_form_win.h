@@ -55,6 +55,7 @@ class TMainForm1 final : public toolkit::Form {
     void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults_OptionClick();
     void Generate_Time_Comparison_Table_OptionClick();
+    void PlannerOptionClick();
     void Menus_and_Title_On_Off_OptionClick();
     void ExitOptionClick();
     void HelpOptionClick();
@@ -100,6 +101,7 @@ class TMainForm1 final : public toolkit::Form {
     std::array<toolkit::Control*, kLocationRowCount> timeLabels_{};
     std::vector<toolkit::Control*> fittingLabels_;  // the row labels in the order the fitting visits them
     std::unique_ptr<toolkit::AreaTips> rowTips_;
+    std::vector<int> laidOutBasis_;  // what the rows' columns were last laid out from
     toolkit::Timer* Timer1 = nullptr;
     toolkit::MenuItem* FileMenu = nullptr;
     toolkit::MenuItem* HelpMenu = nullptr;
