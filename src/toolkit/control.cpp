@@ -314,17 +314,17 @@ void Control::OfferItems(const std::vector<std::string>& items, int marked) {
     SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(selectionStart, selectionEnd));
     // Marked through the list itself, as CB_SETCURSEL would copy the item into the edit box.
     SendMessageW(info.hwndList, LB_SETCURSEL, marked, 0);
-    FitOpenList(info.hwndList);
+    FitOpenList(info.hwndList, items);
     InvalidateRect(info.hwndList, nullptr, TRUE);
 }
 
-void Control::FitOpenList(HWND list) {
-    const int count = ItemCount();
+void Control::FitOpenList(HWND list, const std::vector<std::string>& items) {
+    const int count = static_cast<int>(items.size());
     const HDC dc = form_.MeasuringDc();
     SelectedObject selected(dc, font_);
     int widest = 0;
-    for (int i = 0; i < count; ++i) {
-        const std::wstring text = Widen(ReadItem(i));
+    for (const std::string& item : items) {
+        const std::wstring text = Widen(item);
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max<int>(widest, size.cx);

@@ -115,7 +115,7 @@ class Control {
     void ShowImage();
     std::string ReadItem(int index) const;
     UINT ListMessage(UINT listBoxMessage, UINT comboBoxMessage) const;
-    void FitOpenList(HWND list);
+    void FitOpenList(HWND list, const std::vector<std::string>& items);
 
     Form& form_;
     const forms::ComponentDescription& description_;
