@@ -7,6 +7,13 @@ namespace orvanta {
 
 using toolkit::Bind;
 
+namespace {
+
+// Below the fixed offset, the finder lists its best match first.
+constexpr int kBestMatchItem = 1;
+
+}  // namespace
+
 TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner)
     : Form(forms::Options_SetupDescription()),
       model_(model),
@@ -90,7 +97,7 @@ void TOptions_Setup::ComponentChanged(toolkit::Control& control, int notificatio
                 FinderTextChanged();
                 break;
             case CBN_SELENDOK:
-                ChooseInFinder(finderItemMarked_ ? control.ItemIndex() : -1);
+                ChooseInFinder(control.ItemIndex());
                 break;
             case CBN_SETFOCUS:
                 control.SelectAllText();
@@ -168,19 +175,16 @@ void TOptions_Setup::FinderTextChanged() {
         return;
     }
     matches_ = FindPlaces(typed, clocks_.FinderZones(), clocks_.UniversalNow());
-    // The fixed offset marked, so that Down goes to the best match.
-    Place_Finder_ComboBox->OfferItems(FinderItems(matches_), 0);
-    finderItemMarked_ = false;
+    // Nothing marked, so that Enter takes the best match, and so does the first arrow key.
+    Place_Finder_ComboBox->OfferItems(FinderItems(matches_), kBestMatchItem);
 }
 
 void TOptions_Setup::Place_Finder_ComboBoxClick() {
-    finderItemMarked_ = true;
     ChooseInFinder(Place_Finder_ComboBox->ItemIndex());
 }
 
 void TOptions_Setup::ChooseInFinder(int item) {
-    constexpr int kFirstMatch = 1;
-    int index = item >= 0 ? item : kFirstMatch;
+    int index = item >= 0 ? item : kBestMatchItem;
     const PlaceMatch* choice = FinderChoice(matches_, index);
     if (choice == nullptr) {
         // "No place found", or Enter with nothing found: nothing to follow.

@@ -38,8 +38,7 @@ class TOptions_Setup final : public toolkit::Form {
     void StepOffset(int direction, int steps);
     // The finder: the places that match the text typed so far, offered in its list.
     void FinderTextChanged();
-    // The item chosen by a click, the arrow keys or Enter: Enter straight after typing takes the best
-    // match.
+    // The item chosen by a click, the arrow keys or Enter; none marked: the best match.
     void ChooseInFinder(int item);
     void ChooseFixedOffset();
     // The chosen zone's difference from the local clock at this moment.
@@ -53,8 +52,6 @@ class TOptions_Setup final : public toolkit::Form {
     // What the finder offers, and the choice the next place follows (an empty key: a fixed offset).
     PlaceMatches matches_;
     PlaceMatch chosen_;
-    // An item was marked in the list since the last search, by a click or the arrow keys.
-    bool finderItemMarked_ = false;
     // The city name the finder last put into the description box, which a later choice may replace.
     std::string filledDescription_;
     // What the list shows, so that a list that already shows the model keeps its selection.

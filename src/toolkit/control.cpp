@@ -286,7 +286,7 @@ void Control::SetItemIndex(int index) {
     SendMessageW(window_, ListMessage(LB_SETCURSEL, CB_SETCURSEL), index, 0);
 }
 
-void Control::OfferItems(const std::vector<std::string>& items, int marked) {
+void Control::OfferItems(const std::vector<std::string>& items, int caret) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     if (!GetComboBoxInfo(window_, &info) || info.hwndItem == nullptr) {
@@ -303,7 +303,9 @@ void Control::OfferItems(const std::vector<std::string>& items, int marked) {
         AddItem(item);
     }
     SendMessageW(info.hwndList, WM_SETREDRAW, TRUE, 0);
-    if (SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
+    const bool wasOpen = SendMessageW(window_, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    FitOpenList(info.hwndList, items, wasOpen);
+    if (!wasOpen) {
         SendMessageW(window_, CB_SHOWDROPDOWN, TRUE, 0);
     }
     // Opening the list completes the text to the first item that begins with it, and selects it
@@ -312,14 +314,13 @@ void Control::OfferItems(const std::vector<std::string>& items, int marked) {
         SetText(typed);
     }
     SendMessageW(window_, CB_SETEDITSEL, 0, MAKELPARAM(selectionStart, selectionEnd));
-    // Marked through the list itself, as CB_SETCURSEL would copy the item into the edit box.
-    SendMessageW(info.hwndList, LB_SETCURSEL, marked, 0);
-    FitOpenList(info.hwndList, items);
+    // Through the list itself, as CB_SETCURSEL would copy the item into the edit box.
+    SendMessageW(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(info.hwndList, LB_SETCARETINDEX, caret, FALSE);
     InvalidateRect(info.hwndList, nullptr, TRUE);
 }
 
-void Control::FitOpenList(HWND list, const std::vector<std::string>& items) {
-    const int count = static_cast<int>(items.size());
+void Control::FitOpenList(HWND list, const std::vector<std::string>& items, bool isOpen) {
     const HDC dc = form_.MeasuringDc();
     SelectedObject selected(dc, font_);
     int widest = 0;
@@ -330,23 +331,34 @@ void Control::FitOpenList(HWND list, const std::vector<std::string>& items) {
         widest = std::max<int>(widest, size.cx);
     }
     const RECT bounds = Bounds();
+    const int count = static_cast<int>(items.size());
     const int itemHeight = std::max(1, static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0)));
-    // The designed height is the closed box and the open list together.
+    // The designed height is the closed box and the open list together; the list opens as tall
+    // as its items within it (without this, as tall as 30 items).
     const int closedHeight = static_cast<int>(bounds.bottom - bounds.top);
-    const int rows = std::clamp((form_.Scale(description_.height) - closedHeight) / itemHeight, 1, std::max(1, count));
-    const int border = 2 * GetSystemMetrics(SM_CXBORDER);
+    const int rowsAtMost = std::max(1, (form_.Scale(description_.height) - closedHeight) / itemHeight);
+    SendMessageW(window_, CB_SETMINVISIBLE, rowsAtMost, 0);
+    const int rows = std::clamp(count, 1, rowsAtMost);
     const int scrollBar = count > rows ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const int width =
-        std::clamp(widest + border + scrollBar + form_.Scale(8), static_cast<int>(bounds.right - bounds.left),
-                   static_cast<int>(monitor.rcWork.right - monitor.rcWork.left));
+    const int width = std::clamp(widest + 2 * GetSystemMetrics(SM_CXBORDER) + scrollBar + form_.Scale(8),
+                                 static_cast<int>(bounds.right - bounds.left),
+                                 static_cast<int>(monitor.rcWork.right - monitor.rcWork.left));
     SendMessageW(window_, CB_SETDROPPEDWIDTH, width, 0);
-    if (IsWindowVisible(list)) {
-        SetWindowPos(list, nullptr, 0, 0, width, rows * itemHeight + 2 * GetSystemMetrics(SM_CYBORDER),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!isOpen) {
+        return;
     }
+    // An open list takes its new items' height, its edge against the box: below it, or above it
+    // where the screen had no room below.
+    const int height = rows * itemHeight + 2 * GetSystemMetrics(SM_CYBORDER);
+    RECT box{};
+    RECT open{};
+    GetWindowRect(window_, &box);
+    GetWindowRect(list, &open);
+    const int top = open.top >= box.bottom ? open.top : box.top - height;
+    SetWindowPos(list, nullptr, open.left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::SelectAllText() {

@@ -86,9 +86,9 @@ class Control {
 
     // Combo boxes with an edit box. The items offered for the text being typed: the list is filled
     // and shown open, as wide as its widest item and as tall as its items within the designed
-    // height, with the item `marked` highlighted (the arrow keys go on from it), while the text and
-    // its caret stay as the user left them.
-    void OfferItems(const std::vector<std::string>& items, int marked);
+    // height, while the text and its caret stay as the user left them. No item is marked; the first
+    // arrow key marks the item `caret`.
+    void OfferItems(const std::vector<std::string>& items, int caret);
     // Edits and combo boxes: the whole text selected, so that typing replaces it.
     void SelectAllText();
 
@@ -115,7 +115,7 @@ class Control {
     void ShowImage();
     std::string ReadItem(int index) const;
     UINT ListMessage(UINT listBoxMessage, UINT comboBoxMessage) const;
-    void FitOpenList(HWND list, const std::vector<std::string>& items);
+    void FitOpenList(HWND list, const std::vector<std::string>& items, bool isOpen);
 
     Form& form_;
     const forms::ComponentDescription& description_;
