@@ -5,8 +5,6 @@
 
 namespace orvanta {
 
-using toolkit::Bind;
-
 namespace {
 
 // Below the fixed offset, the finder lists its best match first.
@@ -14,21 +12,22 @@ constexpr int kBestMatchItem = 1;
 
 }  // namespace
 
+// The handlers its form description names, as constant data.
+constexpr toolkit::HandlerEntry<TOptions_Setup> kTOptions_SetupHandlers[] = {
+    {"Housrs_Diff_SpinButtonUpClick", &TOptions_Setup::Housrs_Diff_SpinButtonUpClick},
+    {"Housrs_Diff_SpinButtonDownClick", &TOptions_Setup::Housrs_Diff_SpinButtonDownClick},
+    {"Add_to_List_ButtonClick", &TOptions_Setup::Add_to_List_ButtonClick},
+    {"Other_Locations_ListBoxClick", &TOptions_Setup::Other_Locations_ListBoxClick},
+    {"Place_Finder_ComboBoxClick", &TOptions_Setup::Place_Finder_ComboBoxClick},
+};
+
 TOptions_Setup::TOptions_Setup(SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner)
     : Form(forms::Options_SetupDescription()),
       model_(model),
       dialogs_(dialogs),
       clocks_(clocks),
       subscription_(model_, [this](SettingsChange change, SettingsFlag) { ModelChanged(change); }) {
-    Create(
-        {
-            {"Housrs_Diff_SpinButtonUpClick", Bind(this, &TOptions_Setup::Housrs_Diff_SpinButtonUpClick)},
-            {"Housrs_Diff_SpinButtonDownClick", Bind(this, &TOptions_Setup::Housrs_Diff_SpinButtonDownClick)},
-            {"Add_to_List_ButtonClick", Bind(this, &TOptions_Setup::Add_to_List_ButtonClick)},
-            {"Other_Locations_ListBoxClick", Bind(this, &TOptions_Setup::Other_Locations_ListBoxClick)},
-            {"Place_Finder_ComboBoxClick", Bind(this, &TOptions_Setup::Place_Finder_ComboBoxClick)},
-        },
-        owner);
+    Create(toolkit::HandlersOf(this, kTOptions_SetupHandlers), owner);
     BindComponents({
         {"TabbedNotebook1", &TabbedNotebook1},
         {"Hours_Time_Difference", &Hours_Time_Difference},
