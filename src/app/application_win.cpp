@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <process.h>
-
 #include "about/about_box_win.h"
 #include "app/main_form_win.h"
 #include "core/settings_file.h"
@@ -15,37 +13,6 @@
 #include "toolkit/win_time_zones.h"
 
 namespace orvanta {
-
-// One quick read of the system's zones on a thread of its own; the registry is safe to read from
-// any thread. Its destruction waits for the thread.
-struct OrvantaApp::ZonesReadAhead {
-    explicit ZonesReadAhead(int forYear) : year(forYear) {
-        thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Read, this, 0, nullptr));
-    }
-    ZonesReadAhead(const ZonesReadAhead&) = delete;
-    ZonesReadAhead& operator=(const ZonesReadAhead&) = delete;
-    ~ZonesReadAhead() { Wait(); }
-    void Wait() {
-        if (thread != nullptr) {
-            WaitForSingleObject(thread, INFINITE);
-            CloseHandle(thread);
-            thread = nullptr;
-        }
-    }
-    static unsigned __stdcall Read(void* self) {
-        auto& ahead = *static_cast<ZonesReadAhead*>(self);
-        try {
-            ahead.zones = toolkit::ReadSystemTimeZonesAround(ahead.year);
-        } catch (...) {
-            ahead.zones.reset();  // read again when needed, where a failure is reported
-        }
-        return 0;
-    }
-
-    const int year;
-    std::optional<std::vector<TimeZoneRules>> zones;
-    HANDLE thread = nullptr;
-};
 
 OrvantaApp::OrvantaApp(AppPorts ports)
     : ports_(std::move(ports)),
@@ -69,9 +36,6 @@ Window& OrvantaApp::Lazily(std::unique_ptr<Window>& window, Arguments&&... argum
 }
 
 TOptions_Setup& OrvantaApp::OptionsSetup() {
-    if (optionsSetup_ == nullptr && !zones_ && !finderZones_) {
-        finderZonesAhead_ = std::make_unique<ZonesReadAhead>(UniversalNow().Split().year);
-    }
     return Lazily(optionsSetup_, model_, *dialogs_, static_cast<ZoneClocks&>(*this));
 }
 
@@ -109,12 +73,6 @@ const std::vector<TimeZoneRules>& OrvantaApp::FinderZones() {
         return *zones_;
     }
     const int year = UniversalNow().Split().year;
-    if (finderZonesAhead_ != nullptr) {
-        finderZonesAhead_->Wait();
-        finderZones_ = std::move(finderZonesAhead_->zones);
-        finderZonesYear_ = finderZonesAhead_->year;
-        finderZonesAhead_.reset();
-    }
     if (!finderZones_ || finderZonesYear_ != year) {
         finderZones_ = toolkit::ReadSystemTimeZonesAround(year);
         finderZonesYear_ = year;

@@ -134,13 +134,9 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     std::unique_ptr<TPlanner> planner_;
     // The system's time zones, read from its registry when first needed.
     std::optional<std::vector<TimeZoneRules>> zones_;
-    // The quick read of them for the finder, and the universal year its rules are right for; begun on
-    // a thread of its own when the settings dialog is made, so that the first key typed into the
-    // finder finds it done or nearly.
+    // The quick read of them for the finder, and the universal year its rules are right for.
     std::optional<std::vector<TimeZoneRules>> finderZones_;
     int finderZonesYear_ = 0;
-    struct ZonesReadAhead;
-    std::unique_ptr<ZonesReadAhead> finderZonesAhead_;
 };
 
 }  // namespace orvanta

@@ -99,6 +99,8 @@ void TOptions_Setup::ComponentChanged(toolkit::Control& control, int notificatio
                 ChooseInFinder(control.ItemIndex());
                 break;
             case CBN_SETFOCUS:
+                // Read now, so that the first key typed does not wait for the system's zones.
+                clocks_.FinderZones();
                 control.SelectAllText();
                 break;
             case CBN_KILLFOCUS:
