@@ -57,6 +57,7 @@ TMainForm1::TMainForm1(SettingsModel& model,
             {"Help_Popup_OptionClick", Bind(this, &TMainForm1::Help_Popup_OptionClick)},
             {"HelpAbout_Popup_OptionClick", Bind(this, &TMainForm1::HelpAbout_Popup_OptionClick)},
             {"Exit_Popup_OptionClick", Bind(this, &TMainForm1::Exit_Popup_OptionClick)},
+            {"Read_All_Places_Popup_OptionClick", Bind(this, &TMainForm1::Read_All_Places_Popup_OptionClick)},
         },
         nullptr);
     BindRows();
@@ -295,10 +296,18 @@ void TMainForm1::Exit_Popup_OptionClick() {
     ExitOptionClick();
 }
 
-bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool TMainForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == settingsWarningMessage_) {
         commands_.WarnAboutUnreadableSettings();
         result = 0;
+        return true;
+    }
+    if (message == WM_KEYDOWN && wParam == 'R' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+        RunHandler("Read_All_Places_Popup_OptionClick");
+        result = 0;
+        return true;
+    }
+    if (message == WM_GETOBJECT && announcer_.AnswerObjectRequest(wParam, lParam, result)) {
         return true;
     }
     // Windows announces a change of the regional settings with "intl". The message goes on to

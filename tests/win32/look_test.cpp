@@ -1,14 +1,19 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
+#include "toolkit/clipboard.h"
+#include "toolkit/system_library.h"
 #include "toolkit/win_system_preferences.h"
+#include "toolkit/win_text.h"
 
 namespace orvanta::testing {
 namespace {
@@ -71,6 +76,35 @@ Colors ColorsOf(const toolkit::Control& label) {
     return colors;
 }
 
+struct Alert {
+    HWND window;
+    LONG object;
+    LONG child;
+};
+std::vector<Alert> alerts;
+
+void CALLBACK RecordAlert(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    alerts.push_back({window, object, child});
+}
+
+// The name and role a screen reader finds for an alert.
+std::pair<std::string, long> ReadAlert(const Alert& alert) {
+    IAccessible* object = nullptr;
+    VARIANT child{};
+    auto* const fromEvent = ORVANTA_SYSTEM_FUNCTION(toolkit::OleaccLibrary(), AccessibleObjectFromEvent);
+    if (FAILED(fromEvent(alert.window, alert.object, alert.child, &object, &child))) {
+        return {"(no object)", 0};
+    }
+    BSTR name = nullptr;
+    VARIANT role{};
+    object->get_accName(child, &name);
+    object->get_accRole(child, &role);
+    std::pair<std::string, long> read{name != nullptr ? toolkit::Narrow(name) : "", role.lVal};
+    ORVANTA_SYSTEM_FUNCTION(toolkit::OleAut32Library(), SysFreeString)(name);
+    object->Release();
+    return read;
+}
+
 class LookTest : public AppTest {
   protected:
     LookTest() { preferences_ = &test_; }
@@ -114,6 +148,47 @@ TEST_F(LookTest, WindowsFollowHighContrastAndTheAppsThemeAtOnce) {
         EXPECT_EQ(ColorsOf(app_->MainForm().Component("Other_Location_Time_0")), step.time);
         EXPECT_EQ(ColorsOf(app_->OptionsSetup().Component("Label9")), step.dialogLabel);
     }
+}
+
+// Ctrl+R without a screen reader copies and says so; the menu entry with one raises one alert
+// that the reader reads the places from. The tick never raises one.
+TEST_F(LookTest, ReadAllPlacesAlertsAReaderOnceOrElseCopies) {
+    StartApp();
+    AddEntry("Tokyo:9");
+    WaitForFirstTick();
+    alerts.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, &RecordAlert,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    TMainForm1& main = app_->MainForm();
+    const std::string places = "Here : 13:20:05\r\nTokyo : 22:20:05";
+
+    ASSERT_TRUE(toolkit::SetClipboardText(main.Handle(), "before"));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(main.Handle(), WM_KEYDOWN, 'R', 1);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(toolkit::ClipboardText(main.Handle()), places);
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].text, kAllPlacesCopiedMessage);
+
+    test_.screenReader = true;
+    ASSERT_TRUE(toolkit::SetClipboardText(main.Handle(), "before"));
+    PostMessageW(main.Handle(), WM_COMMAND, main.MenuEntry("Read_All_Places_Popup_Option").CommandId(), 0);
+    ASSERT_TRUE(PumpUntil([] { return !alerts.empty(); }));
+    const auto [name, role] = ReadAlert(alerts[0]);
+    EXPECT_EQ(name, places);
+    EXPECT_EQ(role, ROLE_SYSTEM_ALERT);
+    EXPECT_EQ(toolkit::ClipboardText(main.Handle()), "before");
+    EXPECT_EQ(dialogs_.shown.size(), 1u);
+
+    now_ = *now_.AddDays(2.0 / 86400);
+    ASSERT_TRUE(PumpUntil([&] { return main.Component("Other_Location_Time_0").Text() == " 13:20:07 "; }));
+    EXPECT_EQ(alerts.size(), 1u);
+    UnhookWinEvent(hook);
 }
 
 }  // namespace
