@@ -2,6 +2,7 @@
 // system reports: the readme and the catalog beside the executable, and Notepad's command line.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "desktop/auto_run.h"
@@ -20,13 +21,13 @@ class FuzzedShell final : public Shell {
     bool FileExists(std::string_view path) override { return notepadThere_ && path == Notepad_Path(windowsDirectory_); }
     std::string WindowsDirectory() override { return windowsDirectory_; }
     std::string NameOnDisk(std::string_view path) override { return std::string(path.substr(path.rfind('\\') + 1)); }
-    bool StartProgram(std::string_view commandLine) override {
-        started.emplace_back(commandLine);
+    bool StartProgram(std::string_view programPath, std::string_view commandLine) override {
+        started.emplace_back(programPath, commandLine);
         return true;
     }
     void Open(std::string_view) override {}
 
-    std::vector<std::string> started;
+    std::vector<std::pair<std::string, std::string>> started;  // the program, its command line
 
   private:
     std::string windowsDirectory_;
@@ -56,8 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(message == std::optional<std::string>(kNotepadMissingMessage) && shell.started.empty(),
                       "a missing Notepad was not reported");
     } else {
-        fuzz::Require(!message && shell.started == std::vector<std::string>{Notepad_Command_Line(readme)},
-                      "Notepad was not started on the readme");
+        const std::string notepad = Notepad_Path(windowsDirectory);
+        fuzz::Require(
+            !message && shell.started == decltype(shell.started){{notepad, Notepad_Command_Line(notepad, readme)}},
+            "Notepad was not started on the readme");
     }
     return 0;
 }

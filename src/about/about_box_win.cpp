@@ -2,6 +2,7 @@
 
 #include <ntsecapi.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -15,6 +16,9 @@ namespace orvanta {
 using toolkit::Bind;
 
 namespace {
+
+// Between a label and the figure it names, in pixels at 96 DPI.
+constexpr int kLabelGap = 4;
 
 // A fresh seed from the system's random source: this runtime's std::random_device falls back to a
 // fixed sequence on processors without a random instruction.
@@ -69,6 +73,7 @@ TAboutBox::TAboutBox(Shell& shell, std::string executablePath, HWND owner)
         {"Bevel1", &Bevel1},
         {"Bevel3", &Bevel3},
         {"Quote_From_Tamsor_Label", &Quote_From_Tamsor_Label},
+        {"Label3", &Label3},
         {"Free_Resources_Label", &Free_Resources_Label},
     });
 }
@@ -96,6 +101,9 @@ void TAboutBox::FormActivate() {
     if (random_ == std::array<std::uint32_t, 4>{}) {
         random_[0] = 1;  // the one state the generator never leaves
     }
+    // The figure stands after its label, however wide the label's face draws it at this resolution.
+    Free_Resources_Label->SetLeft(
+        std::max<int>(Scale(Free_Resources_Label->Description().left), Label3->Bounds().right + Scale(kLabelGap)));
     TimerNamed("Quote_Change_Timer").SetEnabled(true);
     TimerNamed("Free_Resources_Timer").SetEnabled(true);
     Tamsor_Logo_GIFImage->SetAnimated(true);

@@ -70,6 +70,7 @@ class TAboutBox final : public toolkit::Form {
     toolkit::Control* Bevel1 = nullptr;
     toolkit::Control* Bevel3 = nullptr;
     toolkit::Control* Quote_From_Tamsor_Label = nullptr;
+    toolkit::Control* Label3 = nullptr;
     toolkit::Control* Free_Resources_Label = nullptr;
 };
 

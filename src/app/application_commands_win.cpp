@@ -15,7 +15,6 @@
 #include "desktop/documents.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
-#include "toolkit/profile_ini_store.h"
 #include "toolkit/staged_ini_store.h"
 
 namespace orvanta {
@@ -31,7 +30,9 @@ SettingsStartup OrvantaApp::LoadSettings(FirstShowing reason) {
 
     Settings read;
     if (startup.readFile) {
-        toolkit::ProfileIniStore store(path, kSettingsSection);
+        // Never committed: a copy made for reading goes with the store.
+        toolkit::StagedIniStore store(path, kSettingsSection);
+        store.ReadAsSaved();
         read = ReadSettings(store);
     }
     if (reason == FirstShowing::FactoryReset) {
@@ -73,6 +74,10 @@ bool OrvantaApp::SaveSettingsFile() {
     if (!(WriteSettings(store, saved).written && store.Commit())) {
         dialogs_->Fail(UnableToWriteMessage(store.Path()));
         return false;
+    }
+    // Once: the file holds clean UTF-16 LE text from now on.
+    if (!store.Notice().empty()) {
+        dialogs_->Warn(store.Notice());
     }
     return true;
 }

@@ -17,6 +17,13 @@ namespace orvanta {
 
 using toolkit::Bind;
 
+namespace {
+
+// Where a row's tooltip wraps its lines, in pixels at 96 DPI.
+constexpr int kRowTipWidth = 360;
+
+}  // namespace
+
 TMainForm1::TMainForm1(SettingsModel& model,
                        MainWindowSources& sources,
                        MainWindowCommands& commands,
@@ -89,6 +96,9 @@ void TMainForm1::BindRows() {
 }
 
 void TMainForm1::ModelChanged(SettingsChange change, SettingsFlag flag) {
+    if (change == SettingsChange::Flag && flag == SettingsFlag::AutoWindowWidthSizing) {
+        LayOutRowColumns();
+    }
     const bool everything = change == SettingsChange::Everything;
     const bool flagChanged = change == SettingsChange::Flag;
     if (everything || (flagChanged && (flag == SettingsFlag::MenusOff || flag == SettingsFlag::TitleBarOff))) {
@@ -213,6 +223,57 @@ void TMainForm1::Update_Location_Rows(const LocalDateTime& now) {
             }
         }
     }
+    LayOutRowColumns();
+}
+
+void TMainForm1::LayOutRowColumns() {
+    // What the layout depends on; a tick that changes none of it (nearly every tick) costs nothing.
+    std::vector<int> widths;
+    std::vector<int> basis = {Dpi(), model_.Flag(SettingsFlag::AutoWindowWidthSizing) ? 1 : 0};
+    for (const toolkit::Control* label : descriptionLabels_) {
+        if (label->Visible()) {
+            widths.push_back(label->TextWidth());
+        }
+        basis.push_back(label->Visible() ? label->TextWidth() : -1);
+    }
+    if (basis == laidOutBasis_) {
+        return;
+    }
+    laidOutBasis_ = std::move(basis);
+    const RowColumns columns =
+        orvanta::LayOutRowColumns(widths, Scale(descriptionLabels_[0]->Description().left),
+                                  Scale(timeLabels_[0]->Description().left), Scale(kRowColumnGap),
+                                  model_.Flag(SettingsFlag::AutoWindowWidthSizing));
+    for (toolkit::Control* label : descriptionLabels_) {
+        label->SetWidthLimit(columns.descriptionWidthLimit);
+    }
+    if (timeLabels_[0]->Bounds().left != columns.timeLeft) {
+        for (toolkit::Control* label : timeLabels_) {
+            label->SetLeft(columns.timeLeft);
+        }
+    }
+    PlaceRowTips();
+}
+
+void TMainForm1::PlaceRowTips() {
+    if (rowTips_ == nullptr) {
+        return;
+    }
+    for (int row = 0; row < kLocationRowCount; ++row) {
+        RECT area{};
+        const toolkit::Control* description = descriptionLabels_[static_cast<std::size_t>(row)];
+        const toolkit::Control* time = timeLabels_[static_cast<std::size_t>(row)];
+        if (description->Visible()) {
+            const RECT left = description->Bounds();
+            const RECT right = time->Bounds();
+            UnionRect(&area, &left, &right);
+        }
+        rowTips_->Place(row, area);
+    }
+}
+
+std::string TMainForm1::RowTip(int row) const {
+    return descriptionLabels_.at(static_cast<std::size_t>(row))->Text();
 }
 
 void TMainForm1::Timer1Timer() {
@@ -297,6 +358,16 @@ void TMainForm1::Exit_Popup_OptionClick() {
 }
 
 bool TMainForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // The rows' tooltips cost nothing until the pointer first comes over the window.
+    if (message == WM_MOUSEMOVE && rowTips_ == nullptr) {
+        rowTips_ = std::make_unique<toolkit::AreaTips>(Handle(), kLocationRowCount, Scale(kRowTipWidth),
+                                                       [this](int row) { return RowTip(row); });
+        PlaceRowTips();
+    }
+    if (message == WM_NOTIFY && rowTips_ != nullptr && rowTips_->OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+        result = 0;
+        return true;
+    }
     if (message == settingsWarningMessage_) {
         commands_.WarnAboutUnreadableSettings();
         result = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "app/main_window_host.h"
@@ -10,6 +12,7 @@
 #include "core/settings_model.h"
 #include "ports/message_dialogs.h"
 #include "toolkit/announcer.h"
+#include "toolkit/area_tips.h"
 #include "toolkit/form.h"
 
 namespace orvanta {
@@ -81,6 +84,12 @@ class TMainForm1 final : public toolkit::Form {
     void ShowWindowGeometry();
     void KeepOnScreen();
     void HideSpareMenuEntries();
+    // No time is hidden by its description: the time column moves past a long one in a window that
+    // fits its width, and the descriptions are cut short of it in any other.
+    void LayOutRowColumns();
+    // The rows' tooltips: made when the pointer first moves over the window, placed on the rows.
+    void PlaceRowTips();
+    std::string RowTip(int row) const;
 
     SettingsModel& model_;
     MainWindowSources& sources_;
@@ -93,6 +102,8 @@ class TMainForm1 final : public toolkit::Form {
     std::array<toolkit::Control*, kLocationRowCount> descriptionLabels_{};
     std::array<toolkit::Control*, kLocationRowCount> timeLabels_{};
     std::vector<toolkit::Control*> fittingLabels_;  // the row labels in the order the fitting visits them
+    std::unique_ptr<toolkit::AreaTips> rowTips_;
+    std::vector<int> laidOutBasis_;  // what the rows' columns were last laid out from
     toolkit::Timer* Timer1 = nullptr;
     toolkit::MenuItem* FileMenu = nullptr;
     toolkit::MenuItem* HelpMenu = nullptr;

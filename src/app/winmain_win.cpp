@@ -5,6 +5,7 @@
 
 #include "app/application_win.h"
 #include "toolkit/platform.h"
+#include "toolkit/system_library.h"
 #include "toolkit/win_text.h"
 
 // The runtime's default terminate handler prints the escaping exception's type, and brings a name
@@ -18,6 +19,9 @@ void __verbose_terminate_handler() {
 }  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a DLL by name: the picture decoders, the theme and accessibility parts
+    // that Windows maps for the first windows.
+    orvanta::toolkit::LoadDllsOnlyFromSystemFolder();
     orvanta::toolkit::InitialiseCommonControls();
     try {
         orvanta::OrvantaApp app(orvanta::SystemPorts());

@@ -80,6 +80,15 @@ constexpr ComponentDescription kComponents[] = {
      .hint = "Copy Time Table to Clipboard.",
      .image = kCopyGlyphImage,
      .events = {{Event::Click, "Copy_Time_Table_to_Clipboard_ButtonClick"}}},
+    // Says that a copy went through, in the room between the second list and the OK button.
+    {.kind = ComponentKind::Label,
+     .name = "Copied_Label",
+     .left = 16,
+     .top = 299,
+     .caption = "Table copied.",
+     .visible = false,
+     .autoSize = true,
+     .font = kListFont},
 };
 
 constexpr FormDescription kTime_Table{

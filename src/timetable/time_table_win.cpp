@@ -22,6 +22,7 @@ TTime_Table::TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, Zo
         {"Time_Zone_1_ListBox", &Time_Zone_1_ListBox},
         {"Time_Zone_2_ListBox", &Time_Zone_2_ListBox},
         {"Time_Comparison_StringGrid", &Time_Comparison_StringGrid},
+        {"Copied_Label", &Copied_Label},
     });
     locationLists_ = {Time_Zone_1_ListBox, Time_Zone_2_ListBox};
 }
@@ -48,6 +49,8 @@ void TTime_Table::ChooseLocation(std::size_t column) {
 
 void TTime_Table::Build_Time_Table() {
     table_ = BuildTimeTable(Location1(), Location2(), clocks_);
+    // What was copied is no longer what the grid shows.
+    Copied_Label->SetVisible(false);
     for (int row = 0; row < kTimeTableRows; ++row) {
         for (int column = 0; column < kTimeTableColumns; ++column) {
             Time_Comparison_StringGrid->SetCell(
@@ -57,7 +60,9 @@ void TTime_Table::Build_Time_Table() {
 }
 
 void TTime_Table::Copy_Time_Table_to_Clipboard_ButtonClick() {
-    if (!toolkit::SetClipboardText(Handle(), TimeTableClipboardText(table_))) {
+    const bool copied = toolkit::SetClipboardText(Handle(), TimeTableClipboardText(table_));
+    Copied_Label->SetVisible(copied);
+    if (!copied) {
         dialogs_.Fail(kClipboardBusyMessage);
     }
 }

@@ -46,6 +46,7 @@ class TTime_Table final : public toolkit::Form {
     toolkit::Control* Time_Zone_1_ListBox = nullptr;
     toolkit::Control* Time_Zone_2_ListBox = nullptr;
     toolkit::Control* Time_Comparison_StringGrid = nullptr;
+    toolkit::Control* Copied_Label = nullptr;
     std::array<toolkit::Control*, kTimeTableColumns> locationLists_{};
 };
 

@@ -95,6 +95,10 @@ void Control::FitToText() {
         width = description_.joinHyphens ? JoinedHyphensWidth(dc, wide) : bounds.right - bounds.left;
         height = std::max<int>(height, bounds.bottom - bounds.top);
     }
+    textWidth_ = width;
+    if (widthLimit_) {
+        width = std::min(width, *widthLimit_);
+    }
     RECT current{};
     GetWindowRect(window_, &current);
     if (current.right - current.left != width || current.bottom - current.top != height) {
@@ -133,6 +137,25 @@ void Control::SetCursor(Cursor cursor) {
             SetWindowLongPtrW(window_, GWL_STYLE, style | SS_NOTIFY);
         }
     }
+}
+
+void Control::SetWidthLimit(std::optional<int> pixels) {
+    if (pixels == widthLimit_) {
+        return;
+    }
+    if (pixels && !widthLimit_) {
+        // The static control cuts the text it cannot show whole with "...".
+        SetWindowLongW(window_, GWL_STYLE, GetWindowLongW(window_, GWL_STYLE) | SS_ENDELLIPSIS);
+    }
+    widthLimit_ = pixels;
+    FitToText();
+}
+
+void Control::SetLeft(int left) {
+    HWND parent = GetParent(window_);
+    POINT place{left, Bounds().top};
+    MapWindowPoints(form_.Handle(), parent, &place, 1);
+    SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::SetTop(int top) {

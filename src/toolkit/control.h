@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +50,13 @@ class Control {
 
     // Place and size in the form's client coordinates.
     RECT Bounds() const;
-    // Moves the component up or down to a top in the form's client coordinates.
+    // Moves the component up or down, or left or right, in the form's client coordinates.
     void SetTop(int top);
+    void SetLeft(int left);
+    // Labels that size themselves: the width their text needs, and the most they may take of it
+    // (nothing: all of it). A label held short of its text ends it with an ellipsis.
+    int TextWidth() const { return textWidth_; }
+    void SetWidthLimit(std::optional<int> pixels);
     // Beneath every component that is not a frame, and above the frames around it.
     void SendToBack();
 
@@ -115,6 +121,8 @@ class Control {
     UniqueBrush backBrush_;
     Cursor cursor_ = Cursor::Default;
     std::string hint_;
+    int textWidth_ = 0;
+    std::optional<int> widthLimit_;
     std::unique_ptr<PictureView> picture_;
     UniqueImageList glyph_;
 };

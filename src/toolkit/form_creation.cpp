@@ -144,6 +144,13 @@ void Form::AttachBuddies() {
     }
 }
 
+namespace {
+
+// The widest a hint's line runs, in pixels at 96 DPI.
+constexpr int kHintWidth = 320;
+
+}  // namespace
+
 void Form::AddTooltips() {
     HWND tooltip = nullptr;
     for (auto& control : components_) {
@@ -154,6 +161,8 @@ void Form::AddTooltips() {
             tooltip =
                 CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+            // A long hint wraps into lines of a readable width instead of running to the screen's edge.
+            SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, Scale(kHintWidth));
         }
         std::wstring hint = Widen(control->Description().hint);
         TOOLINFOW tool{};

@@ -12,17 +12,12 @@ namespace orvanta::toolkit {
 
 namespace {
 
-constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr int kStagingNameTries = 100;
 
 // CreateFileW fails with INVALID_HANDLE_VALUE, not the null handle that the owner takes for none.
 UniqueKernelHandle OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
     HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
-
-bool IsUtf16File(std::string_view bytes) {
-    return bytes.substr(0, kUtf16Bom.size()) == kUtf16Bom;
 }
 
 // The whole file; empty text for a file that is not there, nothing when it cannot be read.
@@ -50,27 +45,37 @@ bool WriteWholeFile(HANDLE file, std::string_view bytes) {
                               written == bytes.size()));
 }
 
-// Best-fit mapping would turn "ł" into "l" without a word: only an exact fit counts.
-bool FitsAnsiCodePage(const std::wstring& text) {
-    if (text.empty()) {
-        return true;
-    }
-    BOOL usedDefault = FALSE;
-    const int size = static_cast<int>(text.size());
-    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), size, nullptr, 0, nullptr, &usedDefault) >
-               0 &&
-           !usedDefault;
-}
-
-std::string Utf16FileFromAnsi(std::string_view ansi) {
-    std::wstring wide(ansi.size(), L'\0');
-    const int length = ansi.empty() ? 0
-                                    : MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
-                                                          wide.data(), static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(length));
-    std::string bytes(kUtf16Bom);
-    bytes.append(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
-    return bytes;
+// The ANSI code page as the profile functions use it: they decode with no flags, so a byte the code
+// page leaves undefined still gives a character. Best-fit mapping would turn "Ł" into "L" without a
+// word: only an exact form counts when encoding.
+AnsiCodePage SystemAnsiCodePage() {
+    auto decode = [](std::string_view bytes) {
+        const int size = static_cast<int>(bytes.size());
+        std::u16string text(bytes.size(), u'\0');
+        const int length = size == 0 ? 0
+                                     : MultiByteToWideChar(CP_ACP, 0, bytes.data(), size,
+                                                           reinterpret_cast<wchar_t*>(text.data()), size);
+        text.resize(static_cast<std::size_t>(length));
+        return text;
+    };
+    auto encode = [](std::u16string_view text) -> std::optional<std::string> {
+        if (text.empty()) {
+            return std::string();
+        }
+        const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+        const int length = static_cast<int>(text.size());
+        BOOL usedDefault = FALSE;
+        const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, nullptr);
+        std::string bytes(static_cast<std::size_t>(size), '\0');
+        if (size <= 0 ||
+            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, bytes.data(), size, nullptr,
+                                &usedDefault) != size ||
+            usedDefault) {
+            return std::nullopt;
+        }
+        return bytes;
+    };
+    return {decode, encode};
 }
 
 // The profile functions may keep a file's contents in memory; this writes them out and lets go,
@@ -82,10 +87,22 @@ void ReleaseProfileCache(const std::wstring& path) {
 }  // namespace
 
 StagedIniStore::StagedIniStore(std::string path, std::string section)
-    : path_(std::move(path)), widePath_(Widen(path_)), section_(std::move(section)), wideSection_(Widen(section_)) {}
+    : path_(std::move(path)),
+      widePath_(Widen(path_)),
+      section_(std::move(section)),
+      wideSection_(Widen(section_)),
+      codePage_(SystemAnsiCodePage()) {}
 
 StagedIniStore::~StagedIniStore() {
     Discard();
+}
+
+void StagedIniStore::ReadAsSaved() {
+    const std::optional<std::string> live = ReadWholeFile(widePath_);
+    const IniFileEncoding encoding = live ? IniFileEncodingOf(*live) : IniFileEncoding::Ansi;
+    if (staging_.empty() && (encoding == IniFileEncoding::Utf8 || encoding == IniFileEncoding::Utf16Be)) {
+        Stage();
+    }
 }
 
 std::string StagedIniStore::ReadString(std::string_view key, std::string_view defaultValue) {
@@ -97,13 +114,12 @@ bool StagedIniStore::WriteString(std::string_view key, std::string_view value) {
         failed_ = true;
         return false;
     }
-    const std::wstring wideKey = Widen(key);
-    const std::wstring wideValue = Widen(value);
-    if (!unicode_ && !(FitsAnsiCodePage(wideKey) && FitsAnsiCodePage(wideValue)) && !ConvertStagingToUnicode()) {
+    if (!unicode_ && !FitsAnsiCodePage(Utf16FromUtf8(std::string(key) + "=" + std::string(value)), codePage_) &&
+        !ConvertStagingToUnicode()) {
         failed_ = true;
         return false;
     }
-    if (!WritePrivateProfileStringW(wideSection_.c_str(), wideKey.c_str(), wideValue.c_str(), staging_.c_str())) {
+    if (!WritePrivateProfileStringW(wideSection_.c_str(), Widen(key).c_str(), Widen(value).c_str(), staging_.c_str())) {
         failed_ = true;
         return false;
     }
@@ -124,6 +140,7 @@ bool StagedIniStore::DeleteKey(std::string_view key) {
 
 bool StagedIniStore::Commit() {
     if (failed_) {
+        notice_.clear();
         Discard();
         return false;
     }
@@ -138,6 +155,7 @@ bool StagedIniStore::Commit() {
     staged.Reset();
     if (!flushed || !ReplaceLiveFile()) {
         failed_ = true;
+        notice_.clear();
         Discard();
         return false;
     }
@@ -163,8 +181,10 @@ bool StagedIniStore::Stage() {
             return false;
         }
         staging_ = candidate;
-        unicode_ = IsUtf16File(*live);
-        if (!WriteWholeFile(file.Get(), *live)) {
+        const ConvertedIniFile staged = StagedIniFile(*live, codePage_);
+        unicode_ = staged.unicode;
+        NoteWhetherExact(staged);
+        if (!WriteWholeFile(file.Get(), staged.bytes)) {
             file.Reset();
             Discard();
             return false;
@@ -174,12 +194,24 @@ bool StagedIniStore::Stage() {
     return false;
 }
 
+// The text the profile functions wrote so far, decoded as they decode it, in UTF-16 LE.
 bool StagedIniStore::ConvertStagingToUnicode() {
     ReleaseProfileCache(staging_);
     const std::optional<std::string> ansi = ReadWholeFile(staging_);
     const UniqueKernelHandle file = OpenFile(staging_, GENERIC_WRITE, 0, OPEN_EXISTING);
-    unicode_ = ansi && file && WriteWholeFile(file.Get(), Utf16FileFromAnsi(*ansi));
+    if (!ansi || !file) {
+        return false;
+    }
+    const ConvertedIniFile converted = ToUtf16LeIniFile(*ansi, codePage_);
+    unicode_ = WriteWholeFile(file.Get(), converted.bytes);
+    NoteWhetherExact(converted);
     return unicode_;
+}
+
+void StagedIniStore::NoteWhetherExact(const ConvertedIniFile& converted) {
+    if (!converted.exact) {
+        notice_ = UnkeptTextMessage(path_);
+    }
 }
 
 bool StagedIniStore::ReplaceLiveFile() {

@@ -30,8 +30,25 @@ HMODULE LoadFromSystemFolder(const wchar_t* fileName) {
 
 }  // namespace
 
+void LoadDllsOnlyFromSystemFolder() {
+    // Looked up, not imported: an import of a function this Windows lacks would stop the exe from
+    // starting at all.
+    using SetDefaultDllDirectoriesFunction = BOOL WINAPI(DWORD);
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    const FARPROC found = kernel == nullptr ? nullptr : GetProcAddress(kernel, "SetDefaultDllDirectories");
+    auto* setDefaultDllDirectories =
+        reinterpret_cast<SetDefaultDllDirectoriesFunction*>(reinterpret_cast<void (*)()>(found));
+    if (setDefaultDllDirectories == nullptr || !setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        SetDllDirectoryW(L"");
+    }
+}
+
 FARPROC SystemLibrary::Find(const char* name) {
     if (module_ == nullptr) {
+        // Stays loaded, as the library does; a system without it is left to the library to handle.
+        if (companion_ != nullptr) {
+            LoadFromSystemFolder(companion_);
+        }
         module_ = LoadFromSystemFolder(fileName_);
         if (module_ == nullptr) {
             throw MissingSystemPart(Narrow(fileName_) + " could not be loaded from the Windows system folder.");
@@ -44,8 +61,12 @@ FARPROC SystemLibrary::Find(const char* name) {
     return function;
 }
 
+// GDI+ as Wine builds it takes the picture decoders (windowscodecs.dll) as a delayed import, which
+// Wine 8 resolves by the search the process started with, beside the exe first, whatever the
+// program set; the decoders' own imports (propsys.dll) would then come from there too. Already
+// loaded from the system folder, they are not looked for. On Windows it maps a system DLL early.
 SystemLibrary& GdiplusLibrary() {
-    static SystemLibrary library(L"gdiplus.dll");
+    static SystemLibrary library(L"gdiplus.dll", L"windowscodecs.dll");
     return library;
 }
 

@@ -21,8 +21,10 @@ class MissingSystemPart : public std::runtime_error {
 
 class SystemLibrary {
   public:
-    // Not loaded until a function is asked for.
-    explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
+    // Not loaded until a function is asked for; then `companion`, when given, is loaded first, also
+    // from the system folder (see GdiplusLibrary).
+    explicit SystemLibrary(const wchar_t* fileName, const wchar_t* companion = nullptr)
+        : fileName_(fileName), companion_(companion) {}
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
@@ -39,8 +41,17 @@ class SystemLibrary {
     FARPROC Find(const char* name);
 
     const wchar_t* fileName_;
+    const wchar_t* companion_;
     HMODULE module_ = nullptr;
 };
+
+// Makes the system folder the only place that a DLL asked for by name comes from, for every later
+// load in the process, those that system DLLs make in turn included: a DLL planted beside the exe
+// (a Downloads folder, a shared drive) or in the current directory is never loaded. Called first
+// thing, before any window. A Windows 7 without the update that brought this (KB2533623) can only
+// take the current directory out of the search; the exe's own folder then still comes first for
+// loads that do not name the system folder.
+void LoadDllsOnlyFromSystemFolder();
 
 // The libraries the program loads on first use, each loaded at most once. They stay loaded until
 // the process ends.

@@ -90,8 +90,9 @@ std::optional<ZoneYearRules> ReadRules(HKEY key, const wchar_t* name) {
     return ZoneYearRules{tzi.bias, tzi.standardBias, tzi.daylightBias, *standardDate, *daylightDate};
 }
 
-// The rules by year, when the zone has them; false when they are there but cannot be trusted.
-bool ReadRulesByYear(HKEY zoneKey, TimeZoneRules& zone) {
+// The rules by year, when the zone has them, all of them or those of the years around one; false
+// when they are there but cannot be trusted.
+bool ReadRulesByYear(HKEY zoneKey, TimeZoneRules& zone, std::optional<int> around) {
     const UniqueRegistryKey years = OpenForReading(zoneKey, L"Dynamic DST");
     if (!years) {
         return true;
@@ -101,8 +102,15 @@ bool ReadRulesByYear(HKEY zoneKey, TimeZoneRules& zone) {
     if (!first || !last || *first < 1 || *last > 9999 || *first > *last || *last - *first >= kMaxRuleYears) {
         return false;
     }
-    zone.firstYear = static_cast<int>(*first);
-    for (DWORD year = *first; year <= *last; ++year) {
+    DWORD from = *first;
+    DWORD to = *last;
+    if (around) {
+        // The years either side too: a moment's rules are those of the year on the zone's clock.
+        from = static_cast<DWORD>(std::clamp<long long>(*around - 1LL, *first, *last));
+        to = static_cast<DWORD>(std::clamp<long long>(*around + 1LL, *first, *last));
+    }
+    zone.firstYear = static_cast<int>(from);
+    for (DWORD year = from; year <= to; ++year) {
         const auto rules = ReadRules(years.Get(), Widen(std::to_string(year)).c_str());
         if (!rules) {
             return false;
@@ -112,17 +120,42 @@ bool ReadRulesByYear(HKEY zoneKey, TimeZoneRules& zone) {
     return true;
 }
 
-// The name in the user's language, as the system's own zone lists show it; the plain "Display"
-// value is in the language Windows was installed in, and the only name systems before Vista have.
-std::wstring DisplayName(HKEY key) {
-    wchar_t text[kMaxDisplayName] = {};
-    const DWORD room = sizeof(text) - sizeof(wchar_t);  // a zero stays at the end whatever comes
+std::wstring SystemFolder() {
     wchar_t system[MAX_PATH] = {};
     const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(system, length) : std::wstring();
+}
+
+// RegLoadMUIStringW maps the zones' resource library anew for each name unless the process has it
+// loaded already: under Wine that is most of the time a list of every zone takes (45 of 70 ms).
+// Holding it loaded from the system folder while the list is read makes each name a look-up.
+class HeldResourceLibrary {
+  public:
+    explicit HeldResourceLibrary(const std::wstring& systemFolder)
+        : module_(systemFolder.empty() ? nullptr
+                                       : LoadLibraryExW((systemFolder + L"\\tzres.dll").c_str(), nullptr, 0)) {}
+    HeldResourceLibrary(const HeldResourceLibrary&) = delete;
+    HeldResourceLibrary& operator=(const HeldResourceLibrary&) = delete;
+    ~HeldResourceLibrary() {
+        if (module_ != nullptr) {
+            FreeLibrary(module_);
+        }
+    }
+
+  private:
+    HMODULE module_;
+};
+
+// The name in the user's language, as the system's own zone lists show it; the plain "Display"
+// value is in the language Windows was installed in, and the only name systems before Vista have.
+std::wstring DisplayName(HKEY key, const std::wstring& systemFolder) {
+    wchar_t text[kMaxDisplayName] = {};
+    const DWORD room = sizeof(text) - sizeof(wchar_t);  // a zero stays at the end whatever comes
     DWORD bytes = 0;
     // The resource library is loaded from the system folder only, never found along the search path.
-    if (length > 0 && length < MAX_PATH &&
-        RegLoadMUIStringW(key, L"MUI_Display", text, room, &bytes, 0, system) == ERROR_SUCCESS && text[0] != 0) {
+    if (!systemFolder.empty() &&
+        RegLoadMUIStringW(key, L"MUI_Display", text, room, &bytes, 0, systemFolder.c_str()) == ERROR_SUCCESS &&
+        text[0] != 0) {
         return text;
     }
     std::fill(std::begin(text), std::end(text), L'\0');
@@ -133,13 +166,16 @@ std::wstring DisplayName(HKEY key) {
     return text;
 }
 
-std::optional<TimeZoneRules> ReadZone(HKEY zones, const std::wstring& keyName) {
+std::optional<TimeZoneRules> ReadZone(HKEY zones,
+                                      const std::wstring& keyName,
+                                      const std::wstring& systemFolder,
+                                      std::optional<int> around = std::nullopt) {
     const UniqueRegistryKey key = OpenForReading(zones, keyName.c_str());
     if (!key) {
         return std::nullopt;
     }
     const auto rules = ReadRules(key.Get(), L"TZI");
-    const std::wstring displayName = DisplayName(key.Get());
+    const std::wstring displayName = DisplayName(key.Get(), systemFolder);
     if (!rules || displayName.empty()) {
         return std::nullopt;
     }
@@ -147,20 +183,20 @@ std::optional<TimeZoneRules> ReadZone(HKEY zones, const std::wstring& keyName) {
     zone.keyName = Narrow(keyName);
     zone.displayName = Narrow(displayName);
     zone.rules = *rules;
-    if (!ReadRulesByYear(key.Get(), zone)) {
+    if (!ReadRulesByYear(key.Get(), zone, around)) {
         return std::nullopt;
     }
     return zone;
 }
 
-}  // namespace
-
-std::vector<TimeZoneRules> ReadSystemTimeZones() {
+std::vector<TimeZoneRules> ReadZones(std::optional<int> around) {
     std::vector<TimeZoneRules> result;
     const UniqueRegistryKey zones = OpenForReading(HKEY_LOCAL_MACHINE, kZonesKey);
     if (!zones) {
         return result;
     }
+    const std::wstring systemFolder = SystemFolder();
+    const HeldResourceLibrary resources(systemFolder);
     for (DWORD index = 0;; ++index) {
         wchar_t name[kMaxKeyName] = {};
         DWORD length = kMaxKeyName;
@@ -171,7 +207,7 @@ std::vector<TimeZoneRules> ReadSystemTimeZones() {
         if (status != ERROR_SUCCESS) {
             continue;
         }
-        if (auto zone = ReadZone(zones.Get(), std::wstring(name, length))) {
+        if (auto zone = ReadZone(zones.Get(), std::wstring(name, length), systemFolder, around)) {
             result.push_back(std::move(*zone));
         }
     }
@@ -182,12 +218,22 @@ std::vector<TimeZoneRules> ReadSystemTimeZones() {
     return result;
 }
 
+}  // namespace
+
+std::vector<TimeZoneRules> ReadSystemTimeZones() {
+    return ReadZones(std::nullopt);
+}
+
+std::vector<TimeZoneRules> ReadSystemTimeZonesAround(int year) {
+    return ReadZones(year);
+}
+
 std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName) {
     const UniqueRegistryKey zones = OpenForReading(HKEY_LOCAL_MACHINE, kZonesKey);
     if (!zones || keyName.empty()) {
         return std::nullopt;
     }
-    return ReadZone(zones.Get(), Widen(keyName));
+    return ReadZone(zones.Get(), Widen(keyName), SystemFolder());
 }
 
 std::string LocalTimeZoneKeyName() {

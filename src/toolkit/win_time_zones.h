@@ -14,6 +14,11 @@ namespace orvanta::toolkit {
 // lists them: west to east, then by display name. A zone whose entry is malformed is left out.
 std::vector<TimeZoneRules> ReadSystemTimeZones();
 
+// The same list, each zone's rules by year only for `year` and the years either side of it: right
+// for every moment of that universal year, and quicker to read, as a zone may have decades of rules.
+// For a list of where each zone stands now; the clock's rows, which look at any date, need the whole.
+std::vector<TimeZoneRules> ReadSystemTimeZonesAround(int year);
+
 // One zone by its key name ("Tokyo Standard Time"); nothing when the system does not know it or
 // its entry is malformed.
 std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName);

@@ -92,7 +92,10 @@ TEST_F(AboutBoxTest, ActivationFillsBothLabelsAtOnceStartsTheTimersAndPutsTheLin
     Part("WEB_Button").SetText("");
     const AboutTexts texts = About_Box_Texts(2026);
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    // However wide its label draws, the figure stands after it.
+    Part("Label3").SetText("Free System Resources, as the system counts them :");
     OpenAbout({[&] {
+                   EXPECT_GT(Part("Free_Resources_Label").Bounds().left, Part("Label3").Bounds().right);
                    const std::string quote = Part("Quote_From_Tamsor_Label").Text();
                    EXPECT_NE(std::find(forms::kQuotes.begin(), forms::kQuotes.end(), quote), forms::kQuotes.end())
                        << quote;

@@ -153,6 +153,38 @@ TEST_F(MainFormTest, EntriesInTheStoreBecomeRowsAndTheHideFlagMovesThemUp) {
     EXPECT_EQ(VisibleRowCount(), 2);
 }
 
+// A description that would reach its time is cut with an ellipsis, whole in the row's tooltip; a
+// window that fits its width moves the times past it instead and grows to hold them.
+TEST_F(MainFormTest, NoTimeIsEverHiddenByALongDescription) {
+    const std::string longName = "Headquarters of the International Widget Company, Wellington";
+    StartApp();
+    WaitForFirstTick();
+    AddEntry(longName + ":12.0");
+    const RECT designedTime = Row("Other_Location_Time_", 0).Bounds();
+    const RECT cut = Row("Other_Location_Label_", 1).Bounds();
+    EXPECT_LE(cut.right, designedTime.left);
+    EXPECT_NE(GetWindowLongW(Row("Other_Location_Label_", 1).Handle(), GWL_STYLE) & SS_ENDELLIPSIS, 0);
+    EXPECT_EQ(Description(1), longName + " :");
+
+    PostMessageW(Main().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(cut.left + 1, cut.top + 1));
+    PumpPending();
+    const HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    wchar_t text[256] = L"";
+    TOOLINFOW tool{sizeof(tool), 0, Main().Handle(), 1};
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(toolkit::Narrow(text).rfind(longName, 0), 0u);
+
+    app_->Model().SetFlag(SettingsFlag::AutoWindowWidthSizing, true);
+    Main().Auto_Size_Window();
+    const RECT whole = Row("Other_Location_Label_", 1).Bounds();
+    const RECT moved = Row("Other_Location_Time_", 1).Bounds();
+    EXPECT_GT(whole.right, designedTime.left);
+    EXPECT_LE(whole.right, moved.left);
+    EXPECT_EQ(Row("Other_Location_Time_", 0).Bounds().left, moved.left);
+    EXPECT_GE(Main().ClientSize().cx, moved.right);
+}
+
 TEST_F(MainFormTest, TheClockTickRefreshesRowsAndSteadyLabelsAreLeftAlone) {
     StartApp();
     WaitForFirstTick();

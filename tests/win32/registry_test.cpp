@@ -134,6 +134,23 @@ TEST(SystemTimeZonesTest, ListsTheZonesWestToEastWithTheirNames) {
     EXPECT_FALSE(toolkit::ReadSystemTimeZone("No Such Standard Time"));
 }
 
+// A list for one year holds the whole list's zones and agrees with it on every day of that year,
+// though it reads at most the rules of that year and the years either side.
+TEST(SystemTimeZonesTest, TheListForAYearAgreesWithTheWholeListThatYear) {
+    const std::vector<TimeZoneRules> whole = toolkit::ReadSystemTimeZones();
+    const std::vector<TimeZoneRules> around = toolkit::ReadSystemTimeZonesAround(2006);
+    ASSERT_EQ(around.size(), whole.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        EXPECT_EQ(around[i].keyName + around[i].displayName, whole[i].keyName + whole[i].displayName);
+        EXPECT_LE(around[i].years.size(), 3u);
+        for (int halfDay = 0; halfDay < 730; ++halfDay) {
+            const LocalDateTime moment = LocalDateTime::FromParts({2006, 1, 1}).value().AddDays(halfDay / 2.0).value();
+            ASSERT_EQ(ZoneOffsetMinutes(around[i], moment), ZoneOffsetMinutes(whole[i], moment))
+                << whole[i].keyName << " half-day " << halfDay;
+        }
+    }
+}
+
 // The system's own rules, read by key name, through the portable conversion.
 TEST(SystemTimeZonesTest, ZonesFollowTheirDaylightSavingRules) {
     const struct {

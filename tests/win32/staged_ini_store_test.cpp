@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "core/ini_file_encoding.h"
 #include "test_files.h"
 #include "toolkit/profile_ini_store.h"
 #include "toolkit/staged_ini_store.h"
@@ -72,6 +75,59 @@ TEST(StagedIniStoreTest, ANameInAnyScriptSurvivesInAFileThatStaysUnicode) {
             EXPECT_NE(GetFileAttributesW(toolkit::Widen(path).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
         }
         EXPECT_EQ(TemporaryFilesIn(folder), 0);
+    }
+}
+
+// A file saved by a text editor in an encoding the profile functions read by its mark: after a save
+// of a name in any script every key reads as it read before, and the file is UTF-16 LE. Bytes that
+// were not valid in the file's encoding are told of, once.
+TEST(StagedIniStoreTest, AFileInAnyEncodingKeepsEveryKeyThroughASaveInAnyScript) {
+    const std::wstring text =
+        L"; by hand\r\n[other tool]\r\nkept=Z\u00FCrich \u03A9\r\n[orvanta]\r\n"
+        L"window_top_posn=150\r\nother_location_caption_1=Z\u00FCrich \u03A9:1.0\r\n";
+    std::string bigEndian = "\xFE\xFF";
+    for (const wchar_t unit : text) {
+        bigEndian += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    }
+    const std::string utf8 = "\xEF\xBB\xBF" + toolkit::Narrow(text);
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool told;
+    } cases[] = {{"UTF-8", utf8, false}, {"UTF-16 BE", bigEndian, false}, {"invalid UTF-8", utf8 + "x=\xFC\r\n", true}};
+    const std::pair<const char*, const char*> keys[] = {{"other tool", "kept"},
+                                                        {"orvanta", "window_top_posn"},
+                                                        {"orvanta", "other_location_caption_1"},
+                                                        {"orvanta", "x"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string path = folder.Path() + "orvanta.ini";
+        WriteFileBytes(path, c.bytes);
+        std::vector<std::string> before;
+        for (const auto& [section, key] : keys) {
+            before.push_back(ProfileIniStore(path, section).ReadString(key, "<none>"));
+        }
+        ASSERT_EQ(before[1], "150") << "the profile functions read the file by its mark";
+        {
+            // Read at start from the text a save keeps, which Windows too reads by its mark.
+            StagedIniStore reader(path, "orvanta");
+            reader.ReadAsSaved();
+            EXPECT_FALSE(reader.StagingPath().empty());
+            EXPECT_EQ(reader.ReadString("other_location_caption_1", ""), before[2]);
+        }
+        StagedIniStore store(path, "orvanta");
+        ASSERT_TRUE(store.WriteString("other_location_caption_2", "\xE6\x9D\xB1\xE4\xBA\xAC:9.0"));
+        ASSERT_TRUE(store.Commit());
+        EXPECT_EQ(store.Notice(), c.told ? UnkeptTextMessage(path) : "");
+        // The old mark is not carried into the text.
+        EXPECT_TRUE(ReadFileBytes(path).starts_with(std::string("\xFF\xFE;\0", 4)));
+        for (std::size_t at = 0; at < std::size(keys); ++at) {
+            EXPECT_EQ(ProfileIniStore(path, keys[at].first).ReadString(keys[at].second, "<none>"), before[at])
+                << keys[at].second;
+        }
+        EXPECT_EQ(ProfileIniStore(path, "orvanta").ReadString("other_location_caption_2", ""),
+                  "\xE6\x9D\xB1\xE4\xBA\xAC:9.0");
     }
 }
 

@@ -272,7 +272,14 @@ TEST_F(TimeTableTest, CopyPutsTheWholeGridOnTheClipboardAsUnicodeLines) {
     StartApp();
     AddEntry("Tōkyō:9.0");
     PutOnClipboard(app_->MainForm().Handle(), L"left over");
-    ASSERT_TRUE(OpenTable([&] { Press("Copy_Time_Table_to_Clipboard_Button"); }));
+    ASSERT_TRUE(OpenTable([&] {
+        EXPECT_FALSE(Table().Component("Copied_Label").Visible());
+        Press("Copy_Time_Table_to_Clipboard_Button");
+        // A word that it worked, until the grid shows something else.
+        EXPECT_TRUE(IsWindowVisible(Table().Component("Copied_Label").Handle()));
+        Select(2, 0);
+        EXPECT_FALSE(Table().Component("Copied_Label").Visible());
+    }));
     EXPECT_TRUE(dialogs_.shown.empty());
 
     const std::wstring copied = ClipboardUnicodeText();
@@ -294,6 +301,7 @@ TEST_F(TimeTableTest, AClipboardHeldByAnotherProgramIsWaitedForBrieflyThenReport
             ASSERT_TRUE(holder.Held());
             Press("Copy_Time_Table_to_Clipboard_Button");
             EXPECT_EQ(ErrorsShown(), std::vector<std::string>{kClipboardBusyMessage});
+            EXPECT_FALSE(Table().Component("Copied_Label").Visible());
         }
         EXPECT_EQ(ClipboardUnicodeText(), L"left over");
 
