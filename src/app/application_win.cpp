@@ -27,6 +27,7 @@ OrvantaApp::OrvantaApp(AppPorts ports)
     // light, as Windows' own classic dialogs do.
     mainForm_->FollowSystemLook(*preferences_, true);
     realDialogs_.SetFallbackOwner(mainForm_->Handle());
+    realDialogs_.SetPreferences(*preferences_);
     realShell_.SetParentWindow(mainForm_->Handle());
 }
 

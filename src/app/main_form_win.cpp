@@ -373,7 +373,8 @@ bool TMainForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         result = 0;
         return true;
     }
-    if (message == WM_KEYDOWN && wParam == 'R' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+    // Ctrl+R, as the message loop translates it.
+    if (message == WM_CHAR && wParam == 'R' - '@') {
         RunHandler("Read_All_Places_Popup_OptionClick");
         result = 0;
         return true;

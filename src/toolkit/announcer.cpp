@@ -27,7 +27,8 @@ class AlertObject final : public IAccessible {
     AlertObject(HWND window, std::wstring text)
         : window_(window),
           text_(std::move(text)),
-          allocString_(ORVANTA_SYSTEM_FUNCTION(OleAut32Library(), SysAllocString)) {}
+          allocString_(ORVANTA_SYSTEM_FUNCTION(OleAut32Library(), SysAllocString)),
+          objectFromWindow_(ORVANTA_SYSTEM_FUNCTION(OleaccLibrary(), AccessibleObjectFromWindow)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (object == nullptr) {
@@ -61,7 +62,12 @@ class AlertObject final : public IAccessible {
         return E_NOTIMPL;
     }
 
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return Nothing(parent); }
+    // The window the alert speaks for, so that a reader can tell whose it is.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        *parent = nullptr;
+        return objectFromWindow_(window_, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
+                                 reinterpret_cast<void**>(parent));
+    }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         *count = 0;
         return S_OK;
@@ -138,7 +144,9 @@ class AlertObject final : public IAccessible {
 
     HWND window_;
     std::wstring text_;
+    // Found when the object is made: no method may throw across COM.
     decltype(&SysAllocString) allocString_;
+    decltype(&AccessibleObjectFromWindow) objectFromWindow_;
     ULONG references_ = 1;
 };
 

@@ -105,21 +105,5 @@ TEST(LocationRowsTest, PutsTheDateInFrontWhenDatesAreShown) {
     EXPECT_EQ(plan[1].description, "Tokyo :");
 }
 
-// Only shown rows are read, each on a line of its own, without the time labels' padding.
-TEST(LocationRowsTest, ReadsAllShownPlacesAsOneText) {
-    const struct {
-        std::vector<std::string> entries;
-        bool hideCurrent;
-        const char* text;
-    } cases[] = {
-        {{"Tokyo:9", "", "Paris"}, false, "Here : 13:20:05\r\nTokyo : 22:20:05\r\nParis : ??"},
-        {{"Tokyo:9"}, true, "Tokyo : 22:20:05"},
-        {{}, true, ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AllPlacesText(Plan(c.entries, c.hideCurrent)), c.text);
-    }
-}
-
 }  // namespace
 }  // namespace orvanta
