@@ -371,7 +371,7 @@ TEST_F(MainFormTest, MenusHoldTheirEntriesInOrderOnceShown) {
               (std::vector<std::string>{"&Help", "-", "&View Readme file", "View &Shareware Catalog", "&About"}));
     EXPECT_EQ(MenuCaptions(Main().PopupMenu()->Handle()),
               (std::vector<std::string>{"Menus / Title Bar On / Off", "-", "&Settings", "-", "&Time Comparison Table",
-                                        "-", "Help", "About", "-", "E&xit"}));
+                                        "&Read All Places\tCtrl+R", "-", "Help", "About", "-", "E&xit"}));
 
     // Shown again, a hidden entry returns to its place.
     auto& spare = Main().MenuEntry("SpareMenu");
