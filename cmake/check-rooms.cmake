@@ -7,7 +7,7 @@ set(ORVANTA_FLOORS
     "ports"
     "core form_types"
     "toolkit forms"
-    "settings timetable about desktop appearance"
+    "settings timetable about desktop appearance planner"
     "app")
 
 set(floorOfRoom "")

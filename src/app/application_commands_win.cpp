@@ -13,6 +13,7 @@
 #include "core/settings_file.h"
 #include "desktop/auto_run.h"
 #include "desktop/documents.h"
+#include "planner/planner_win.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
 #include "toolkit/staged_ini_store.h"
@@ -124,6 +125,10 @@ void OrvantaApp::OpenSettings() {
 
 void OrvantaApp::OpenTimeTable() {
     TimeTable().ShowModal();
+}
+
+void OrvantaApp::OpenPlanner() {
+    Planner().ShowModal();
 }
 
 void OrvantaApp::OpenHelp() {

@@ -5,6 +5,7 @@
 #include "about/about_box_win.h"
 #include "app/main_form_win.h"
 #include "core/settings_file.h"
+#include "planner/planner_win.h"
 #include "settings/options_setup_win.h"
 #include "timetable/time_table_win.h"
 #include "toolkit/form.h"
@@ -62,6 +63,10 @@ TTime_Table& OrvantaApp::TimeTable() {
     return Lazily(timeTable_, model_, *dialogs_, static_cast<ZoneClocks&>(*this));
 }
 
+TPlanner& OrvantaApp::Planner() {
+    return Lazily(planner_, model_, static_cast<ZoneClocks&>(*this), ports_.regionalFormats);
+}
+
 const std::vector<TimeZoneRules>& OrvantaApp::Zones() {
     if (!zones_) {
         zones_ = toolkit::ReadSystemTimeZones();
@@ -75,6 +80,7 @@ const TimeZoneRules* OrvantaApp::LocalZone() {
 }
 
 OrvantaApp::~OrvantaApp() {
+    planner_.reset();
     timeTable_.reset();
     helpBox_.reset();
     aboutBox_.reset();

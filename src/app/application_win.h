@@ -26,6 +26,7 @@ class TOptions_Setup;
 class TAboutBox;
 class THelpBox;
 class TTime_Table;
+class TPlanner;
 
 // Everything the program takes from its surroundings. Tests pass their own: a temporary
 // executable path, a fixed clock, scripted dialogs.
@@ -66,6 +67,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     TAboutBox& AboutBox();
     THelpBox& HelpBox();
     TTime_Table& TimeTable();
+    TPlanner& Planner();
 
     const AppPorts& Ports() const { return ports_; }
     MessageDialogs& Dialogs() const { return *dialogs_; }
@@ -106,6 +108,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     void ToggleAutoRun() override;
     void OpenSettings() override;
     void OpenTimeTable() override;
+    void OpenPlanner() override;
     void OpenHelp() override;
     void OpenAbout() override;
     void ViewReadme() override;
@@ -131,6 +134,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     bool keepSettingsFileUntouched_ = false;
     std::unique_ptr<THelpBox> helpBox_;
     std::unique_ptr<TTime_Table> timeTable_;
+    std::unique_ptr<TPlanner> planner_;
     // The system's time zones, read from its registry when first needed.
     std::optional<std::vector<TimeZoneRules>> zones_;
 };

@@ -61,6 +61,8 @@ TMainForm1::TMainForm1(SettingsModel& model,
             {"Settings_Popup_OptionClick", Bind(this, &TMainForm1::Settings_Popup_OptionClick)},
             {"Generate_Time_Comparison_Table_PopupOptionClick",
              Bind(this, &TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick)},
+            {"PlannerOptionClick", Bind(this, &TMainForm1::PlannerOptionClick)},
+            {"Planner_Popup_OptionClick", Bind(this, &TMainForm1::PlannerOptionClick)},
             {"Help_Popup_OptionClick", Bind(this, &TMainForm1::Help_Popup_OptionClick)},
             {"HelpAbout_Popup_OptionClick", Bind(this, &TMainForm1::HelpAbout_Popup_OptionClick)},
             {"Exit_Popup_OptionClick", Bind(this, &TMainForm1::Exit_Popup_OptionClick)},
@@ -346,6 +348,10 @@ void TMainForm1::Settings_Popup_OptionClick() {
 }
 void TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick() {
     Generate_Time_Comparison_Table_OptionClick();
+}
+
+void TMainForm1::PlannerOptionClick() {
+    commands_.OpenPlanner();
 }
 void TMainForm1::Help_Popup_OptionClick() {
     HelpOptionClick();

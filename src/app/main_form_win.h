@@ -56,6 +56,7 @@ class TMainForm1 final : public toolkit::Form {
     void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults_OptionClick();
     void Generate_Time_Comparison_Table_OptionClick();
+    void PlannerOptionClick();
     void Menus_and_Title_On_Off_OptionClick();
     void ExitOptionClick();
     void HelpOptionClick();

@@ -45,6 +45,7 @@ class MainWindowCommands {
     virtual void ToggleAutoRun() = 0;
     virtual void OpenSettings() = 0;
     virtual void OpenTimeTable() = 0;
+    virtual void OpenPlanner() = 0;
     virtual void OpenHelp() = 0;
     virtual void OpenAbout() = 0;
     virtual void ViewReadme() = 0;

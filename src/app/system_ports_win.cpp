@@ -37,6 +37,7 @@ RegionalFormats ReadRegionalFormats() {
     }
     Take(formats.timeSeparator, LOCALE_STIME);
     Take(formats.shortDatePicture, LOCALE_SSHORTDATE);
+    Take(formats.longDatePicture, LOCALE_SLONGDATE);
     Take(formats.dateSeparator, LOCALE_SDATE);
     for (int month = 0; month < 12; ++month) {
         Take(formats.monthNames[month], static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + month));

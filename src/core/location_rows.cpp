@@ -107,6 +107,7 @@ bool RowsFollow(SettingsChange change, SettingsFlag flag) {
             return flag == SettingsFlag::ShowDatesAndTimes || flag == SettingsFlag::HideCurrentLocation;
         case SettingsChange::WindowGeometry:
         case SettingsChange::SettingsPage:
+        case SettingsChange::WorkingHours:
             return false;
     }
     return false;

@@ -40,7 +40,10 @@ std::string NumberOrName(std::size_t count, int number, const std::string& short
 
 }  // namespace
 
-std::string FormatLongTime(const DateTimeParts& moment, const RegionalFormats& formats) {
+namespace {
+
+// The hour and minutes, then seconds when asked, then the designator where a 12-hour clock has one.
+std::string FormatTime(const DateTimeParts& moment, const RegionalFormats& formats, bool seconds) {
     int hour = moment.hour;
     if (!formats.clock24Hour) {
         hour %= 12;
@@ -51,8 +54,10 @@ std::string FormatLongTime(const DateTimeParts& moment, const RegionalFormats& f
     std::string text = formats.hourLeadingZero ? TwoDigits(hour) : std::to_string(hour);
     text += formats.timeSeparator;
     text += TwoDigits(moment.minute);
-    text += formats.timeSeparator;
-    text += TwoDigits(moment.second);
+    if (seconds) {
+        text += formats.timeSeparator;
+        text += TwoDigits(moment.second);
+    }
 
     if (formats.clock24Hour) {
         return text;
@@ -64,8 +69,17 @@ std::string FormatLongTime(const DateTimeParts& moment, const RegionalFormats& f
     return formats.designatorFirst ? designator + " " + text : text + " " + designator;
 }
 
-std::string FormatShortDate(const DateTimeParts& moment, const RegionalFormats& formats) {
-    const std::string_view picture = formats.shortDatePicture;
+}  // namespace
+
+std::string FormatLongTime(const DateTimeParts& moment, const RegionalFormats& formats) {
+    return FormatTime(moment, formats, true);
+}
+
+std::string FormatShortTime(const DateTimeParts& moment, const RegionalFormats& formats) {
+    return FormatTime(moment, formats, false);
+}
+
+std::string FormatDate(const DateTimeParts& moment, std::string_view picture, const RegionalFormats& formats) {
     // Split leaves the day of week in range; the guard only protects against hand-made parts.
     const int dayOfWeek = moment.dayOfWeek >= 0 && moment.dayOfWeek < 7 ? moment.dayOfWeek : 0;
     const int monthIndex = moment.month >= 1 && moment.month <= 12 ? moment.month - 1 : 0;
@@ -128,6 +142,14 @@ std::string FormatShortDate(const DateTimeParts& moment, const RegionalFormats& 
         }
     }
     return text;
+}
+
+std::string FormatShortDate(const DateTimeParts& moment, const RegionalFormats& formats) {
+    return FormatDate(moment, formats.shortDatePicture, formats);
+}
+
+std::string FormatLongDate(const DateTimeParts& moment, const RegionalFormats& formats) {
+    return FormatDate(moment, formats.longDatePicture, formats);
 }
 
 }  // namespace orvanta

@@ -20,6 +20,8 @@ constexpr const char* kCaptionKey = "current_location_caption";
 constexpr const char* kLocationCountKey = "num_other_locations";
 constexpr const char* kLocationKeyPrefix = "other_location_caption_";
 constexpr const char* kZoneKeyPrefix = "other_location_zone_";
+constexpr const char* kWorkStartKey = "planner_work_start";
+constexpr const char* kWorkEndKey = "planner_work_end";
 // Windows keeps a zone's key name in a registry key name, which is at most this long.
 constexpr std::size_t kMaxZoneKeyName = 255;
 
@@ -112,6 +114,8 @@ Settings ReadSettings(IniStore& store) {
         const char* key = field.flag == SettingsFlag::MenusOff ? kMenusOffReadKey : field.key;
         read.SetFlag(field.flag, ReadInteger(store, key, factory.Flag(field.flag) ? 1 : 0) != 0);
     }
+    const std::string workStart = store.ReadString(kWorkStartKey, "");
+    read.workingHours = WorkingHoursOf(workStart, store.ReadString(kWorkEndKey, ""));
     return read;
 }
 
@@ -140,6 +144,13 @@ SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
     }
     for (const auto& field : kSettingsFlagFields) {
         values.emplace_back(field.key, settings.Flag(field.flag) ? "1" : "0");
+    }
+    // Working hours other than the defaults only, so that a file whose user never changed them keeps
+    // its bytes; older versions pass over the keys.
+    const bool ownHours = settings.workingHours != WorkingHours{};
+    for (const auto& [key, minutes] : {std::pair{kWorkStartKey, settings.workingHours.startMinutes},
+                                       std::pair{kWorkEndKey, settings.workingHours.endMinutes}}) {
+        values.emplace_back(key, ownHours ? std::optional(WorkingTimeText(minutes)) : std::nullopt);
     }
 
     // Once a write has failed nothing more is attempted: the file is evidently not writable, and

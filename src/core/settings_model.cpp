@@ -9,6 +9,9 @@ void SettingsModel::Replace(Settings settings) {
     if (settings.places.size() > static_cast<std::size_t>(kMaxOtherLocations)) {
         settings.places.resize(kMaxOtherLocations);
     }
+    if (!settings.workingHours.Valid()) {
+        settings.workingHours = {};
+    }
     settings_ = std::move(settings);
     Announce(SettingsChange::Everything);
 }
@@ -57,6 +60,14 @@ void SettingsModel::SetWindowGeometry(int top, int left, int clientWidth, int cl
 void SettingsModel::SetSettingsPage(int page) {
     settings_.settingsPage = page;
     Announce(SettingsChange::SettingsPage);
+}
+
+void SettingsModel::SetWorkingHours(WorkingHours hours) {
+    if (!hours.Valid() || hours == settings_.workingHours) {
+        return;
+    }
+    settings_.workingHours = hours;
+    Announce(SettingsChange::WorkingHours);
 }
 
 int SettingsModel::Subscribe(Listener listener) {

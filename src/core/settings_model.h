@@ -8,6 +8,7 @@
 
 #include "core/place.h"
 #include "core/settings_flags.h"
+#include "core/working_hours.h"
 
 namespace orvanta {
 
@@ -24,13 +25,14 @@ struct Settings {
     std::array<bool, kSettingsFlagCount> flags{};
     // The settings dialog opens where the user left it; the file does not keep it.
     int settingsPage = 0;
+    WorkingHours workingHours;  // always Valid()
 
     bool Flag(SettingsFlag flag) const { return flags[static_cast<std::size_t>(flag)]; }
     void SetFlag(SettingsFlag flag, bool set) { flags[static_cast<std::size_t>(flag)] = set; }
 };
 
 // What a change touched, so that a view redoes only what depends on it.
-enum class SettingsChange { Everything, Caption, Places, Flag, WindowGeometry, SettingsPage };
+enum class SettingsChange { Everything, Caption, Places, Flag, WindowGeometry, SettingsPage, WorkingHours };
 
 // The program's one store of its settings. Windows show it and put every edit into it at once;
 // whoever shows a part of it hears of each change that touched that part.
@@ -59,6 +61,8 @@ class SettingsModel {
     void SetFlag(SettingsFlag flag, bool set);
     void SetWindowGeometry(int top, int left, int clientWidth, int clientHeight);
     void SetSettingsPage(int page);
+    // Nothing changes for working hours that are not Valid().
+    void SetWorkingHours(WorkingHours hours);
 
     // Listeners are told after the change, in the order they subscribed; the token ends it.
     int Subscribe(Listener listener);

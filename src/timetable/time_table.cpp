@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -121,44 +120,6 @@ std::string Clock_Text_Of(int hour, int minute) {
                        std::to_string(minute) + (hour < 12 ? " AM" : " PM");
     return text;
 }
-
-namespace {
-
-constexpr std::int64_t kMsPerMinute = 60'000;
-
-// The local clock and the system's zones at a universal moment.
-ClockReading ReadingAt(LocalDateTime universal, const LocalClockRules& local, const std::vector<TimeZoneRules>& zones) {
-    return {universal, local.zone != nullptr ? ZoneOffsetMinutes(*local.zone, universal) : local.biasMinutes, &zones};
-}
-
-std::optional<LocalDateTime> PlaceTimeFromUniversal(const Place& place,
-                                                    LocalDateTime universal,
-                                                    const LocalClockRules& local,
-                                                    const std::vector<TimeZoneRules>& zones) {
-    const ClockReading reading = ReadingAt(universal, local, zones);
-    const auto localTime =
-        LocalDateTime::FromMilliseconds(universal.Milliseconds() + reading.localBiasMinutes * kMsPerMinute);
-    return localTime ? localTime->AddDays(RequireHours(place, &reading) / kHoursPerDay) : std::nullopt;
-}
-
-std::optional<LocalDateTime> UniversalFromPlaceTime(const Place& place,
-                                                    LocalDateTime placeTime,
-                                                    const LocalClockRules& local,
-                                                    const std::vector<TimeZoneRules>& zones) {
-    const ClockReading zonesOnly{placeTime, 0, &zones};
-    if (const TimeZoneRules* zone = ZoneOf(place, &zonesOnly)) {
-        return UniversalFromZoneTime(*zone, placeTime);
-    }
-    const auto localTime = placeTime.AddDays(-RequireHours(place, nullptr) / kHoursPerDay);
-    if (!localTime) {
-        return std::nullopt;
-    }
-    return local.zone != nullptr
-               ? UniversalFromZoneTime(*local.zone, *localTime)
-               : LocalDateTime::FromMilliseconds(localTime->Milliseconds() - local.biasMinutes * kMsPerMinute);
-}
-
-}  // namespace
 
 TimeTable Build_Zoned_Time_Table(const Place& location1,
                                  const Place& location2,

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/local_clock.h"
 #include "core/local_datetime.h"
 #include "core/place.h"
 #include "core/place_zones.h"
@@ -45,13 +46,6 @@ TimeTableChoices TimeTableChoicesOf(std::string_view currentLocationCaption, con
 // The positions a table compares when it opens: the current location against the first other
 // place, or against itself when there is none.
 std::array<std::size_t, kTimeTableColumns> DefaultTimeTablePair(std::size_t choiceCount);
-
-// The local clock as the table reads it: its zone's rules, or where the system names none, the
-// present distance from universal time.
-struct LocalClockRules {
-    const TimeZoneRules* zone = nullptr;
-    int biasMinutes = 0;
-};
 
 // Row 0: the two descriptions; row r: the clock text of r and of r - offset 1 + offset 2.
 // Throws InvalidOffsetError when either offset is not a number.

@@ -91,6 +91,10 @@ COLORREF ToColorRef(Paint paint) {
     return GetSysColor(COLOR_BTNFACE);
 }
 
+COLORREF ToColorRef(const forms::Color& color, COLORREF fallback) {
+    return color.kind == forms::Color::Kind::Default ? fallback : ToColorRef(Designed(color, {}));
+}
+
 void PaintFrameInterior(HWND frame, bool raised) {
     if (!SetWindowSubclass(frame, &FrameSubclassProc, 0, raised ? 1 : 0)) {
         throw std::runtime_error("Cannot subclass a frame");

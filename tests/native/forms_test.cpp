@@ -9,6 +9,7 @@
 #include "forms/about_forms.h"
 #include "forms/main_form.h"
 #include "forms/options_setup_form.h"
+#include "forms/planner_form.h"
 #include "forms/time_table_form.h"
 
 namespace orvanta::forms {
@@ -17,7 +18,7 @@ namespace {
 const std::vector<const FormDescription*>& AllForms() {
     static const std::vector<const FormDescription*> forms{&MainForm1Description(), &Options_SetupDescription(),
                                                            &AboutBoxDescription(), &HelpBoxDescription(),
-                                                           &Time_TableDescription()};
+                                                           &Time_TableDescription(), &PlannerDescription()};
     return forms;
 }
 

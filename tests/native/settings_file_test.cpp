@@ -83,7 +83,8 @@ TEST(ReadSettingsTest, ReadsEveryKeyInOrderAndAnEmptyFileAsTheFactorySettings) {
         // The menus flag has always been read with this spelling.
         "read Menus_Off_Checkbox", "read Title_Bar_Off_CheckBox", "read Auto_Window_Height_Sizing_CheckBox",
         "read Auto_Window_Width_Sizing_CheckBox", "read Show_Dates_and_Times_CheckBox",
-        "read Hide_Current_Location_CheckBox", "read Always_on_Top_Option", "read Auto_Run_at_Windows_Startup_Option"};
+        "read Hide_Current_Location_CheckBox", "read Always_on_Top_Option", "read Auto_Run_at_Windows_Startup_Option",
+        "read planner_work_start", "read planner_work_end"};
     EXPECT_EQ(log, expected);
     const Settings factory;
     EXPECT_EQ(std::tie(read.windowTop, read.windowLeft, read.clientWidth, read.clientHeight),
@@ -241,7 +242,8 @@ TEST(WriteSettingsTest, KeepsZoneKeysForZonePlacesOnly) {
     for (int number = 1; number <= 4; ++number) {
         store.Set("other_location_zone_" + std::to_string(number), "Stale Time");
     }
-    const Settings settings{.places = {Place::FromEntry("Tokyo:9.0", "Tokyo Standard Time"), Place::FromEntry("Rio:-3.0"),
+    const Settings settings{.places = {Place::FromEntry("Tokyo:9.0", "Tokyo Standard Time"),
+                                       Place::FromEntry("Rio:-3.0"),
                                        Place::FromEntry("Mars:2.0", "Mars Standard Time")}};
 
     ASSERT_TRUE(WriteSettings(store, settings).written);
@@ -253,6 +255,37 @@ TEST(WriteSettingsTest, KeepsZoneKeysForZonePlacesOnly) {
     store.Set("other_location_zone_2", "Bad\\Name");
     const Settings read = ReadSettings(store);
     EXPECT_EQ(read.places, settings.places);
+}
+
+// Hand-edited working hours that make no working day give the defaults; only hours of one's own are
+// written, and a save of the defaults removes the keys.
+TEST(SettingsFileTest, KeepsWorkingHoursOfOnesOwnOnly) {
+    const WorkingHours standard;
+    const struct {
+        const char *start, *end;
+        WorkingHours read;
+    } cases[] = {
+        {nullptr, nullptr, standard}, {"08:00", "16:30", {480, 990}}, {" 7:30 ", "24:00", {450, 1440}},
+        {"08:00", nullptr, standard}, {"17:00", "09:00", standard},   {"09:00", "09:00", standard},
+        {"09:15", "17:00", standard}, {"24:30", "25:00", standard},   {"9:0", "17:00", standard},
+        {"-1:00", "17:00", standard}, {"09:60", "17:00", standard},   {"abc", "17:00", standard},
+    };
+    for (const auto& c : cases) {
+        FakeIniStore store;
+        for (const auto& [key, text] : {std::pair{"planner_work_start", c.start}, {"planner_work_end", c.end}}) {
+            if (text != nullptr) {
+                store.Set(key, text);
+            }
+        }
+        const Settings read = ReadSettings(store);
+        EXPECT_EQ(read.workingHours, c.read) << (c.start ? c.start : "-") << " " << (c.end ? c.end : "-");
+        ASSERT_TRUE(WriteSettings(store, read).written);
+        const bool own = c.read != standard;
+        EXPECT_EQ(store.Get("planner_work_start"),
+                  own ? std::optional(WorkingTimeText(c.read.startMinutes)) : std::nullopt);
+        EXPECT_EQ(store.Get("planner_work_end"),
+                  own ? std::optional(WorkingTimeText(c.read.endMinutes)) : std::nullopt);
+    }
 }
 
 TEST(SettingsFileTest, UnableToWriteMessageNamesTheFile) {

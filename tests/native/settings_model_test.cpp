@@ -18,6 +18,9 @@ using Edit = std::function<void(SettingsModel&)>;
 TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
     const auto flag = [](SettingsFlag f, bool on) -> Edit { return [=](SettingsModel& m) { m.SetFlag(f, on); }; };
     const std::vector<Place> twelve(12, Place::FromEntry("X:1"));
+    const auto hours = [](int start, int end) -> Edit {
+        return [=](SettingsModel& m) { m.SetWorkingHours({start, end}); };
+    };
     // The tenth goes in, the eleventh not.
     const Edit addTwo = [](SettingsModel& m) { EXPECT_FALSE(m.AddPlace(Place::FromEntry("A:1.0")) && m.AddPlace(Place::FromEntry("B:1.0"))); };
     const struct {
@@ -38,6 +41,8 @@ TEST(SettingsModelTest, AnnouncesEachRealChangeOnceAndKeepsTheLimits) {
         {"a flag as it was", flag(SettingsFlag::MenusOff, false), {}, 9, false},
         {"the geometry", [](auto& m) { m.SetWindowGeometry(1, 2, 3, 4); }, {Change::WindowGeometry}, 9, false},
         {"twelve read", [&](auto& m) { m.Replace({.places = twelve}); }, {Change::Everything}, 10, true},
+        {"working hours", hours(480, 960), {Change::WorkingHours}, 9, false},
+        {"reversed working hours", hours(960, 480), {}, 9, false},
     };
     for (const auto& c : cases) {
         SettingsModel model(Settings{.places = std::vector<Place>(9, Place::FromEntry("Place:1.0"))});

@@ -365,13 +365,14 @@ TEST_F(MainFormTest, MenusHoldTheirEntriesInOrderOnceShown) {
     EXPECT_EQ(MenuCaptions(bar), (std::vector<std::string>{"&File", "Help"}));  // the spare entry is hidden
     EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 0)),
               (std::vector<std::string>{"&Settings", "-", "Always on Top", "Auto-Run at Windows Startup",
-                                        "Restore Factory Defaults", "-", "&Time Comparison Table", "-",
-                                        "Menus and Title Bar On / Off", "-", "E&xit"}));
+                                        "Restore Factory Defaults", "-", "&Time Comparison Table", "&Planner...",
+                                        "-", "Menus and Title Bar On / Off", "-", "E&xit"}));
     EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)),
               (std::vector<std::string>{"&Help", "-", "&View Readme file", "View &Shareware Catalog", "&About"}));
     EXPECT_EQ(MenuCaptions(Main().PopupMenu()->Handle()),
               (std::vector<std::string>{"Menus / Title Bar On / Off", "-", "&Settings", "-", "&Time Comparison Table",
-                                        "&Read All Places\tCtrl+R", "-", "Help", "About", "-", "E&xit"}));
+                                        "&Planner...", "&Read All Places\tCtrl+R", "-", "Help", "About", "-",
+                                        "E&xit"}));
 
     // Shown again, a hidden entry returns to its place.
     auto& spare = Main().MenuEntry("SpareMenu");

@@ -1,0 +1,116 @@
+#include "forms/planner_form.h"
+
+namespace orvanta::forms {
+
+namespace {
+
+// Created in tab order; the date picker follows the label that names it.
+constexpr ComponentDescription kComponents[] = {
+    {.kind = ComponentKind::Label,
+     .name = kPlannerDateLabel,
+     .left = 12,
+     .top = 15,
+     .caption = "&Day:",
+     .autoSize = true,
+     .mnemonic = true},
+    {.kind = ComponentKind::Button,
+     .name = "Previous_Day_Button",
+     .left = 164,
+     .top = 10,
+     .width = 92,
+     .height = 25,
+     .caption = "&Previous day",
+     .hint = "The day before (Page Up in the grid)",
+     .events = {{Event::Click, "Previous_Day_ButtonClick"}}},
+    {.kind = ComponentKind::Button,
+     .name = "Next_Day_Button",
+     .left = 262,
+     .top = 10,
+     .width = 92,
+     .height = 25,
+     .caption = "&Next day",
+     .hint = "The day after (Page Down in the grid)",
+     .events = {{Event::Click, "Next_Day_ButtonClick"}}},
+    {.kind = ComponentKind::Label,
+     .name = "Working_Hours_Label",
+     .left = 366,
+     .top = 15,
+     .caption = "&Working hours:",
+     .autoSize = true,
+     .mnemonic = true},
+    {.kind = ComponentKind::ComboBox,
+     .name = "Work_Start_ComboBox",
+     .left = 450,
+     .top = 11,
+     .width = 76,
+     .height = 300,
+     .events = {{Event::Click, "Work_Start_ComboBoxChange"}}},
+    MakeLabel("Work_To_Label", 532, 15, "to"),
+    {.kind = ComponentKind::ComboBox,
+     .name = "Work_End_ComboBox",
+     .left = 552,
+     .top = 11,
+     .width = 76,
+     .height = 300,
+     .events = {{Event::Click, "Work_End_ComboBoxChange"}}},
+    // The columns are the places, made when the planner opens.
+    {.kind = ComponentKind::Grid,
+     .name = "Plan_Grid",
+     .left = 12,
+     .top = 44,
+     .width = 616,
+     .height = 308,
+     .caption = "Plan of the day",
+     .rowCount = 24},
+    {.kind = ComponentKind::Button,
+     .name = "Copy_Button",
+     .left = 12,
+     .top = 364,
+     .width = 90,
+     .height = 27,
+     .caption = "&Copy",
+     .hint = "Copy the chosen hour, one line a place (Ctrl+C)",
+     .events = {{Event::Click, "Copy_ButtonClick"}}},
+    {.kind = ComponentKind::Button,
+     .name = "Copy_Table_Button",
+     .left = 108,
+     .top = 364,
+     .width = 100,
+     .height = 27,
+     .caption = "Copy &Table",
+     .hint = "Copy the whole grid as tab-separated text",
+     .events = {{Event::Click, "Copy_Table_ButtonClick"}}},
+    MakeLabel("Note_Label", 218, 371, ""),
+    {.kind = ComponentKind::Button,
+     .name = "Close_Button",
+     .left = 552,
+     .top = 364,
+     .width = 76,
+     .height = 27,
+     .caption = "Close",
+     .isDefault = true,
+     .modalResult = ModalResult::Ok},
+};
+
+constexpr FormDescription kPlanner{
+    .className = "TPlanner",
+    .name = "Planner",
+    .caption = "Planner",
+    .border = BorderStyle::Dialog,
+    .clientWidth = 640,
+    .clientHeight = 400,
+    // A scalable face: the night's italics are drawn from it at every resolution.
+    .font = {"Tahoma", -11},
+    .keyPreview = true,
+    .activeControl = "Plan_Grid",
+    .components = kComponents,
+    .events = {{Event::Show, "FormShow"}, {Event::KeyDown, "FormKeyDown"}},
+};
+
+}  // namespace
+
+const FormDescription& PlannerDescription() {
+    return kPlanner;
+}
+
+}  // namespace orvanta::forms
