@@ -7,6 +7,7 @@
 
 #include "appearance/window_appearance_win.h"
 #include "appearance/window_fitting.h"
+#include "core/clock_changes.h"
 #include "core/clock_tick.h"
 #include "core/design_units.h"
 #include "core/program_titles.h"
@@ -274,8 +275,29 @@ void TMainForm1::PlaceRowTips() {
     }
 }
 
+// The whole description, however the row cuts it, then where the place is: its zone, how far
+// ahead or behind, and its next change of clock.
 std::string TMainForm1::RowTip(int row) const {
-    return descriptionLabels_.at(static_cast<std::size_t>(row))->Text();
+    std::string tip = descriptionLabels_.at(static_cast<std::size_t>(row))->Text();
+    ZoneClocks& clocks = sources_.Clocks();
+    const bool hideCurrent = model_.Flag(SettingsFlag::HideCurrentLocation);
+    std::optional<Place> place;
+    if (row == 0 && !hideCurrent) {
+        if (const TimeZoneRules* local = clocks.LocalZone()) {
+            place = Place::AtMinutes({}, 0, local->keyName);
+        }
+    } else {
+        const auto index = static_cast<std::size_t>(hideCurrent ? row : row - 1);
+        if (index < model_.Places().size() && !model_.Places()[index].IsBlank()) {
+            place = model_.Places()[index];
+        }
+    }
+    if (place) {
+        for (const std::string& line : PlaceTooltipLines(*place, ReadClocks(clocks, clocks.LocalNow()), formats_)) {
+            tip += "\n" + line;
+        }
+    }
+    return tip;
 }
 
 void TMainForm1::Timer1Timer() {
