@@ -9,8 +9,6 @@
 
 namespace orvanta {
 
-using toolkit::Bind;
-
 namespace {
 
 // Past every component's id, which count up from forms::kFirstControlId.
@@ -35,6 +33,18 @@ bool HighContrastOn() {
 
 }  // namespace
 
+// The handlers its form description names, as constant data.
+constexpr toolkit::HandlerEntry<TPlanner> kTPlannerHandlers[] = {
+    {"FormShow", &TPlanner::FormShow},
+    {"FormKeyDown", &TPlanner::FormKeyDown},
+    {"Previous_Day_ButtonClick", &TPlanner::Previous_Day_ButtonClick},
+    {"Next_Day_ButtonClick", &TPlanner::Next_Day_ButtonClick},
+    {"Work_Start_ComboBoxChange", &TPlanner::Work_Start_ComboBoxChange},
+    {"Work_End_ComboBoxChange", &TPlanner::Work_End_ComboBoxChange},
+    {"Copy_ButtonClick", &TPlanner::Copy_ButtonClick},
+    {"Copy_Table_ButtonClick", &TPlanner::Copy_Table_ButtonClick},
+};
+
 TPlanner::TPlanner(SettingsModel& model, ZoneClocks& clocks, std::function<RegionalFormats()> readFormats, HWND owner)
     : Form(forms::PlannerDescription()),
       model_(model),
@@ -47,18 +57,7 @@ TPlanner::TPlanner(SettingsModel& model, ZoneClocks& clocks, std::function<Regio
               Rebuild();
           }
       }) {
-    Create(
-        {
-            {"FormShow", Bind(this, &TPlanner::FormShow)},
-            {"FormKeyDown", Bind(this, &TPlanner::FormKeyDown)},
-            {"Previous_Day_ButtonClick", Bind(this, &TPlanner::Previous_Day_ButtonClick)},
-            {"Next_Day_ButtonClick", Bind(this, &TPlanner::Next_Day_ButtonClick)},
-            {"Work_Start_ComboBoxChange", Bind(this, &TPlanner::Work_Start_ComboBoxChange)},
-            {"Work_End_ComboBoxChange", Bind(this, &TPlanner::Work_End_ComboBoxChange)},
-            {"Copy_ButtonClick", Bind(this, &TPlanner::Copy_ButtonClick)},
-            {"Copy_Table_ButtonClick", Bind(this, &TPlanner::Copy_Table_ButtonClick)},
-        },
-        owner);
+    Create(toolkit::HandlersOf(this, kTPlannerHandlers), owner);
     BindComponents({
         {"Plan_Grid", &Plan_Grid},
         {"Work_Start_ComboBox", &Work_Start_ComboBox},

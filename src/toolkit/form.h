@@ -105,7 +105,8 @@ class Form {
 
     // Builds the window hidden, with its components, menus and timers. Owner: the window this form
     // stays above while shown and disables while modal.
-    void Create(HandlerTable handlers, HWND owner);
+    void Create(std::unique_ptr<Handlers> handlers, HWND owner);
+    void Create(HandlerTable handlers, HWND owner) { Create(HandlersOf(std::move(handlers)), owner); }
     // A form class's typed members, bound once by the names its description gives; a name the
     // description lacks fails the creation, as a misspelt handler name does.
     struct ComponentBinding {
@@ -181,7 +182,7 @@ class Form {
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     const forms::FormDescription& description_;
-    HandlerTable handlers_;
+    std::unique_ptr<Handlers> handlers_;
     HWND window_ = nullptr;
     HWND owner_ = nullptr;  // the owner only while this window is shown
     int dpi_ = 96;

@@ -21,7 +21,7 @@ constexpr UINT kFirstPopupMenuCommand = 3000;
 
 }  // namespace
 
-void Form::Create(HandlerTable handlers, HWND owner) {
+void Form::Create(std::unique_ptr<Handlers> handlers, HWND owner) {
     handlers_ = std::move(handlers);
     CheckHandlerNames();
     dpi_ = ScreenDpi();

@@ -185,7 +185,7 @@ class MessageDialogForm final : private OwnedDescription, public Form {
                       DialogButton defaultButton,
                       HWND owner)
         : OwnedDescription(kind, text, buttons, defaultButton), Form(built_) {
-        Create({}, owner);
+        Create(HandlerTable{}, owner);
     }
 };
 
