@@ -149,6 +149,13 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
+        case WM_SYSCOLORCHANGE:
+            ApplySystemLook(true);
+            break;
+        case WM_SETTINGCHANGE:
+            // High contrast and the apps' theme are among the settings; the message goes on.
+            ApplySystemLook(false);
+            break;
         case WM_ERASEBKGND:
             EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
@@ -167,8 +174,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             // Where the wheel goes to the focus rather than to what lies under the pointer, it
             // reaches the form: a spin button under the pointer still takes it.
             for (const auto& control : components_) {
-                if (control->Kind() == ComponentKind::UpDown &&
-                    StepSpinFromInput(control->Handle(), message, wParam)) {
+                if (control->Kind() == ComponentKind::UpDown && StepSpinFromInput(control->Handle(), message, wParam)) {
                     return 0;
                 }
             }
