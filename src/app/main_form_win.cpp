@@ -48,6 +48,7 @@ constexpr toolkit::HandlerEntry<TMainForm1> kTMainForm1Handlers[] = {
     {"Help_Popup_OptionClick", &TMainForm1::Help_Popup_OptionClick},
     {"HelpAbout_Popup_OptionClick", &TMainForm1::HelpAbout_Popup_OptionClick},
     {"Exit_Popup_OptionClick", &TMainForm1::Exit_Popup_OptionClick},
+    {"Read_All_Places_Popup_OptionClick", &TMainForm1::Read_All_Places_Popup_OptionClick},
 };
 
 TMainForm1::TMainForm1(SettingsModel& model,
@@ -379,7 +380,7 @@ void TMainForm1::Exit_Popup_OptionClick() {
     ExitOptionClick();
 }
 
-bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool TMainForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     // The rows' tooltips cost nothing until the pointer first comes over the window.
     if (message == WM_MOUSEMOVE && rowTips_ == nullptr) {
         rowTips_ = std::make_unique<toolkit::AreaTips>(Handle(), kLocationRowCount, Scale(kRowTipWidth),
@@ -393,6 +394,15 @@ bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
     if (message == settingsWarningMessage_) {
         commands_.WarnAboutUnreadableSettings();
         result = 0;
+        return true;
+    }
+    // Ctrl+R, as the message loop translates it.
+    if (message == WM_CHAR && wParam == 'R' - '@') {
+        RunHandler("Read_All_Places_Popup_OptionClick");
+        result = 0;
+        return true;
+    }
+    if (message == WM_GETOBJECT && announcer_.AnswerObjectRequest(wParam, lParam, result)) {
         return true;
     }
     // Windows announces a change of the regional settings with "intl". The message goes on to

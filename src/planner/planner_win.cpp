@@ -24,13 +24,6 @@ SYSTEMTIME SystemTimeOf(CalendarDate date) {
     return time;
 }
 
-bool HighContrastOn() {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof(contrast);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
 }  // namespace
 
 // The handlers its form description names, as constant data.
@@ -98,7 +91,6 @@ void TPlanner::PlaceDatePicker() {
 
 void TPlanner::FormShow() {
     formats_ = readFormats_();
-    highContrast_ = HighContrastOn();
     ShowWorkingHours();
     ShowDate(DateOf(clocks_.LocalNow()));
     SelectRow(plan_.presentRow.value_or(model_.Get().workingHours.startMinutes / 60));
@@ -233,10 +225,6 @@ bool TPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             result = 0;
             return true;
         }
-        case WM_SETTINGCHANGE:
-            highContrast_ = HighContrastOn();
-            InvalidateRect(Plan_Grid->Handle(), nullptr, TRUE);
-            return false;
         default:
             return false;
     }

@@ -149,6 +149,13 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
+        case WM_SYSCOLORCHANGE:
+            ApplySystemLook(true);
+            break;
+        case WM_SETTINGCHANGE:
+            // High contrast and the apps' theme are among the settings; the message goes on.
+            ApplySystemLook(false);
+            break;
         case WM_ERASEBKGND:
             EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;

@@ -26,7 +26,8 @@ void Form::Create(std::unique_ptr<Handlers> handlers, HWND owner) {
     CheckHandlerNames();
     dpi_ = ScreenDpi();
     RegisterWindowClass();
-    formBrush_.Reset(CreateSolidBrush(ToColorRef(description_.color, GetSysColor(COLOR_BTNFACE))));
+    look_ = DecideLookMode(preferences_->Look(), followsDarkTheme_);
+    formBrush_.Reset(CreateSolidBrush(LookColorRef(ColorRole::Background, description_.color)));
     CreateFrameWindow(owner);
     CreateComponents();
     if (!description_.popupMenu.empty()) {

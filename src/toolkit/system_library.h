@@ -1,6 +1,7 @@
 #pragma once
 
-// Windows DLLs that only some features need (pictures, the shell, COM), loaded from the system
+// Windows DLLs that only some features need (pictures, the shell, COM, the dark title bar, what
+// screen readers ask for), loaded from the system
 // folder the first time such a feature runs. Importing them would make Windows map and initialise
 // them before the first window shows, although most runs never use them.
 
@@ -57,6 +58,9 @@ void LoadDllsOnlyFromSystemFolder();
 SystemLibrary& GdiplusLibrary();
 SystemLibrary& Ole32Library();
 SystemLibrary& Shell32Library();
+SystemLibrary& DwmapiLibrary();
+SystemLibrary& OleaccLibrary();
+SystemLibrary& OleAut32Library();
 
 }  // namespace orvanta::toolkit
 

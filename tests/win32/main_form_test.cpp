@@ -370,9 +370,10 @@ TEST_F(MainFormTest, MenusHoldTheirEntriesInOrderOnceShown) {
                                         "-", "Menus and Title Bar On / Off", "-", "E&xit"}));
     EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)),
               (std::vector<std::string>{"&Help", "-", "&View Readme file", "View &Shareware Catalog", "&About"}));
-    EXPECT_EQ(MenuCaptions(Main().PopupMenu()->Handle()),
-              (std::vector<std::string>{"Menus / Title Bar On / Off", "-", "&Settings", "-", "&Time Comparison Table",
-                                        "&Planner...", "-", "Help", "About", "-", "E&xit"}));
+    EXPECT_EQ(
+        MenuCaptions(Main().PopupMenu()->Handle()),
+        (std::vector<std::string>{"Menus / Title Bar On / Off", "-", "&Settings", "-", "&Time Comparison Table",
+                                  "&Planner...", "&Read All Places\tCtrl+R", "-", "Help", "About", "-", "E&xit"}));
 
     // Shown again, a hidden entry returns to its place.
     auto& spare = Main().MenuEntry("SpareMenu");
