@@ -1,6 +1,6 @@
 #pragma once
 
-// Windows DLLs that only some features need (pictures, the shell, COM), loaded from the system
+// Windows DLLs that only some features need (the shell, COM), loaded from the system
 // folder the first time such a feature runs. Importing them would make Windows map and initialise
 // them before the first window shows, although most runs never use them.
 
@@ -20,10 +20,8 @@ class MissingSystemPart : public std::runtime_error {
 
 class SystemLibrary {
   public:
-    // Not loaded until a function is asked for; then `companion`, when given, is loaded first, also
-    // from the system folder (see GdiplusLibrary).
-    explicit SystemLibrary(const wchar_t* fileName, const wchar_t* companion = nullptr)
-        : fileName_(fileName), companion_(companion) {}
+    // Not loaded until a function is asked for.
+    explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
@@ -40,7 +38,6 @@ class SystemLibrary {
     FARPROC Find(const char* name);
 
     const wchar_t* fileName_;
-    const wchar_t* companion_;
     HMODULE module_ = nullptr;
 };
 
@@ -54,7 +51,6 @@ void LoadDllsOnlyFromSystemFolder();
 
 // The libraries the program loads on first use, each loaded at most once. They stay loaded until
 // the process ends.
-SystemLibrary& GdiplusLibrary();
 SystemLibrary& Ole32Library();
 SystemLibrary& Shell32Library();
 
