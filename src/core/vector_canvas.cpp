@@ -138,13 +138,13 @@ void VectorCanvas::Cover(Box box, CoverageAt coverageAt, InteriorAt interiorAt) 
                 std::max(covered_.bottom, box.bottom)};
 }
 
-void VectorCanvas::Apply(const Paint& paint) {
+void VectorCanvas::Apply(const Shade& shade) {
     const Box box = covered_;
     covered_ = {0, 0, 0, 0};
-    const Rgba top = Unpack(paint.top);
-    const Rgba bottom = Unpack(paint.bottom);
-    const double fromY = Map({0, paint.fromY}).y;
-    const double toY = Map({0, paint.toY}).y;
+    const Rgba top = Unpack(shade.top);
+    const Rgba bottom = Unpack(shade.bottom);
+    const double fromY = Map({0, shade.fromY}).y;
+    const double toY = Map({0, shade.toY}).y;
     for (int y = box.top; y < box.bottom; ++y) {
         const auto t = static_cast<float>(toY != fromY ? std::clamp((y + 0.5 - fromY) / (toY - fromY), 0.0, 1.0) : 0.0);
         const Rgba colour = {top.r + (bottom.r - top.r) * t, top.g + (bottom.g - top.g) * t,
@@ -165,7 +165,7 @@ void VectorCanvas::Apply(const Paint& paint) {
     }
 }
 
-void VectorCanvas::FillEllipse(Point2 centre, double radiusX, double radiusY, const Paint& paint) {
+void VectorCanvas::FillEllipse(Point2 centre, double radiusX, double radiusY, const Shade& shade) {
     const Point2 c = Map(centre);
     const double rx = std::abs(radiusX * transform_.scaleX);
     const double ry = std::abs(radiusY * transform_.scaleY);
@@ -183,19 +183,19 @@ void VectorCanvas::FillEllipse(Point2 centre, double radiusX, double radiusY, co
             const double half = share > 0 ? innerX * std::sqrt(share) : -1;
             return Span{c.x - half, c.x + half};
         });
-    Apply(paint);
+    Apply(shade);
 }
 
-void VectorCanvas::FillRoundRect(Point2 topLeft, Point2 bottomRight, double radius, const Paint& paint) {
-    RoundRect(topLeft, bottomRight, radius, true, 0, paint);
+void VectorCanvas::FillRoundRect(Point2 topLeft, Point2 bottomRight, double radius, const Shade& shade) {
+    RoundRect(topLeft, bottomRight, radius, true, 0, shade);
 }
 
 void VectorCanvas::StrokeRoundRect(Point2 topLeft,
                                    Point2 bottomRight,
                                    double radius,
                                    double width,
-                                   const Paint& paint) {
-    RoundRect(topLeft, bottomRight, radius, false, width, paint);
+                                   const Shade& shade) {
+    RoundRect(topLeft, bottomRight, radius, false, width, shade);
 }
 
 void VectorCanvas::RoundRect(Point2 topLeft,
@@ -203,7 +203,7 @@ void VectorCanvas::RoundRect(Point2 topLeft,
                              double radius,
                              bool filled,
                              double strokeWidth,
-                             const Paint& paint) {
+                             const Shade& shade) {
     const Point2 a = Map(topLeft);
     const Point2 b = Map(bottomRight);
     const Point2 c = {(a.x + b.x) / 2, (a.y + b.y) / 2};
@@ -232,7 +232,7 @@ void VectorCanvas::RoundRect(Point2 topLeft,
             }
             return Span{c.x - half, c.x + half};
         });
-    Apply(paint);
+    Apply(shade);
 }
 
 void VectorCanvas::CoverSegment(Point2 from, Point2 to, double halfWidth, LineCap cap) {
@@ -245,9 +245,9 @@ void VectorCanvas::CoverSegment(Point2 from, Point2 to, double halfWidth, LineCa
         });
 }
 
-void VectorCanvas::StrokeLine(Point2 from, Point2 to, double width, LineCap cap, const Paint& paint) {
+void VectorCanvas::StrokeLine(Point2 from, Point2 to, double width, LineCap cap, const Shade& shade) {
     CoverSegment(Map(from), Map(to), MapLength(width) / 2, cap);
-    Apply(paint);
+    Apply(shade);
 }
 
 void VectorCanvas::StrokeArc(Point2 centre,
@@ -256,7 +256,7 @@ void VectorCanvas::StrokeArc(Point2 centre,
                              double fromDegrees,
                              double toDegrees,
                              double width,
-                             const Paint& paint) {
+                             const Shade& shade) {
     const double sweep = std::clamp(toDegrees - fromDegrees, 0.0, 360.0) * std::numbers::pi / 180;
     const double longest = std::max(std::abs(radiusX * transform_.scaleX), std::abs(radiusY * transform_.scaleY));
     // Chords of at most three pixels stray from the curve by a few hundredths of a pixel.
@@ -272,7 +272,7 @@ void VectorCanvas::StrokeArc(Point2 centre,
         CoverSegment(previous, next, halfWidth, LineCap::Round);
         previous = next;
     }
-    Apply(paint);
+    Apply(shade);
 }
 
 std::vector<std::uint32_t> VectorCanvas::Pixels() const {

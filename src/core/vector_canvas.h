@@ -32,14 +32,14 @@ struct Transform {
 
 // A colour (0xAARRGGBB, straight alpha) that is the same everywhere, or that runs from `top` at
 // y = fromY to `bottom` at y = toY (drawing units) and keeps each end's colour beyond it.
-struct Paint {
+struct Shade {
     std::uint32_t top = 0;
     std::uint32_t bottom = 0;
     double fromY = 0;
     double toY = 0;
 };
 
-constexpr Paint Solid(std::uint32_t argb) {
+constexpr Shade Solid(std::uint32_t argb) {
     return {argb, argb, 0, 0};
 }
 
@@ -55,11 +55,11 @@ class VectorCanvas {
     const Transform& CurrentTransform() const { return transform_; }
     void SetTransform(const Transform& transform) { transform_ = transform; }
 
-    void FillEllipse(Point2 centre, double radiusX, double radiusY, const Paint& paint);
-    void FillRoundRect(Point2 topLeft, Point2 bottomRight, double radius, const Paint& paint);
+    void FillEllipse(Point2 centre, double radiusX, double radiusY, const Shade& shade);
+    void FillRoundRect(Point2 topLeft, Point2 bottomRight, double radius, const Shade& shade);
     // The outline, centred on the edge of the filled shape of the same corners.
-    void StrokeRoundRect(Point2 topLeft, Point2 bottomRight, double radius, double width, const Paint& paint);
-    void StrokeLine(Point2 from, Point2 to, double width, LineCap cap, const Paint& paint);
+    void StrokeRoundRect(Point2 topLeft, Point2 bottomRight, double radius, double width, const Shade& shade);
+    void StrokeLine(Point2 from, Point2 to, double width, LineCap cap, const Shade& shade);
     // Part of an ellipse's outline with round ends, from one angle to a greater one, in degrees
     // clockwise on the screen from the right (0..360 draws the whole outline).
     void StrokeArc(Point2 centre,
@@ -68,7 +68,7 @@ class VectorCanvas {
                    double fromDegrees,
                    double toDegrees,
                    double width,
-                   const Paint& paint);
+                   const Shade& shade);
 
     // Premultiplied 0xAARRGGBB words, rows top down: in memory blue, green, red and alpha, as a
     // top-down 32-bit device-independent bitmap takes them.
@@ -101,9 +101,9 @@ class VectorCanvas {
                    double radius,
                    bool filled,
                    double strokeWidth,
-                   const Paint& paint);
-    // Lays the paint over the pixels covered since the last time, as far as they are covered.
-    void Apply(const Paint& paint);
+                   const Shade& shade);
+    // Lays the shade over the pixels covered since the last time, as far as they are covered.
+    void Apply(const Shade& shade);
 
     int width_;
     int height_;

@@ -10,7 +10,7 @@ namespace orvanta {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr Paint kWhite = Solid(0xFFFFFFFF);
+constexpr Shade kWhite = Solid(0xFFFFFFFF);
 
 double CoveredArea(const VectorCanvas& canvas) {
     double area = 0;
