@@ -10,6 +10,7 @@
 #include "timetable/time_table_win.h"
 #include "toolkit/form.h"
 #include "toolkit/win_registry.h"
+#include "toolkit/win_system_preferences.h"
 #include "toolkit/win_time_zones.h"
 
 namespace orvanta {
@@ -18,11 +19,16 @@ OrvantaApp::OrvantaApp(AppPorts ports)
     : ports_(std::move(ports)),
       dialogs_(ports_.dialogs != nullptr ? ports_.dialogs : &realDialogs_),
       shell_(ports_.shell != nullptr ? ports_.shell : &realShell_),
+      preferences_(ports_.preferences != nullptr ? ports_.preferences : &toolkit::WindowsPreferences()),
       uncaughtErrors_([dialogs = dialogs_](const std::string& text) { dialogs->Fail(text); }) {
     mainForm_ = std::make_unique<TMainForm1>(model_, static_cast<MainWindowSources&>(*this),
                                              static_cast<MainWindowCommands&>(*this), *dialogs_);
     mainForm_->ReportErrorsTo(uncaughtErrors_);
+    // The main window and its borderless strip go dark with the apps' theme; the dialogs stay
+    // light, as Windows' own classic dialogs do.
+    mainForm_->FollowSystemLook(*preferences_, true);
     realDialogs_.SetFallbackOwner(mainForm_->Handle());
+    realDialogs_.SetPreferences(*preferences_);
     realShell_.SetParentWindow(mainForm_->Handle());
 }
 
@@ -31,6 +37,7 @@ Window& OrvantaApp::Lazily(std::unique_ptr<Window>& window, Arguments&&... argum
     if (window == nullptr) {
         window = std::make_unique<Window>(std::forward<Arguments>(arguments)..., mainForm_->Handle());
         window->ReportErrorsTo(uncaughtErrors_);
+        window->FollowSystemLook(*preferences_);
     }
     return *window;
 }

@@ -14,6 +14,7 @@
 #include "core/settings_model.h"
 #include "desktop/auto_run.h"
 #include "ports/registry.h"
+#include "ports/system_preferences.h"
 #include "toolkit/uncaught_errors.h"
 #include "toolkit/win_message_dialogs.h"
 #include "toolkit/win_shell.h"
@@ -41,6 +42,8 @@ struct AppPorts {
     RegistryFactory registry;  // empty: the real registry
     // Waits between looks at a settings file another program holds; empty: the thread sleeps.
     std::function<void(unsigned milliseconds)> pause;
+    // High contrast, the apps' theme and the screen reader; not owned; nullptr: Windows' own.
+    const SystemPreferences* preferences = nullptr;
 };
 
 // The ports of the running program.
@@ -121,6 +124,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     MessageDialogs* dialogs_;
     toolkit::WinShell realShell_;
     Shell* shell_;
+    const SystemPreferences* preferences_;
     toolkit::UncaughtErrors uncaughtErrors_;
     std::unique_ptr<TMainForm1> mainForm_;
     std::unique_ptr<TOptions_Setup> optionsSetup_;

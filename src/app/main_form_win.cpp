@@ -7,6 +7,7 @@
 
 #include "appearance/window_appearance_win.h"
 #include "appearance/window_fitting.h"
+#include "core/clock_changes.h"
 #include "core/clock_tick.h"
 #include "core/design_units.h"
 #include "core/program_titles.h"
@@ -15,14 +16,40 @@
 
 namespace orvanta {
 
-using toolkit::Bind;
-
 namespace {
 
 // Where a row's tooltip wraps its lines, in pixels at 96 DPI.
 constexpr int kRowTipWidth = 360;
 
 }  // namespace
+
+// The handlers its form description names, as constant data.
+constexpr toolkit::HandlerEntry<TMainForm1> kTMainForm1Handlers[] = {
+    {"FormShow", &TMainForm1::FormShow},
+    {"FormCloseQuery", &TMainForm1::FormCloseQuery},
+    {"Timer1Timer", &TMainForm1::Timer1Timer},
+    {"SettingsOptionClick", &TMainForm1::SettingsOptionClick},
+    {"Always_On_Top_OptionClick", &TMainForm1::Always_On_Top_OptionClick},
+    {"Auto_Run_at_Windows_Startup_OptionClick", &TMainForm1::Auto_Run_at_Windows_Startup_OptionClick},
+    {"Restore_Factory_Defaults_OptionClick", &TMainForm1::Restore_Factory_Defaults_OptionClick},
+    {"Generate_Time_Comparison_Table_OptionClick", &TMainForm1::Generate_Time_Comparison_Table_OptionClick},
+    {"Menus_and_Title_On_Off_OptionClick", &TMainForm1::Menus_and_Title_On_Off_OptionClick},
+    {"ExitOptionClick", &TMainForm1::ExitOptionClick},
+    {"HelpOptionClick", &TMainForm1::HelpOptionClick},
+    {"View_Readme_file_OptionClick", &TMainForm1::View_Readme_file_OptionClick},
+    {"View_Shareware_Catalog_OptionClick", &TMainForm1::View_Shareware_Catalog_OptionClick},
+    {"AboutOptionClick", &TMainForm1::AboutOptionClick},
+    {"SpareMenuClick", &TMainForm1::SpareMenuClick},
+    {"Menus_and_Title_Bar_On_Off_Popup_OptionClick", &TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick},
+    {"Settings_Popup_OptionClick", &TMainForm1::Settings_Popup_OptionClick},
+    {"Generate_Time_Comparison_Table_PopupOptionClick", &TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick},
+    {"PlannerOptionClick", &TMainForm1::PlannerOptionClick},
+    {"Planner_Popup_OptionClick", &TMainForm1::PlannerOptionClick},
+    {"Help_Popup_OptionClick", &TMainForm1::Help_Popup_OptionClick},
+    {"HelpAbout_Popup_OptionClick", &TMainForm1::HelpAbout_Popup_OptionClick},
+    {"Exit_Popup_OptionClick", &TMainForm1::Exit_Popup_OptionClick},
+    {"Read_All_Places_Popup_OptionClick", &TMainForm1::Read_All_Places_Popup_OptionClick},
+};
 
 TMainForm1::TMainForm1(SettingsModel& model,
                        MainWindowSources& sources,
@@ -37,37 +64,7 @@ TMainForm1::TMainForm1(SettingsModel& model,
       settingsWarningMessage_(RegisterWindowMessageW(L"OrvantaUnreadableSettingsWarning")),
       subscription_(model_, [this](SettingsChange change, SettingsFlag flag) { ModelChanged(change, flag); }) {
     SetEndsApplication(true);
-    Create(
-        {
-            {"FormShow", Bind(this, &TMainForm1::FormShow)},
-            {"FormCloseQuery", Bind(this, &TMainForm1::FormCloseQuery)},
-            {"Timer1Timer", Bind(this, &TMainForm1::Timer1Timer)},
-            {"SettingsOptionClick", Bind(this, &TMainForm1::SettingsOptionClick)},
-            {"Always_On_Top_OptionClick", Bind(this, &TMainForm1::Always_On_Top_OptionClick)},
-            {"Auto_Run_at_Windows_Startup_OptionClick",
-             Bind(this, &TMainForm1::Auto_Run_at_Windows_Startup_OptionClick)},
-            {"Restore_Factory_Defaults_OptionClick", Bind(this, &TMainForm1::Restore_Factory_Defaults_OptionClick)},
-            {"Generate_Time_Comparison_Table_OptionClick",
-             Bind(this, &TMainForm1::Generate_Time_Comparison_Table_OptionClick)},
-            {"Menus_and_Title_On_Off_OptionClick", Bind(this, &TMainForm1::Menus_and_Title_On_Off_OptionClick)},
-            {"ExitOptionClick", Bind(this, &TMainForm1::ExitOptionClick)},
-            {"HelpOptionClick", Bind(this, &TMainForm1::HelpOptionClick)},
-            {"View_Readme_file_OptionClick", Bind(this, &TMainForm1::View_Readme_file_OptionClick)},
-            {"View_Shareware_Catalog_OptionClick", Bind(this, &TMainForm1::View_Shareware_Catalog_OptionClick)},
-            {"AboutOptionClick", Bind(this, &TMainForm1::AboutOptionClick)},
-            {"SpareMenuClick", Bind(this, &TMainForm1::SpareMenuClick)},
-            {"Menus_and_Title_Bar_On_Off_Popup_OptionClick",
-             Bind(this, &TMainForm1::Menus_and_Title_Bar_On_Off_Popup_OptionClick)},
-            {"Settings_Popup_OptionClick", Bind(this, &TMainForm1::Settings_Popup_OptionClick)},
-            {"Generate_Time_Comparison_Table_PopupOptionClick",
-             Bind(this, &TMainForm1::Generate_Time_Comparison_Table_PopupOptionClick)},
-            {"PlannerOptionClick", Bind(this, &TMainForm1::PlannerOptionClick)},
-            {"Planner_Popup_OptionClick", Bind(this, &TMainForm1::PlannerOptionClick)},
-            {"Help_Popup_OptionClick", Bind(this, &TMainForm1::Help_Popup_OptionClick)},
-            {"HelpAbout_Popup_OptionClick", Bind(this, &TMainForm1::HelpAbout_Popup_OptionClick)},
-            {"Exit_Popup_OptionClick", Bind(this, &TMainForm1::Exit_Popup_OptionClick)},
-        },
-        nullptr);
+    Create(toolkit::HandlersOf(this, kTMainForm1Handlers), nullptr);
     BindRows();
     BindComponents({}, {
                            {"FileMenu", &FileMenu},
@@ -273,8 +270,29 @@ void TMainForm1::PlaceRowTips() {
     }
 }
 
+// The whole description, however the row cuts it, then where the place is: its zone, how far
+// ahead or behind, and its next change of clock.
 std::string TMainForm1::RowTip(int row) const {
-    return descriptionLabels_.at(static_cast<std::size_t>(row))->Text();
+    std::string tip = descriptionLabels_.at(static_cast<std::size_t>(row))->Text();
+    ZoneClocks& clocks = sources_.Clocks();
+    const bool hideCurrent = model_.Flag(SettingsFlag::HideCurrentLocation);
+    std::optional<Place> place;
+    if (row == 0 && !hideCurrent) {
+        if (const TimeZoneRules* local = clocks.LocalZone()) {
+            place = Place::AtMinutes({}, 0, local->keyName);
+        }
+    } else {
+        const auto index = static_cast<std::size_t>(hideCurrent ? row : row - 1);
+        if (index < model_.Places().size() && !model_.Places()[index].IsBlank()) {
+            place = model_.Places()[index];
+        }
+    }
+    if (place) {
+        for (const std::string& line : PlaceTooltipLines(*place, ReadClocks(clocks, clocks.LocalNow()), formats_)) {
+            tip += "\n" + line;
+        }
+    }
+    return tip;
 }
 
 void TMainForm1::Timer1Timer() {
@@ -362,7 +380,7 @@ void TMainForm1::Exit_Popup_OptionClick() {
     ExitOptionClick();
 }
 
-bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool TMainForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     // The rows' tooltips cost nothing until the pointer first comes over the window.
     if (message == WM_MOUSEMOVE && rowTips_ == nullptr) {
         rowTips_ = std::make_unique<toolkit::AreaTips>(Handle(), kLocationRowCount, Scale(kRowTipWidth),
@@ -376,6 +394,15 @@ bool TMainForm1::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
     if (message == settingsWarningMessage_) {
         commands_.WarnAboutUnreadableSettings();
         result = 0;
+        return true;
+    }
+    // Ctrl+R, as the message loop translates it.
+    if (message == WM_CHAR && wParam == 'R' - '@') {
+        RunHandler("Read_All_Places_Popup_OptionClick");
+        result = 0;
+        return true;
+    }
+    if (message == WM_GETOBJECT && announcer_.AnswerObjectRequest(wParam, lParam, result)) {
         return true;
     }
     // Windows announces a change of the regional settings with "intl". The message goes on to

@@ -11,6 +11,7 @@
 #include "core/regional_formats.h"
 #include "core/settings_model.h"
 #include "ports/message_dialogs.h"
+#include "toolkit/announcer.h"
 #include "toolkit/area_tips.h"
 #include "toolkit/form.h"
 
@@ -69,6 +70,8 @@ class TMainForm1 final : public toolkit::Form {
     void Help_Popup_OptionClick();
     void HelpAbout_Popup_OptionClick();
     void Exit_Popup_OptionClick();
+    // Every shown row's description and time, said once by a screen reader or else copied.
+    void Read_All_Places_Popup_OptionClick();
 
   private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -109,6 +112,7 @@ class TMainForm1 final : public toolkit::Form {
     toolkit::MenuItem* About1 = nullptr;
     toolkit::MenuItem* Always_On_Top_Option = nullptr;
     toolkit::MenuItem* Auto_Run_at_Windows_Startup_Option = nullptr;
+    toolkit::Announcer announcer_;
     // The subscription is the last member: it ends before anything it reaches.
     SettingsSubscription subscription_;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace orvanta {
 
 std::optional<std::string> Location_Time_Text(LocalDateTime now,
@@ -62,7 +61,8 @@ LocationRowsPlan PlanLocationRows(const LocationModel& model,
     const std::size_t entryCount = std::min<std::size_t>(model.places.size(), kMaxOtherLocations);
     for (std::size_t row = 0; row < plan.size(); ++row) {
         if (row == 0 && !model.hideCurrentLocation) {
-            plan[row] = ShowRow(std::string(model.currentLocationCaption), Location_Time_Text(now, 0.0, model.showDates, formats));
+            plan[row] = ShowRow(std::string(model.currentLocationCaption),
+                                Location_Time_Text(now, 0.0, model.showDates, formats));
             continue;
         }
         const std::size_t index = model.hideCurrentLocation ? row : row - 1;
@@ -73,6 +73,23 @@ LocationRowsPlan PlanLocationRows(const LocationModel& model,
         plan[row] = PlanOtherLocation(model.places[index], model, now, formats, reading);
     }
     return plan;
+}
+
+std::string AllPlacesText(const LocationRowsPlan& plan) {
+    std::string text;
+    for (const RowPlan& row : plan) {
+        if (row.action != RowAction::Show) {
+            continue;
+        }
+        const std::size_t first = row.time.find_first_not_of(' ');
+        const std::size_t last = row.time.find_last_not_of(' ');
+        text += text.empty() ? "" : "\r\n";
+        text += row.description;
+        if (first != std::string::npos) {
+            text += ' ' + row.time.substr(first, last - first + 1);
+        }
+    }
+    return text;
 }
 
 LocationModel RowsOf(const Settings& settings) {

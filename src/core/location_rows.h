@@ -51,6 +51,14 @@ LocationRowsPlan PlanLocationRows(const LocationModel& model,
                                   const RegionalFormats& formats,
                                   const ClockReading* reading = nullptr);
 
+// Every shown row's description and time, a line each and without the padding of the time
+// labels: what reading all places says or copies.
+std::string AllPlacesText(const LocationRowsPlan& plan);
+inline constexpr const char* kAllPlacesCopiedMessage = "The times of all places shown are on the clipboard.";
+inline constexpr const char* kNoPlaceShownMessage = "No place is shown.";
+inline constexpr const char* kAllPlacesClipboardBusyMessage =
+    "The places could not be copied: another program is using the clipboard. Please try again.";
+
 // What the rows take from the settings.
 LocationModel RowsOf(const Settings& settings);
 // Whether the rows show something that a change of the settings touched.

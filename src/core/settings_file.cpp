@@ -119,16 +119,45 @@ Settings ReadSettings(IniStore& store) {
     return read;
 }
 
-SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
+namespace {
+
+// Writes keys in their order. Once a write has failed nothing more is attempted: the file is
+// evidently not writable, and one message about it is enough.
+class OrderedWrites {
+  public:
+    explicit OrderedWrites(IniStore& store) : store_(store) {}
+
+    void Write(std::string_view key, std::string_view value) {
+        Note(key, result_.written && store_.WriteString(key, value));
+    }
+    void Delete(std::string_view key) { Note(key, result_.written && store_.DeleteKey(key)); }
     // A missing value deletes its key.
-    std::vector<std::pair<std::string, std::optional<std::string>>> values = {
-        {kWindowTopKey, std::to_string(settings.windowTop)},
-        {kWindowLeftKey, std::to_string(settings.windowLeft)},
-        {kClientWidthKey, std::to_string(settings.clientWidth)},
-        {kClientHeightKey, std::to_string(settings.clientHeight)},
-        {kCaptionKey, settings.currentLocationCaption},
-        {kLocationCountKey, std::to_string(settings.places.size())},
-    };
+    void WriteOrDelete(std::string_view key, const std::string* value) {
+        value != nullptr ? Write(key, *value) : Delete(key);
+    }
+    const SettingsWriteResult& Result() const { return result_; }
+
+  private:
+    void Note(std::string_view key, bool written) {
+        if (result_.written && !written) {
+            result_ = {false, std::string(key)};
+        }
+    }
+
+    IniStore& store_;
+    SettingsWriteResult result_;
+};
+
+}  // namespace
+
+SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
+    OrderedWrites writes(store);
+    writes.Write(kWindowTopKey, std::to_string(settings.windowTop));
+    writes.Write(kWindowLeftKey, std::to_string(settings.windowLeft));
+    writes.Write(kClientWidthKey, std::to_string(settings.clientWidth));
+    writes.Write(kClientHeightKey, std::to_string(settings.clientHeight));
+    writes.Write(kCaptionKey, settings.currentLocationCaption);
+    writes.Write(kLocationCountKey, std::to_string(settings.places.size()));
     // Only places that follow a zone have a zone key, so a file without zones keeps its bytes; any
     // other zone key, of a fixed place or beyond the count, goes, lest it attach itself to a place
     // added later.
@@ -136,31 +165,22 @@ SettingsWriteResult WriteSettings(IniStore& store, const Settings& settings) {
         const auto index = static_cast<std::size_t>(number - 1);
         const Place* place = index < settings.places.size() ? &settings.places[index] : nullptr;
         if (place != nullptr) {
-            values.emplace_back(LocationKey(number), place->Entry());
+            writes.Write(LocationKey(number), place->Entry());
         }
-        values.emplace_back(ZoneKey(number), place != nullptr && place->FollowsZone()
-                                                 ? std::optional<std::string>(place->Zone())
-                                                 : std::nullopt);
+        writes.WriteOrDelete(ZoneKey(number), place != nullptr && place->FollowsZone() ? &place->Zone() : nullptr);
     }
     for (const auto& field : kSettingsFlagFields) {
-        values.emplace_back(field.key, settings.Flag(field.flag) ? "1" : "0");
+        writes.Write(field.key, settings.Flag(field.flag) ? "1" : "0");
     }
     // Working hours other than the defaults only, so that a file whose user never changed them keeps
     // its bytes; older versions pass over the keys.
     const bool ownHours = settings.workingHours != WorkingHours{};
     for (const auto& [key, minutes] : {std::pair{kWorkStartKey, settings.workingHours.startMinutes},
                                        std::pair{kWorkEndKey, settings.workingHours.endMinutes}}) {
-        values.emplace_back(key, ownHours ? std::optional(WorkingTimeText(minutes)) : std::nullopt);
+        const std::string text = ownHours ? WorkingTimeText(minutes) : std::string();
+        writes.WriteOrDelete(key, ownHours ? &text : nullptr);
     }
-
-    // Once a write has failed nothing more is attempted: the file is evidently not writable, and
-    // one message about it is enough.
-    for (const auto& [key, value] : values) {
-        if (!(value ? store.WriteString(key, *value) : store.DeleteKey(key))) {
-            return {false, key};
-        }
-    }
-    return {};
+    return writes.Result();
 }
 
 std::string UnableToWriteMessage(std::string_view path) {

@@ -150,6 +150,8 @@ struct ComponentDescription {
     std::int16_t top = 0;
     std::int16_t width = 0;
     std::int16_t height = 0;
+    // Shown by labels, buttons, check boxes and frames. Lists, spin buttons, tab strips and grids
+    // show none: theirs names them to screen readers, which find no label for them.
     std::string_view caption;
     std::int16_t tag = 0;
     bool visible = true;

@@ -107,6 +107,7 @@ constexpr MenuItemDescription kPopupMenu[] = {
           "&Time Comparison Table",
           "Generate_Time_Comparison_Table_PopupOptionClick"),
     Entry("Planner_Popup_Option", "&Planner...", "Planner_Popup_OptionClick"),
+    Entry("Read_All_Places_Popup_Option", "&Read All Places\tCtrl+R", "Read_All_Places_Popup_OptionClick"),
     Separator("N5"),
     Entry("Help_Popup_Option", "Help", "Help_Popup_OptionClick"),
     Entry("HelpAbout_Popup_Option", "About", "HelpAbout_Popup_OptionClick"),

@@ -60,6 +60,7 @@ constexpr ComponentDescription kComponents[] = {
      .top = 44,
      .width = 616,
      .height = 308,
+     .caption = "Plan of the day",
      .rowCount = 24},
     {.kind = ComponentKind::Button,
      .name = "Copy_Button",

@@ -192,7 +192,7 @@ void TPlanner::DrawGrid(HDC dc, const RECT& client) {
         return RECT{edges[column], top, edges[column + 1] - 1, top + rowHeight - 1};
     };
     const auto lookOf = [&](int row, std::size_t column) {
-        return CellLookOf(plan_.rows[row][column].hourClass, highContrast_);
+        return CellLookOf(plan_.rows[row][column].hourClass, Look() == LookMode::HighContrast);
     };
 
     // Backgrounds in runs of one colour down each column, the grid lines over them, then the texts of

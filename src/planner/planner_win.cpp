@@ -9,8 +9,6 @@
 
 namespace orvanta {
 
-using toolkit::Bind;
-
 namespace {
 
 // Past every component's id, which count up from forms::kFirstControlId.
@@ -26,14 +24,19 @@ SYSTEMTIME SystemTimeOf(CalendarDate date) {
     return time;
 }
 
-bool HighContrastOn() {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof(contrast);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
 }  // namespace
+
+// The handlers its form description names, as constant data.
+constexpr toolkit::HandlerEntry<TPlanner> kTPlannerHandlers[] = {
+    {"FormShow", &TPlanner::FormShow},
+    {"FormKeyDown", &TPlanner::FormKeyDown},
+    {"Previous_Day_ButtonClick", &TPlanner::Previous_Day_ButtonClick},
+    {"Next_Day_ButtonClick", &TPlanner::Next_Day_ButtonClick},
+    {"Work_Start_ComboBoxChange", &TPlanner::Work_Start_ComboBoxChange},
+    {"Work_End_ComboBoxChange", &TPlanner::Work_End_ComboBoxChange},
+    {"Copy_ButtonClick", &TPlanner::Copy_ButtonClick},
+    {"Copy_Table_ButtonClick", &TPlanner::Copy_Table_ButtonClick},
+};
 
 TPlanner::TPlanner(SettingsModel& model, ZoneClocks& clocks, std::function<RegionalFormats()> readFormats, HWND owner)
     : Form(forms::PlannerDescription()),
@@ -47,18 +50,7 @@ TPlanner::TPlanner(SettingsModel& model, ZoneClocks& clocks, std::function<Regio
               Rebuild();
           }
       }) {
-    Create(
-        {
-            {"FormShow", Bind(this, &TPlanner::FormShow)},
-            {"FormKeyDown", Bind(this, &TPlanner::FormKeyDown)},
-            {"Previous_Day_ButtonClick", Bind(this, &TPlanner::Previous_Day_ButtonClick)},
-            {"Next_Day_ButtonClick", Bind(this, &TPlanner::Next_Day_ButtonClick)},
-            {"Work_Start_ComboBoxChange", Bind(this, &TPlanner::Work_Start_ComboBoxChange)},
-            {"Work_End_ComboBoxChange", Bind(this, &TPlanner::Work_End_ComboBoxChange)},
-            {"Copy_ButtonClick", Bind(this, &TPlanner::Copy_ButtonClick)},
-            {"Copy_Table_ButtonClick", Bind(this, &TPlanner::Copy_Table_ButtonClick)},
-        },
-        owner);
+    Create(toolkit::HandlersOf(this, kTPlannerHandlers), owner);
     BindComponents({
         {"Plan_Grid", &Plan_Grid},
         {"Work_Start_ComboBox", &Work_Start_ComboBox},
@@ -99,7 +91,6 @@ void TPlanner::PlaceDatePicker() {
 
 void TPlanner::FormShow() {
     formats_ = readFormats_();
-    highContrast_ = HighContrastOn();
     ShowWorkingHours();
     ShowDate(DateOf(clocks_.LocalNow()));
     SelectRow(plan_.presentRow.value_or(model_.Get().workingHours.startMinutes / 60));
@@ -234,10 +225,6 @@ bool TPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             result = 0;
             return true;
         }
-        case WM_SETTINGCHANGE:
-            highContrast_ = HighContrastOn();
-            InvalidateRect(Plan_Grid->Handle(), nullptr, TRUE);
-            return false;
         default:
             return false;
     }

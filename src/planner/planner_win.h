@@ -78,7 +78,6 @@ class TPlanner final : public toolkit::Form {
     CalendarDate date_;
     DayPlan plan_;
     std::vector<std::wstring> wideTexts_;  // the cells' texts row by row, as they are drawn
-    bool highContrast_ = false;
     int gridColumns_ = 0;
     int textColumns_ = 0;  // the columns whose cells give their text from the plan
     HWND datePicker_ = nullptr;

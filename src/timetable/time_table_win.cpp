@@ -5,19 +5,17 @@
 
 namespace orvanta {
 
-using toolkit::Bind;
+// The handlers its form description names, as constant data.
+constexpr toolkit::HandlerEntry<TTime_Table> kTTime_TableHandlers[] = {
+    {"FormActivate", &TTime_Table::FormActivate},
+    {"Time_Zone_1_ListBoxClick", &TTime_Table::Time_Zone_1_ListBoxClick},
+    {"Time_Zone_2_ListBoxClick", &TTime_Table::Time_Zone_2_ListBoxClick},
+    {"Copy_Time_Table_to_Clipboard_ButtonClick", &TTime_Table::Copy_Time_Table_to_Clipboard_ButtonClick},
+};
 
 TTime_Table::TTime_Table(const SettingsModel& model, MessageDialogs& dialogs, ZoneClocks& clocks, HWND owner)
     : Form(forms::Time_TableDescription()), model_(model), dialogs_(dialogs), clocks_(clocks) {
-    Create(
-        {
-            {"FormActivate", Bind(this, &TTime_Table::FormActivate)},
-            {"Time_Zone_1_ListBoxClick", [this](toolkit::EventArgs&) { ChooseLocation(0); }},
-            {"Time_Zone_2_ListBoxClick", [this](toolkit::EventArgs&) { ChooseLocation(1); }},
-            {"Copy_Time_Table_to_Clipboard_ButtonClick",
-             Bind(this, &TTime_Table::Copy_Time_Table_to_Clipboard_ButtonClick)},
-        },
-        owner);
+    Create(toolkit::HandlersOf(this, kTTime_TableHandlers), owner);
     BindComponents({
         {"Time_Zone_1_ListBox", &Time_Zone_1_ListBox},
         {"Time_Zone_2_ListBox", &Time_Zone_2_ListBox},
@@ -37,6 +35,14 @@ void TTime_Table::FormActivate() {
     }
     chosen_ = DefaultTimeTablePair(choices_.places.size());
     Build_Time_Table();
+}
+
+void TTime_Table::Time_Zone_1_ListBoxClick() {
+    ChooseLocation(0);
+}
+
+void TTime_Table::Time_Zone_2_ListBoxClick() {
+    ChooseLocation(1);
 }
 
 void TTime_Table::ChooseLocation(std::size_t column) {

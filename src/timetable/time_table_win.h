@@ -26,8 +26,9 @@ class TTime_Table final : public toolkit::Form {
     const Place& Location2() const { return choices_.places[chosen_[1]]; }
 
     void FormActivate();
-    // Time_Zone_1_ListBoxClick and Time_Zone_2_ListBoxClick: the place chosen in a list becomes
-    // the place of its column.
+    // The place chosen in a list becomes the place of its column.
+    void Time_Zone_1_ListBoxClick();
+    void Time_Zone_2_ListBoxClick();
     void ChooseLocation(std::size_t column);
     void Copy_Time_Table_to_Clipboard_ButtonClick();
     // Rewrites the whole grid from the two chosen places; leaves it as it was when an offset is

@@ -1,5 +1,5 @@
-// Colours: of the form, of its components (WM_CTLCOLORSTATIC and WM_CTLCOLORBTN), and the
-// subclass that paints a frame's interior.
+// Colours: of the form, of its components (WM_CTLCOLORSTATIC and WM_CTLCOLORBTN), in the look the
+// system's preferences ask for, and the subclass that paints a frame's interior.
 
 #include "toolkit/colors.h"
 
@@ -10,10 +10,32 @@
 #include "toolkit/component_kinds.h"
 #include "toolkit/form.h"
 #include "toolkit/picture.h"
+#include "toolkit/win_system_preferences.h"
 
 namespace orvanta::toolkit {
 
 namespace {
+
+Paint Designed(const forms::Color& color, Paint fallback) {
+    switch (color.kind) {
+        case forms::Color::Kind::Default:
+            return fallback;
+        case forms::Color::Kind::ButtonFace:
+            return Paint::System(SystemColor::ButtonFace);
+        case forms::Color::Kind::WindowText:
+            return Paint::System(SystemColor::WindowText);
+        case forms::Color::Kind::Window:
+            return Paint::System(SystemColor::Window);
+        case forms::Color::Kind::Rgb:
+            return Paint::Rgb(color.rgb);
+    }
+    return fallback;
+}
+
+BOOL CALLBACK TellOfSystemColors(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
 
 void FillInterior(HWND frame, HDC dc) {
     auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(frame), WM_CTLCOLORSTATIC,
@@ -52,20 +74,25 @@ FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_
 
 }  // namespace
 
-COLORREF ToColorRef(const forms::Color& color, COLORREF fallback) {
-    switch (color.kind) {
-        case forms::Color::Kind::Default:
-            return fallback;
-        case forms::Color::Kind::ButtonFace:
-            return GetSysColor(COLOR_BTNFACE);
-        case forms::Color::Kind::WindowText:
-            return GetSysColor(COLOR_WINDOWTEXT);
-        case forms::Color::Kind::Window:
-            return GetSysColor(COLOR_WINDOW);
-        case forms::Color::Kind::Rgb:
-            return RGB((color.rgb >> 16) & 0xFF, (color.rgb >> 8) & 0xFF, color.rgb & 0xFF);
+COLORREF ToColorRef(Paint paint) {
+    if (!paint.isSystem) {
+        return RGB((paint.rgb >> 16) & 0xFF, (paint.rgb >> 8) & 0xFF, paint.rgb & 0xFF);
     }
-    return fallback;
+    switch (paint.system) {
+        case SystemColor::ButtonFace:
+            return GetSysColor(COLOR_BTNFACE);
+        case SystemColor::Window:
+            return GetSysColor(COLOR_WINDOW);
+        case SystemColor::WindowText:
+            return GetSysColor(COLOR_WINDOWTEXT);
+        case SystemColor::HotLight:
+            return GetSysColor(COLOR_HOTLIGHT);
+    }
+    return GetSysColor(COLOR_BTNFACE);
+}
+
+COLORREF ToColorRef(const forms::Color& color, COLORREF fallback) {
+    return color.kind == forms::Color::Kind::Default ? fallback : ToColorRef(Designed(color, {}));
 }
 
 void PaintFrameInterior(HWND frame, bool raised) {
@@ -79,23 +106,66 @@ HBRUSH Control::PrepareColors(HDC dc) const {
     if (KindInfo(d.kind).userEditsText) {
         return nullptr;  // read-only edits keep the system's look
     }
-    if (d.transparent) {
+    // In high contrast a text stands on the theme's background, never on a picture.
+    const bool transparent = d.transparent && form_.Look() != LookMode::HighContrast;
+    if (transparent) {
         // The pictures beneath are clipped out of this control's area, so it paints them itself,
         // before its own colours are chosen: a picture sets the colours of the DC it paints in.
         form_.PaintPicturesBeneath(*this, dc);
     }
-    const COLORREF formColor = ToColorRef(form_.Description().color, GetSysColor(COLOR_BTNFACE));
-    SetTextColor(dc, ToColorRef(d.textColor, GetSysColor(COLOR_WINDOWTEXT)));
-    if (d.transparent) {
+    // Links are underlined, so they are told apart by more than their colour.
+    SetTextColor(dc, form_.LookColorRef(d.font.underline ? ColorRole::LinkText : ColorRole::Text, d.textColor));
+    if (transparent) {
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
-    if (d.backColor.kind == forms::Color::Kind::Default) {
-        SetBkColor(dc, formColor);
-        return form_.formBrush_.Get();
+    SetBkColor(dc, form_.LookColorRef(ColorRole::Background, d.backColor));
+    return d.backColor.kind == forms::Color::Kind::Default ? form_.formBrush_.Get() : backBrush_.Get();
+}
+
+void Control::ApplyLook(bool colorsChanged) {
+    const auto& d = description_;
+    if (d.backColor.kind != forms::Color::Kind::Default) {
+        backBrush_.Reset(CreateSolidBrush(form_.LookColorRef(ColorRole::Background, d.backColor)));
     }
-    SetBkColor(dc, ToColorRef(d.backColor, formColor));
-    return backBrush_.Get();
+    // A glyph is laid on the button face when it is made.
+    if (colorsChanged && d.kind == forms::ComponentKind::Button && !d.image.empty()) {
+        ShowImage();
+    }
+}
+
+COLORREF Form::LookColorRef(ColorRole role, const forms::Color& designed) const {
+    const Paint fallback = role == ColorRole::Background
+                               ? Designed(description_.color, Paint::System(SystemColor::ButtonFace))
+                               : Paint::System(SystemColor::WindowText);
+    return ToColorRef(LookColor(look_, role, Designed(designed, fallback)));
+}
+
+void Form::FollowSystemLook(const SystemPreferences& preferences, bool followsDarkTheme) {
+    preferences_ = &preferences;
+    followsDarkTheme_ = followsDarkTheme;
+    ApplySystemLook(false);
+}
+
+void Form::ApplySystemLook(bool colorsChanged) {
+    const LookMode look = DecideLookMode(preferences_->Look(), followsDarkTheme_);
+    if (look == look_ && !colorsChanged) {
+        return;
+    }
+    const bool titleBarChanges = followsDarkTheme_ && (look == LookMode::Dark) != (look_ == LookMode::Dark);
+    look_ = look;
+    formBrush_.Reset(CreateSolidBrush(LookColorRef(ColorRole::Background, description_.color)));
+    for (const auto& control : components_) {
+        control->ApplyLook(colorsChanged);
+    }
+    if (colorsChanged) {
+        // Common controls hear of new system colours only from their parent.
+        EnumChildWindows(window_, &TellOfSystemColors, 0);
+    }
+    if (titleBarChanges) {
+        ShowDarkTitleBar(window_, look == LookMode::Dark);
+    }
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // The control is found by its identifier; a child that is not a component gets the system's colours.

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include "core/look.h"
 #include "form_types/form_description.h"
 
 namespace orvanta::toolkit {
 
+// A colour as Windows gives it.
+COLORREF ToColorRef(Paint paint);
 // A description's colour as Windows gives it; `fallback` for the default colour.
 COLORREF ToColorRef(const forms::Color& color, COLORREF fallback);
 

@@ -131,7 +131,8 @@ LRESULT CALLBACK SpinSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 // The buddy passes the page keys and the wheel on to its spin button.
-LRESULT CALLBACK SpinBuddySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR spin) {
+LRESULT CALLBACK
+SpinBuddySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR spin) {
     if (StepSpinFromInput(reinterpret_cast<HWND>(spin), message, wParam)) {
         return 0;
     }
@@ -229,21 +230,25 @@ constexpr std::array<ComponentKindInfo, 13> kKinds{{
      .windowClass = L"LISTBOX",
      .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
      .exStyle = WS_EX_CLIENTEDGE,
+     .hasCaption = true,
      .clickNotification = LBN_SELCHANGE,
      .fill = &FillListBox},
     {.kind = ComponentKind::UpDown,
      .windowClass = UPDOWN_CLASSW,
      .style = WS_TABSTOP | UDS_ARROWKEYS,
+     .hasCaption = true,
      .fill = &FillUpDown},
     {.kind = ComponentKind::Tabs,
      .windowClass = WC_TABCONTROLW,
      .style = WS_TABSTOP,
+     .hasCaption = true,
      .liesBeneath = true,
      .fill = &FillTabs},
     {.kind = ComponentKind::Grid,
      .windowClass = WC_LISTVIEWW,
      .style = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS,
      .exStyle = WS_EX_CLIENTEDGE,
+     .hasCaption = true,
      .fill = &FillGrid},
     {.kind = ComponentKind::Bevel,
      .windowClass = L"STATIC",

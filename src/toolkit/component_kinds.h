@@ -22,7 +22,9 @@ struct ComponentKindInfo {
     // The styles that follow the description (alignment, read-only, default button) and whether a
     // Click handler is bound; nullptr: none.
     DWORD (*describedStyle)(const forms::ComponentDescription& description, bool clickable) = nullptr;
-    bool hasCaption = false;           // the caption is the window text (a picture's names its image)
+    // The caption is the window text (a picture's names its image). Lists, spin buttons, tab strips
+    // and grids draw none: theirs is the name screen readers give them.
+    bool hasCaption = false;
     int clickNotification = kNoClick;  // kNoClick: the kind has no Click event from WM_COMMAND
     bool userEditsText = false;        // the text is read back from the window; the system's colours
     bool isFrame = false;              // a frame paints its interior itself

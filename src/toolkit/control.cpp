@@ -52,9 +52,7 @@ void Control::Create(HWND parent) {
     if (!d.image.empty()) {
         ShowImage();
     }
-    if (d.backColor.kind != forms::Color::Kind::Default) {
-        backBrush_.Reset(CreateSolidBrush(ToColorRef(d.backColor, GetSysColor(COLOR_BTNFACE))));
-    }
+    ApplyLook(false);
     if (d.autoSize) {
         FitToText();
     }

@@ -105,6 +105,8 @@ class Control {
     void Rescale(int oldDpi, int newDpi);
     void ApplyVisibility();
     void ShowImage();
+    // colors.cpp: the brush of its own background, and a glyph laid on new system colours.
+    void ApplyLook(bool colorsChanged);
     std::string ReadItem(int index) const;
     UINT ListMessage(UINT listBoxMessage, UINT comboBoxMessage) const;
 

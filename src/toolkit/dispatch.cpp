@@ -19,7 +19,7 @@ using forms::ModalResult;
 
 void Form::CheckHandlerNames() const {
     auto requireHandler = [this](std::string_view name) {
-        if (!name.empty() && handlers_.find(std::string(name)) == handlers_.end()) {
+        if (!name.empty() && !handlers_->Has(name)) {
             throw std::logic_error(std::string(description_.className) + " has no handler named " + std::string(name));
         }
     };
@@ -57,17 +57,38 @@ bool Form::RunHandler(std::string_view handlerName, EventArgs& args) {
     if (handlerName.empty()) {
         return true;
     }
-    const auto found = handlers_.find(std::string(handlerName));
-    if (found == handlers_.end()) {
-        return true;
-    }
     try {
-        found->second(args);
+        handlers_->Run(handlerName, args);
         return true;
     } catch (...) {
         errors_->ReportCurrentException(handlerName);
     }
     return false;
+}
+
+namespace {
+
+class TableHandlers final : public Handlers {
+  public:
+    explicit TableHandlers(HandlerTable table) : table_(std::move(table)) {}
+    bool Has(std::string_view name) const override { return table_.find(std::string(name)) != table_.end(); }
+    bool Run(std::string_view name, EventArgs& args) override {
+        const auto found = table_.find(std::string(name));
+        if (found == table_.end()) {
+            return false;
+        }
+        found->second(args);
+        return true;
+    }
+
+  private:
+    HandlerTable table_;
+};
+
+}  // namespace
+
+std::unique_ptr<Handlers> HandlersOf(HandlerTable table) {
+    return std::make_unique<TableHandlers>(std::move(table));
 }
 
 bool Form::RunHandler(std::string_view handlerName) {
@@ -128,6 +149,13 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
+        case WM_SYSCOLORCHANGE:
+            ApplySystemLook(true);
+            break;
+        case WM_SETTINGCHANGE:
+            // High contrast and the apps' theme are among the settings; the message goes on.
+            ApplySystemLook(false);
+            break;
         case WM_ERASEBKGND:
             EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
@@ -146,8 +174,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             // Where the wheel goes to the focus rather than to what lies under the pointer, it
             // reaches the form: a spin button under the pointer still takes it.
             for (const auto& control : components_) {
-                if (control->Kind() == ComponentKind::UpDown &&
-                    StepSpinFromInput(control->Handle(), message, wParam)) {
+                if (control->Kind() == ComponentKind::UpDown && StepSpinFromInput(control->Handle(), message, wParam)) {
                     return 0;
                 }
             }

@@ -4,11 +4,13 @@
 
 #include <stdexcept>
 
+#include "toolkit/win_system_preferences.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
 
-Form::Form(const forms::FormDescription& description) : description_(description) {}
+Form::Form(const forms::FormDescription& description)
+    : description_(description), preferences_(&WindowsPreferences()) {}
 
 Form::~Form() {
     if (window_ != nullptr) {

@@ -10,7 +10,9 @@
 #include <tuple>
 #include <vector>
 
+#include "core/look.h"
 #include "form_types/form_description.h"
+#include "ports/system_preferences.h"
 #include "toolkit/control.h"
 #include "toolkit/handlers.h"
 #include "toolkit/handles.h"
@@ -87,6 +89,13 @@ class Form {
     bool RunHandler(std::string_view handlerName, EventArgs& args);
     bool RunHandler(std::string_view handlerName);
 
+    // The preferences whose look this window follows, asked again whenever Windows announces a
+    // change of its settings or colours. Until then it follows Windows' own. A window that follows
+    // the dark theme also takes a dark title bar.
+    void FollowSystemLook(const SystemPreferences& preferences, bool followsDarkTheme = false);
+    LookMode Look() const { return look_; }
+    const SystemPreferences& Preferences() const { return *preferences_; }
+
     // Where errors that no handler catches go: the application passes its reporter to every form
     // it creates. Until then the form shows them in a plain message box of its own.
     void ReportErrorsTo(UncaughtErrors& errors) { errors_ = &errors; }
@@ -96,7 +105,8 @@ class Form {
 
     // Builds the window hidden, with its components, menus and timers. Owner: the window this form
     // stays above while shown and disables while modal.
-    void Create(HandlerTable handlers, HWND owner);
+    void Create(std::unique_ptr<Handlers> handlers, HWND owner);
+    void Create(HandlerTable handlers, HWND owner) { Create(HandlersOf(std::move(handlers)), owner); }
     // A form class's typed members, bound once by the names its description gives; a name the
     // description lacks fails the creation, as a misspelt handler name does.
     struct ComponentBinding {
@@ -140,6 +150,12 @@ class Form {
     bool TurnPage(const MSG& message);
     // colors.cpp
     HBRUSH ControlColors(HDC dc, HWND controlWindow) const;
+    // The colour this window paints for a designed one in its present look; the default colour
+    // is the form's for a background and the window text colour for a text.
+    COLORREF LookColorRef(ColorRole role, const forms::Color& designed) const;
+    // Brushes, glyphs and the title bar in the look the preferences now ask for; nothing happens
+    // when the look stays and the system's colours did not change.
+    void ApplySystemLook(bool colorsChanged);
     void PaintPicturesBeneath(const Control& control, HDC dc) const;
     void EraseBackground(HDC dc) const;
     // modal_loop.cpp
@@ -166,7 +182,7 @@ class Form {
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     const forms::FormDescription& description_;
-    HandlerTable handlers_;
+    std::unique_ptr<Handlers> handlers_;
     HWND window_ = nullptr;
     HWND owner_ = nullptr;  // the owner only while this window is shown
     int dpi_ = 96;
@@ -176,6 +192,9 @@ class Form {
     std::unique_ptr<Menu> popupMenu_;
     std::map<std::tuple<std::string, int, bool, bool>, UniqueFont> fonts_;
     UniqueBrush formBrush_;
+    const SystemPreferences* preferences_;
+    bool followsDarkTheme_ = false;
+    LookMode look_ = LookMode::Normal;
     mutable UniqueMemoryDc measuringDc_;
     Control* tabs_ = nullptr;
     std::vector<HWND> pages_;  // one window for each page of the tab control, holding its components

@@ -21,12 +21,13 @@ constexpr UINT kFirstPopupMenuCommand = 3000;
 
 }  // namespace
 
-void Form::Create(HandlerTable handlers, HWND owner) {
+void Form::Create(std::unique_ptr<Handlers> handlers, HWND owner) {
     handlers_ = std::move(handlers);
     CheckHandlerNames();
     dpi_ = ScreenDpi();
     RegisterWindowClass();
-    formBrush_.Reset(CreateSolidBrush(ToColorRef(description_.color, GetSysColor(COLOR_BTNFACE))));
+    look_ = DecideLookMode(preferences_->Look(), followsDarkTheme_);
+    formBrush_.Reset(CreateSolidBrush(LookColorRef(ColorRole::Background, description_.color)));
     CreateFrameWindow(owner);
     CreateComponents();
     if (!description_.popupMenu.empty()) {

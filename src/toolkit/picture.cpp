@@ -211,7 +211,8 @@ PictureView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// Glyphs are drawn by our own code: GDI+ would cost a window's first opening the load of a DLL.
+// Glyphs are decoded and drawn by our own code, as the pictures are: a picture decoder would cost a
+// window's first opening the load of a DLL.
 UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size) {
     const auto image = DecodeGlyph(ResourceBytes(resourceName));
     if (!image) {

@@ -67,4 +67,19 @@ SystemLibrary& Shell32Library() {
     return library;
 }
 
+SystemLibrary& DwmapiLibrary() {
+    static SystemLibrary library(L"dwmapi.dll");
+    return library;
+}
+
+SystemLibrary& OleaccLibrary() {
+    static SystemLibrary library(L"oleacc.dll");
+    return library;
+}
+
+SystemLibrary& OleAut32Library() {
+    static SystemLibrary library(L"oleaut32.dll");
+    return library;
+}
+
 }  // namespace orvanta::toolkit

@@ -1,8 +1,9 @@
 #pragma once
 
-// Windows DLLs that only some features need (the shell, COM), loaded from the system
-// folder the first time such a feature runs. Importing them would make Windows map and initialise
-// them before the first window shows, although most runs never use them.
+// Windows DLLs that only some features need (the shell, COM, the dark title bar, what screen
+// readers ask for), loaded from the system folder the first time such a feature runs. Importing
+// them would make Windows map and initialise them before the first window shows, although most
+// runs never use them.
 
 #include <windows.h>
 
@@ -53,6 +54,9 @@ void LoadDllsOnlyFromSystemFolder();
 // the process ends.
 SystemLibrary& Ole32Library();
 SystemLibrary& Shell32Library();
+SystemLibrary& DwmapiLibrary();
+SystemLibrary& OleaccLibrary();
+SystemLibrary& OleAut32Library();
 
 }  // namespace orvanta::toolkit
 

@@ -185,7 +185,7 @@ class MessageDialogForm final : private OwnedDescription, public Form {
                       DialogButton defaultButton,
                       HWND owner)
         : OwnedDescription(kind, text, buttons, defaultButton), Form(built_) {
-        Create({}, owner);
+        Create(HandlerTable{}, owner);
     }
 };
 
@@ -215,6 +215,9 @@ DialogButton WinMessageDialogs::Show(MessageKind kind,
                 : kind == MessageKind::Warning ? MB_ICONWARNING
                                                : MB_ICONINFORMATION);
     MessageDialogForm dialog(kind, text, buttons, defaultButton, owner);
+    if (preferences_ != nullptr) {
+        dialog.FollowSystemLook(*preferences_);
+    }
     return ButtonOf(dialog.ShowModal());
 }
 

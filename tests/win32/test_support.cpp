@@ -152,6 +152,7 @@ OrvantaApp& AppTest::CreateApp() {
     ports.startupShowState = startupShowState_;
     ports.registry = registry_;
     ports.pause = pause_;
+    ports.preferences = preferences_;
     app_ = std::make_unique<OrvantaApp>(std::move(ports));
     return *app_;
 }

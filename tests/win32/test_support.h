@@ -107,6 +107,7 @@ class AppTest : public ::testing::Test {
     std::optional<int> startupShowState_;
     RegistryFactory registry_;                          // empty: the registry of the test prefix
     std::function<void(unsigned milliseconds)> pause_;  // empty: the program's own pause
+    const SystemPreferences* preferences_ = nullptr;    // nullptr: Windows' own
     std::unique_ptr<OrvantaApp> app_;
 };
 
