@@ -1,5 +1,6 @@
 // Measures how long each window of orvanta.exe takes to appear when it is opened the first time (it
-// is made then) and the second time (it is only shown), from the menu command to the visible window.
+// is made then) and the second time (it is only shown), from the menu command to the visible window,
+// and on to the window painted whole, its components and pictures included.
 //   first_open_probe.exe <orvanta.exe> <launches>
 // The program runs from a temporary folder of its own, with no settings file.
 
@@ -65,11 +66,40 @@ bool WaitUntilHidden(HWND window, double timeoutMs) {
     return !IsWindowVisible(window);
 }
 
+BOOL CALLBACK FindUnpainted(HWND child, LPARAM pending) {
+    RECT update{};
+    if (IsWindowVisible(child) && GetUpdateRect(child, &update, FALSE)) {
+        *reinterpret_cast<bool*>(pending) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Waits until the window and every child have painted what they were asked to: an update region is
+// emptied when its painting begins, and a message sent to the window is taken only once that
+// painting has returned.
+void WaitUntilPainted(HWND window, double timeoutMs) {
+    const double until = Now() + timeoutMs;
+    for (;;) {
+        RECT update{};
+        bool pending = GetUpdateRect(window, &update, FALSE) != FALSE;
+        if (!pending) {
+            EnumChildWindows(window, &FindUnpainted, reinterpret_cast<LPARAM>(&pending));
+        }
+        if (!pending || Now() >= until) {
+            break;
+        }
+        Sleep(0);
+    }
+    SendMessageW(window, WM_NULL, 0, 0);
+}
+
 struct Window {
     const char* menuEntry;
     const wchar_t* className;
     std::vector<double> first;
     std::vector<double> again;
+    std::vector<double> firstPainted;
 };
 
 double Median(std::vector<double> values) {
@@ -90,15 +120,16 @@ int wmain(int argc, wchar_t** argv) {
     const int launches = std::max(1, _wtoi(argv[2]));
     wchar_t tempBase[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, tempBase);
-    const std::wstring folder = std::wstring(tempBase) + L"orvanta-first-open-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring folder =
+        std::wstring(tempBase) + L"orvanta-first-open-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring exe = folder + L"\\orvanta.exe";
     CopyFileW(argv[1], exe.c_str(), FALSE);
 
-    std::vector<Window> windows = {{"SettingsOption", L"TOptions_Setup", {}, {}},
-                                   {"Generate_Time_Comparison_Table_Option", L"TTime_Table", {}, {}},
-                                   {"AboutOption", L"TAboutBox", {}, {}},
-                                   {"HelpOption", L"THelpBox", {}, {}}};
+    std::vector<Window> windows = {{"SettingsOption", L"TOptions_Setup", {}, {}, {}},
+                                   {"Generate_Time_Comparison_Table_Option", L"TTime_Table", {}, {}, {}},
+                                   {"AboutOption", L"TAboutBox", {}, {}, {}},
+                                   {"HelpOption", L"THelpBox", {}, {}, {}}};
     for (int launch = 0; launch < launches; ++launch) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
@@ -114,12 +145,15 @@ int wmain(int argc, wchar_t** argv) {
         for (Window& window : windows) {
             for (std::vector<double>* times : {&window.first, &window.again}) {
                 const double start = Now();
-                PostMessageW(main, WM_COMMAND,
-                             orvanta::forms::MainMenuCommandIdOf(orvanta::forms::MainForm1Description(),
-                                                                 window.menuEntry),
-                             0);
+                PostMessageW(
+                    main, WM_COMMAND,
+                    orvanta::forms::MainMenuCommandIdOf(orvanta::forms::MainForm1Description(), window.menuEntry), 0);
                 const HWND shown = WaitForWindow(process.dwProcessId, window.className, 10000);
                 times->push_back(Now() - start);
+                if (shown != nullptr && times == &window.first) {
+                    WaitUntilPainted(shown, 5000);
+                    window.firstPainted.push_back(Now() - start);
+                }
                 if (shown != nullptr) {
                     PostMessageW(shown, WM_CLOSE, 0, 0);
                     WaitUntilHidden(shown, 5000);
@@ -136,10 +170,10 @@ int wmain(int argc, wchar_t** argv) {
     DeleteFileW(exe.c_str());
     RemoveDirectoryW(folder.c_str());
 
-    std::printf("first opening, median of %d launches (the second opening in brackets):", launches);
+    std::printf("first opening, median of %d launches: shown, painted whole (the second opening shown):\n", launches);
     for (const Window& window : windows) {
-        std::printf(" %s %.1f ms (%.1f ms);", window.menuEntry, Median(window.first), Median(window.again));
+        std::printf("  %-40s %6.1f ms %6.1f ms (%.1f ms)\n", window.menuEntry, Median(window.first),
+                    Median(window.firstPainted), Median(window.again));
     }
-    std::printf("\n");
     return 0;
 }
