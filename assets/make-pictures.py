@@ -1,24 +1,29 @@
 #!/usr/bin/env python3
-"""Draws the about window's pictures and writes them into assets/pictures/.
+"""Draws the button glyphs and writes them into assets/pictures/.
 
-Run by hand when a picture changes; the generated files are committed and the build uses them as
-they are. Needs python3 and ImageMagick's convert (6.9 or later).
+Run by hand when a glyph changes; the generated files are committed and the build uses them as they
+are. Needs python3 and ImageMagick's convert (6.9 or later).
 
-  tamsor-logo.gif    the animated logo: a globe turning under a clock hand, 8 frames of 135 x 125,
-                     100 ms each, looping
-  tamsor-banner.png  the banner across the top of the about window
-  made-badge.png     the badge in the lower right corner; the window writes its text on it
-  donate.png         the donation button
   ok-glyph.png       the check mark on the OK buttons
   copy-glyph.png     the clipboard on the table's copy button: the normal glyph and, beside it,
                      the disabled one (greys), each square
   *.glyph            each glyph again, as the program embeds it: "GLY1", width and height (16 bits
                      each, little-endian), then runs of one to 255 equal pixels, each a count byte
                      and the pixel's blue, green, red and alpha. A button glyph is then drawn
-                     without loading GDI+, which costs a window's first opening some 50 ms.
+                     without loading a picture decoder, which would cost a window's first opening.
 
-The still pictures are drawn at twice the size they are shown at on a 96-DPI screen, so that they
-stay sharp when the window is drawn at 144 DPI; the logo keeps the size of its frames.
+The about window's four pictures are drawn by the program itself now, as shapes at the size the
+window shows them (src/core/about_pictures.cpp). Their first drawings stay here as the reference the
+program's drawings follow; `make-pictures.py --reference <folder>` writes them there:
+
+  tamsor-logo.gif    the animated logo: a globe turning under a clock hand, 8 frames of 135 x 125,
+                     100 ms each, looping
+  tamsor-banner.png  the banner across the top of the about window
+  made-badge.png     the badge in the lower right corner; the window writes its text on it
+  donate.png         the donation button
+
+The still pictures and the glyphs are drawn at twice the size they are shown at on a 96-DPI screen,
+so that they stay sharp when the window is drawn at 144 DPI; the logo keeps the size of its frames.
 """
 
 import math
@@ -120,7 +125,7 @@ def _value(v):
     return "'{}'".format(v) if v.startswith("#") else v
 
 
-def logo(tmp):
+def logo(tmp, out):
     frames = 8
     paths = []
     for f in range(frames):
@@ -129,10 +134,10 @@ def logo(tmp):
         paths.append(p)
     # One shared palette keeps every frame's colours the same and the file small.
     run(["-delay", 10, "-loop", 0] + paths +
-        ["+dither", "-colors", 48, "-layers", "Optimize", os.path.join(OUT, "tamsor-logo.gif")])
+        ["+dither", "-colors", 48, "-layers", "Optimize", os.path.join(out, "tamsor-logo.gif")])
 
 
-def banner(tmp):
+def banner(tmp, out):
     s = 2
     w, h = 611 * s, 67 * s
     mini = os.path.join(tmp, "mini-globe.png")
@@ -148,10 +153,10 @@ def banner(tmp):
          "-annotate", "+{}+{}".format(88 * s, 55 * s), "small programs that do one thing well",
          "-font", "Liberation-Sans-Bold", "-pointsize", 13 * s, "-fill", GOLD,
          "-gravity", "NorthEast", "-annotate", "+{}+{}".format(16 * s, 12 * s), "WORLD CLOCK",
-         "+dither", "-colors", 64, "PNG8:" + os.path.join(OUT, "tamsor-banner.png")])
+         "+dither", "-colors", 64, "PNG8:" + os.path.join(out, "tamsor-banner.png")])
 
 
-def badge():
+def badge(out):
     s = 2
     w, h = 149 * s, 41 * s
     # A dark green plate for the window's white text on the left, a gold sun rising over a
@@ -163,10 +168,10 @@ def badge():
         green=GREEN, gold=GOLD, sw=2 * s, a=1 * s, r=w - 1 * s, b=h - 1 * s, rr=6 * s,
         cx=128 * s, cy=27 * s, top=13 * s, x0=110 * s, x1=146 * s, hy=27 * s, b2=h - 3 * s)
     run(["-size", "{}x{}".format(w, h), "xc:none", "-draw", draw,
-         "+dither", "-colors", 32, "PNG8:" + os.path.join(OUT, "made-badge.png")])
+         "+dither", "-colors", 32, "PNG8:" + os.path.join(out, "made-badge.png")])
 
 
-def donate():
+def donate(out):
     s = 2
     w, h = 62 * s, 31 * s
     run(["-size", "{}x{}".format(w, h), "gradient:#ffe27a-{}".format(GOLD),
@@ -177,7 +182,7 @@ def donate():
          "-draw", "roundrectangle {0},{0} {1},{2} {3},{3}".format(s, w - 1 - s, h - 1 - s, 11 * s),
          "-stroke", "none", "-font", "Liberation-Sans-Bold", "-pointsize", 13 * s, "-fill", NAVY,
          "-gravity", "center", "-annotate", "+0+0", "Donate",
-         "+dither", "-colors", 48, "PNG8:" + os.path.join(OUT, "donate.png")])
+         "+dither", "-colors", 48, "PNG8:" + os.path.join(out, "donate.png")])
 
 
 def ok_glyph():
@@ -235,20 +240,30 @@ def glyph_runs(png):
         f.write(out)
 
 
-def main():
-    os.makedirs(OUT, exist_ok=True)
+def reference(out):
+    """The about window's pictures as first drawn, which the program's own drawings follow."""
+    os.makedirs(out, exist_ok=True)
     with tempfile.TemporaryDirectory() as tmp:
-        logo(tmp)
-        banner(tmp)
-    badge()
-    donate()
-    ok_glyph()
-    copy_glyph()
-    for name in ("ok-glyph.png", "copy-glyph.png"):
-        glyph_runs(os.path.join(OUT, name))
+        logo(tmp, out)
+        banner(tmp, out)
+    badge(out)
+    donate(out)
+    return out
+
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--reference":
+        out = reference(sys.argv[2])
+    else:
+        out = OUT
+        os.makedirs(out, exist_ok=True)
+        ok_glyph()
+        copy_glyph()
+        for name in ("ok-glyph.png", "copy-glyph.png"):
+            glyph_runs(os.path.join(out, name))
     total = 0
-    for name in sorted(os.listdir(OUT)):
-        size = os.path.getsize(os.path.join(OUT, name))
+    for name in sorted(os.listdir(out)):
+        size = os.path.getsize(os.path.join(out, name))
         total += size
         print("{:20} {:6} bytes".format(name, size))
     print("{:20} {:6} bytes".format("together", total))

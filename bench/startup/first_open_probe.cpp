@@ -1,7 +1,8 @@
 // Measures how long each window of orvanta.exe takes to appear when it is opened the first time (it
-// is made then) and the second time (it is only shown), from the menu command to the visible window;
-// and, in the settings dialog's first opening, the place finder's first answer: from a key typed
-// into it to its list holding the matches, the system's zones read on the way.
+// is made then) and the second time (it is only shown), from the menu command to the visible window,
+// and on to the window painted whole, its components and pictures included; and, in the settings
+// dialog's first opening, the place finder's first answer: from a key typed into it to its list
+// holding the matches, the system's zones read on the way.
 //   first_open_probe.exe <orvanta.exe> <launches>
 // The program runs from a temporary folder of its own, with no settings file.
 
@@ -68,6 +69,34 @@ bool WaitUntilHidden(HWND window, double timeoutMs) {
     return !IsWindowVisible(window);
 }
 
+BOOL CALLBACK FindUnpainted(HWND child, LPARAM pending) {
+    RECT update{};
+    if (IsWindowVisible(child) && GetUpdateRect(child, &update, FALSE)) {
+        *reinterpret_cast<bool*>(pending) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Waits until the window and every child have painted what they were asked to: an update region is
+// emptied when its painting begins, and a message sent to the window is taken only once that
+// painting has returned.
+void WaitUntilPainted(HWND window, double timeoutMs) {
+    const double until = Now() + timeoutMs;
+    for (;;) {
+        RECT update{};
+        bool pending = GetUpdateRect(window, &update, FALSE) != FALSE;
+        if (!pending) {
+            EnumChildWindows(window, &FindUnpainted, reinterpret_cast<LPARAM>(&pending));
+        }
+        if (!pending || Now() >= until) {
+            break;
+        }
+        Sleep(0);
+    }
+    SendMessageW(window, WM_NULL, 0, 0);
+}
+
 struct ChildSearch {
     int id;
     HWND found;
@@ -109,6 +138,7 @@ struct Window {
     const wchar_t* className;
     std::vector<double> first;
     std::vector<double> again;
+    std::vector<double> firstPainted;
 };
 
 double Median(std::vector<double> values) {
@@ -135,10 +165,10 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring exe = folder + L"\\orvanta.exe";
     CopyFileW(argv[1], exe.c_str(), FALSE);
 
-    std::vector<Window> windows = {{"SettingsOption", L"TOptions_Setup", {}, {}},
-                                   {"Generate_Time_Comparison_Table_Option", L"TTime_Table", {}, {}},
-                                   {"AboutOption", L"TAboutBox", {}, {}},
-                                   {"HelpOption", L"THelpBox", {}, {}}};
+    std::vector<Window> windows = {{"SettingsOption", L"TOptions_Setup", {}, {}, {}},
+                                   {"Generate_Time_Comparison_Table_Option", L"TTime_Table", {}, {}, {}},
+                                   {"AboutOption", L"TAboutBox", {}, {}, {}},
+                                   {"HelpOption", L"THelpBox", {}, {}, {}}};
     std::vector<double> finderFirst;
     for (int launch = 0; launch < launches; ++launch) {
         STARTUPINFOW startup{};
@@ -160,8 +190,12 @@ int wmain(int argc, wchar_t** argv) {
                     orvanta::forms::MainMenuCommandIdOf(orvanta::forms::MainForm1Description(), window.menuEntry), 0);
                 const HWND shown = WaitForWindow(process.dwProcessId, window.className, 10000);
                 times->push_back(Now() - start);
-                if (shown != nullptr && times == &windows.front().first) {
-                    finderFirst.push_back(FirstFinderAnswer(shown));
+                if (shown != nullptr && times == &window.first) {
+                    WaitUntilPainted(shown, 5000);
+                    window.firstPainted.push_back(Now() - start);
+                    if (&window == &windows.front()) {
+                        finderFirst.push_back(FirstFinderAnswer(shown));
+                    }
                 }
                 if (shown != nullptr) {
                     PostMessageW(shown, WM_CLOSE, 0, 0);
@@ -179,16 +213,17 @@ int wmain(int argc, wchar_t** argv) {
     DeleteFileW(exe.c_str());
     RemoveDirectoryW(folder.c_str());
 
-    std::printf("first opening, median of %d launches (the second opening in brackets):", launches);
+    std::printf("first opening, median of %d launches: shown, painted whole (the second opening shown):\n", launches);
     for (const Window& window : windows) {
-        std::printf(" %s %.1f ms (%.1f ms);", window.menuEntry, Median(window.first), Median(window.again));
+        std::printf("  %-40s %6.1f ms %6.1f ms (%.1f ms)\n", window.menuEntry, Median(window.first),
+                    Median(window.firstPainted), Median(window.again));
     }
     if (finderFirst.empty() || *std::min_element(finderFirst.begin(), finderFirst.end()) < 0) {
-        std::fprintf(stderr, "\nthe place finder gave no answer\n");
+        std::fprintf(stderr, "the place finder gave no answer\n");
         return 1;
     }
     std::printf(
-        "\nthe place finder's first answer in a fresh process, from the key to the matches: median %.1f ms, "
+        "the place finder's first answer in a fresh process, from the key to the matches: median %.1f ms, "
         "longest %.1f ms\n",
         Median(finderFirst), *std::max_element(finderFirst.begin(), finderFirst.end()));
     return 0;

@@ -13,8 +13,6 @@
 
 namespace orvanta {
 
-using toolkit::Bind;
-
 namespace {
 
 // Between a label and the figure it names, in pixels at 96 DPI.
@@ -35,22 +33,23 @@ std::array<std::uint32_t, 4> EntropyWords() {
 
 }  // namespace
 
+// The handlers its form description names, as constant data.
+constexpr toolkit::HandlerEntry<TAboutBox> kTAboutBoxHandlers[] = {
+    {"FormActivate", &TAboutBox::FormActivate},
+    {"FormKeyDown", &TAboutBox::FormKeyDown},
+    {"FormClose", &TAboutBox::FormClose},
+    {"OKButtonClick", &TAboutBox::OKButtonClick},
+    {"Quote_Change_TimerTimer", &TAboutBox::Quote_Change_TimerTimer},
+    {"Free_Resources_TimerTimer", &TAboutBox::Free_Resources_TimerTimer},
+    {"Email_ButtonClick", &TAboutBox::Email_ButtonClick},
+    {"WEB_ButtonClick", &TAboutBox::WEB_ButtonClick},
+    {"PayPal_Donations_LabelClick", &TAboutBox::PayPal_Donations_LabelClick},
+    {"PayPal_ImageClick", &TAboutBox::PayPal_ImageClick},
+};
+
 TAboutBox::TAboutBox(Shell& shell, std::string executablePath, HWND owner)
     : Form(forms::AboutBoxDescription()), shell_(shell), executablePath_(std::move(executablePath)) {
-    Create(
-        {
-            {"FormActivate", Bind(this, &TAboutBox::FormActivate)},
-            {"FormKeyDown", Bind(this, &TAboutBox::FormKeyDown)},
-            {"FormClose", Bind(this, &TAboutBox::FormClose)},
-            {"OKButtonClick", Bind(this, &TAboutBox::OKButtonClick)},
-            {"Quote_Change_TimerTimer", Bind(this, &TAboutBox::Quote_Change_TimerTimer)},
-            {"Free_Resources_TimerTimer", Bind(this, &TAboutBox::Free_Resources_TimerTimer)},
-            {"Email_ButtonClick", Bind(this, &TAboutBox::Email_ButtonClick)},
-            {"WEB_ButtonClick", Bind(this, &TAboutBox::WEB_ButtonClick)},
-            {"PayPal_Donations_LabelClick", Bind(this, &TAboutBox::PayPal_Donations_LabelClick)},
-            {"PayPal_ImageClick", Bind(this, &TAboutBox::PayPal_ImageClick)},
-        },
-        owner);
+    Create(toolkit::HandlersOf(this, kTAboutBoxHandlers), owner);
     BindComponents({
         {"Product_Name_Label", &Product_Name_Label},
         {"Author_and_Date_Label", &Author_and_Date_Label},
@@ -218,8 +217,10 @@ void TAboutBox::PayPal_ImageClick() {
     PayPal_Donations_LabelClick();
 }
 
+constexpr toolkit::HandlerEntry<THelpBox> kTHelpBoxHandlers[] = {{"OKButtonClick", &THelpBox::OKButtonClick}};
+
 THelpBox::THelpBox(HWND owner) : Form(forms::HelpBoxDescription()) {
-    Create({{"OKButtonClick", Bind(this, &THelpBox::OKButtonClick)}}, owner);
+    Create(toolkit::HandlersOf(this, kTHelpBoxHandlers), owner);
     SetCaption(kHelpTitle);
 }
 

@@ -41,7 +41,7 @@ enum class ComponentKind : std::uint8_t {
     Bevel,     // STATIC etched frame, no input
     GroupBox,  // BUTTON group box, no input
     Panel,     // STATIC with a raised or sunken edge, no input
-    Picture,   // STATIC showing a system icon (named by its caption) or an embedded image (`image`)
+    Picture,   // STATIC showing a system icon (named by its caption) or one of the program's drawings (`image`)
     ComboBox,  // COMBOBOX: an edit box with a list that drops below it (readOnly: a drop-down list, one item
                // chosen, none typed); `height` includes the open list
 };
@@ -81,7 +81,7 @@ inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kBlue = 0x0000FF;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-// The embedded images, by the names the resource script gives them.
+// The pictures the program draws itself, and the glyphs embedded by the resource script, by name.
 inline constexpr const char* kLogoImage = "TAMSOR_LOGO";
 inline constexpr const char* kBannerImage = "TAMSOR_BANNER";
 inline constexpr const char* kBadgeImage = "MADE_BADGE";
@@ -172,7 +172,7 @@ struct ComponentDescription {
     Color backColor;              // Default: the form's colour
     std::string_view buddy;       // UpDown: the component whose arrow keys it answers
     std::string_view hint;        // tooltip
-    std::string_view image;       // pictures: the embedded image, drawn to fill the bounds; buttons: the glyph
+    std::string_view image;       // pictures: the drawing, made to fill the bounds; buttons: the glyph
     std::int16_t itemHeight = 0;  // list boxes
     std::int16_t rowCount = 0;    // grids: rows below the header row
     std::span<const std::string_view> items;  // tab pages; initial list items

@@ -1,114 +1,20 @@
 #include "toolkit/picture.h"
 
 #include <commctrl.h>
-#include <objidl.h>
 
-#include <gdiplus.h>
-
-#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <span>
 #include <vector>
 
 #include "core/glyph_pixels.h"
-#include "toolkit/system_library.h"
+#include "form_types/form_description.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::toolkit {
 
-namespace gp = Gdiplus::DllExports;
-
 namespace {
 
-// What the pictures use of GDI+ and COM, found the first time a picture is decoded. Should one
-// be missing, the first picture throws, and the next one tries again.
-struct PictureApi {
-#define ORVANTA_GDIPLUS(name) decltype(&gp::name) name = GdiplusLibrary().Get<decltype(gp::name)>(#name)
-    decltype(&Gdiplus::GdiplusStartup) GdiplusStartup =
-        GdiplusLibrary().Get<decltype(Gdiplus::GdiplusStartup)>("GdiplusStartup");
-    decltype(&Gdiplus::GdiplusShutdown) GdiplusShutdown =
-        GdiplusLibrary().Get<decltype(Gdiplus::GdiplusShutdown)>("GdiplusShutdown");
-    ORVANTA_GDIPLUS(GdipCreateBitmapFromStream);
-    ORVANTA_GDIPLUS(GdipCreateFromHDC);
-    ORVANTA_GDIPLUS(GdipDeleteGraphics);
-    ORVANTA_GDIPLUS(GdipDisposeImage);
-    ORVANTA_GDIPLUS(GdipDrawImageRectI);
-    ORVANTA_GDIPLUS(GdipGetImageGraphicsContext);
-    ORVANTA_GDIPLUS(GdipGetImageHeight);
-    ORVANTA_GDIPLUS(GdipGetImageWidth);
-    ORVANTA_GDIPLUS(GdipGetPropertyItem);
-    ORVANTA_GDIPLUS(GdipGetPropertyItemSize);
-    ORVANTA_GDIPLUS(GdipImageGetFrameCount);
-    ORVANTA_GDIPLUS(GdipImageSelectActiveFrame);
-    ORVANTA_GDIPLUS(GdipSetInterpolationMode);
-    ORVANTA_GDIPLUS(GdipSetPixelOffsetMode);
-#undef ORVANTA_GDIPLUS
-    decltype(&::CreateStreamOnHGlobal) CreateStreamOnHGlobal =
-        Ole32Library().Get<decltype(::CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
-};
-
-const PictureApi& Api() {
-    static const PictureApi api;
-    return api;
-}
-
-}  // namespace
-
-// GDI+ runs while any image lives: started with the first, shut down after the last.
-class GdiplusSession {
-  public:
-    static std::shared_ptr<GdiplusSession> Acquire() {
-        static std::weak_ptr<GdiplusSession> current;
-        if (auto session = current.lock()) {
-            return session;
-        }
-        auto session = std::shared_ptr<GdiplusSession>(new GdiplusSession());
-        if (!session->started_) {
-            return nullptr;
-        }
-        current = session;
-        return session;
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
-    ~GdiplusSession() {
-        if (started_) {
-            Api().GdiplusShutdown(token_);
-        }
-    }
-
-  private:
-    GdiplusSession() {
-        Gdiplus::GdiplusStartupInput input;
-        started_ = Api().GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-    }
-    ULONG_PTR token_ = 0;
-    bool started_ = false;
-};
-
-// The bitmap and the stream GDI+ decodes it from; GDI+ reads the stream for as long as the bitmap
-// lives, so they go together.
-struct DecodedImage {
-    ~DecodedImage() {
-        if (bitmap != nullptr) {
-            Api().GdipDisposeImage(bitmap);
-        }
-        if (stream != nullptr) {
-            stream->Release();
-        }
-    }
-    IStream* stream = nullptr;
-    Gdiplus::GpBitmap* bitmap = nullptr;
-};
-
-namespace {
-
-// FrameDimensionTime, spelt out so that no GUID library is needed.
-constexpr GUID kFrameDimensionTime = {0x6aedbd6d, 0x3fb5, 0x418a, {0x83, 0xa6, 0x7f, 0x45, 0x22, 0x9d, 0xc8, 0x72}};
-constexpr PROPID kPropertyTagFrameDelay = 0x5100;
-// Browsers give a GIF frame without a usable delay a tenth of a second; so do we.
-constexpr unsigned kDefaultFrameDelayMs = 100;
-constexpr unsigned kShortestFrameDelayMs = 20;
 constexpr UINT_PTR kAnimationTimer = 0x4F52;  // on the picture's own window
 
 // An RCDATA resource of the exe, in place; empty when there is none.
@@ -125,163 +31,81 @@ std::span<const std::uint8_t> ResourceBytes(std::string_view resourceName) {
                             : std::span<const std::uint8_t>();
 }
 
-// A copy of the resource's bytes in a stream that owns them.
-IStream* ResourceStream(std::string_view resourceName) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, Widen(resourceName).c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    if (resource == nullptr) {
-        return nullptr;
-    }
-    const DWORD size = SizeofResource(module, resource);
-    HGLOBAL loaded = LoadResource(module, resource);
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr || size == 0) {
-        return nullptr;
-    }
-    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (copy == nullptr) {
-        return nullptr;
-    }
-    void* target = GlobalLock(copy);
-    if (target == nullptr) {
-        GlobalFree(copy);
-        return nullptr;
-    }
-    CopyMemory(target, bytes, size);
-    GlobalUnlock(copy);
-    IStream* stream = nullptr;
-    if (FAILED(Api().CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-        GlobalFree(copy);
-        return nullptr;
-    }
-    return stream;
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
 }
 
-std::vector<unsigned> FrameDelays(Gdiplus::GpBitmap* bitmap) {
-    UINT count = 0;
-    if (Api().GdipImageGetFrameCount(bitmap, &kFrameDimensionTime, &count) != Gdiplus::Ok || count == 0) {
-        count = 1;  // a still picture has no time dimension
+COLORREF SolidColorOf(HBRUSH brush) {
+    LOGBRUSH described{};
+    if (GetObjectW(brush, sizeof(described), &described) == sizeof(described) && described.lbStyle == BS_SOLID) {
+        return described.lbColor;
     }
-    std::vector<unsigned> delays(count, kDefaultFrameDelayMs);
-    UINT size = 0;
-    if (count < 2 || Api().GdipGetPropertyItemSize(bitmap, kPropertyTagFrameDelay, &size) != Gdiplus::Ok ||
-        size < sizeof(Gdiplus::PropertyItem)) {
-        return delays;
-    }
-    std::vector<unsigned char> buffer(size);
-    auto* item = reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data());
-    if (Api().GdipGetPropertyItem(bitmap, kPropertyTagFrameDelay, size, item) != Gdiplus::Ok) {
-        return delays;
-    }
-    // One 32-bit value a frame, in hundredths of a second.
-    const auto* values = static_cast<const UINT*>(item->value);
-    const std::size_t given = std::min<std::size_t>(item->length / sizeof(UINT), count);
-    for (std::size_t i = 0; i < given; ++i) {
-        const unsigned ms = values[i] * 10;
-        delays[i] = ms < kShortestFrameDelayMs ? kDefaultFrameDelayMs : ms;
-    }
-    return delays;
+    return GetSysColor(COLOR_BTNFACE);
 }
 
-class Graphics {
-  public:
-    explicit Graphics(HDC dc) { Api().GdipCreateFromHDC(dc, &graphics_); }
-    explicit Graphics(Gdiplus::GpImage* image) { Api().GdipGetImageGraphicsContext(image, &graphics_); }
-    Graphics(const Graphics&) = delete;
-    Graphics& operator=(const Graphics&) = delete;
-    ~Graphics() {
-        if (graphics_ != nullptr) {
-            Api().GdipDeleteGraphics(graphics_);
+// The picture's words, in the system's fonts, over its pixels.
+void WriteTexts(HDC dc, std::span<const PictureText> texts) {
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    const UINT previousAlign = GetTextAlign(dc);
+    for (const PictureText& text : texts) {
+        LOGFONTW font{};
+        font.lfHeight = -static_cast<LONG>(std::lround(text.size));
+        font.lfWeight = text.bold ? FW_BOLD : FW_NORMAL;
+        font.lfItalic = text.italic ? TRUE : FALSE;
+        font.lfCharSet = DEFAULT_CHARSET;
+        // Smoothed at every size, as the shapes beneath are.
+        font.lfQuality = ANTIALIASED_QUALITY;
+        const std::wstring face = Widen(text.face);
+        face.copy(font.lfFaceName, LF_FACESIZE - 1);
+        const UniqueFont handle(CreateFontIndirectW(&font));
+        const SelectedObject selected(dc, handle.Get());
+        SetTextColor(dc, RGB((text.rgb >> 16) & 0xFF, (text.rgb >> 8) & 0xFF, text.rgb & 0xFF));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        int y = static_cast<int>(std::lround(text.y));
+        UINT align = TA_LEFT | TA_BASELINE;
+        if (text.anchor == TextAnchor::TopRight) {
+            align = TA_RIGHT | TA_TOP;
+            y -= metrics.tmInternalLeading;  // the em's top, not the cell's
+        } else if (text.anchor == TextAnchor::Centre) {
+            align = TA_CENTER | TA_TOP;
+            y -= metrics.tmHeight / 2;
         }
+        SetTextAlign(dc, align);
+        const std::wstring wide = Widen(text.text);
+        TextOutW(dc, static_cast<int>(std::lround(text.x)), y, wide.c_str(), static_cast<int>(wide.size()));
     }
-    // Stretches smoothly; the half-pixel offset keeps the right and bottom edges painted.
-    bool DrawStretched(Gdiplus::GpImage* image, const RECT& bounds) {
-        if (graphics_ == nullptr) {
-            return false;
-        }
-        Api().GdipSetInterpolationMode(graphics_, Gdiplus::InterpolationModeHighQualityBicubic);
-        Api().GdipSetPixelOffsetMode(graphics_, Gdiplus::PixelOffsetModeHalf);
-        return Api().GdipDrawImageRectI(graphics_, image, bounds.left, bounds.top, bounds.right - bounds.left,
-                                        bounds.bottom - bounds.top) == Gdiplus::Ok;
-    }
-
-  private:
-    Gdiplus::GpGraphics* graphics_ = nullptr;
-};
-
-}  // namespace
-
-int EmbeddedImage::Width() const {
-    UINT width = 0;
-    Api().GdipGetImageWidth(image_->bitmap, &width);
-    return static_cast<int>(width);
-}
-
-int EmbeddedImage::Height() const {
-    UINT height = 0;
-    Api().GdipGetImageHeight(image_->bitmap, &height);
-    return static_cast<int>(height);
-}
-
-std::unique_ptr<EmbeddedImage> EmbeddedImage::Load(std::string_view resourceName) {
-    auto session = GdiplusSession::Acquire();
-    if (!session) {
-        return nullptr;
-    }
-    auto decoded = std::make_unique<DecodedImage>();
-    decoded->stream = ResourceStream(resourceName);
-    if (decoded->stream == nullptr ||
-        Api().GdipCreateBitmapFromStream(decoded->stream, &decoded->bitmap) != Gdiplus::Ok ||
-        decoded->bitmap == nullptr) {
-        return nullptr;
-    }
-    std::unique_ptr<EmbeddedImage> image(new EmbeddedImage());
-    image->delaysMs_ = FrameDelays(decoded->bitmap);
-    image->image_ = std::move(decoded);
-    image->session_ = std::move(session);  // outlives the bitmap: members go in reverse order
-    return image;
-}
-
-namespace {
-
-// Pictures are decoration: a window shows without them rather than not at all. Why one is missing
-// goes to the debugger's output.
-std::unique_ptr<EmbeddedImage> LoadOrExplain(std::string_view resourceName) {
-    try {
-        return EmbeddedImage::Load(resourceName);
-    } catch (const MissingSystemPart& missing) {
-        OutputDebugStringW(Widen(missing.what()).c_str());
-        return nullptr;
-    }
+    SetTextAlign(dc, previousAlign);
+    SetBkMode(dc, previousMode);
 }
 
 }  // namespace
 
-EmbeddedImage::~EmbeddedImage() {
-    image_.reset();  // before the session ends
-}
-
-unsigned EmbeddedImage::FrameDelayMs(int frame) const {
-    return delaysMs_.at(static_cast<std::size_t>(frame));
-}
-
-void EmbeddedImage::SelectFrame(int frame) {
-    if (frame < 0 || frame >= FrameCount() || frame == frame_) {
-        return;
+const PictureDrawing* DrawingNamed(std::string_view name) {
+    static constexpr struct {
+        std::string_view name;
+        const PictureDrawing* drawing;
+    } kDrawings[] = {{forms::kLogoImage, &kLogoPicture},
+                     {forms::kBannerImage, &kBannerPicture},
+                     {forms::kBadgeImage, &kBadgePicture},
+                     {forms::kDonateImage, &kDonatePicture}};
+    for (const auto& entry : kDrawings) {
+        if (entry.name == name) {
+            return entry.drawing;
+        }
     }
-    if (Api().GdipImageSelectActiveFrame(image_->bitmap, &kFrameDimensionTime, static_cast<UINT>(frame)) ==
-        Gdiplus::Ok) {
-        frame_ = frame;
-    }
+    return nullptr;
 }
 
-void EmbeddedImage::Draw(HDC dc, const RECT& bounds) const {
-    Graphics graphics(dc);
-    graphics.DrawStretched(image_->bitmap, bounds);
-}
-
-PictureView::PictureView(HWND control, std::string_view resourceName)
-    : window_(control), image_(LoadOrExplain(resourceName)) {
+PictureView::PictureView(HWND control, std::string_view drawingName)
+    : window_(control), drawing_(DrawingNamed(drawingName)) {
     SetWindowSubclass(window_, &PictureView::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -294,25 +118,16 @@ PictureView::~PictureView() {
 
 void PictureView::SetAnimated(bool animated) {
     animated_ = animated;
-    if (animated_) {
-        ScheduleNextFrame();
+    if (animated_ && FrameCount() > 1) {
+        SetTimer(window_, kAnimationTimer, drawing_->frameDelayMs, nullptr);
     } else {
         KillTimer(window_, kAnimationTimer);
     }
 }
 
-void PictureView::ScheduleNextFrame() {
-    if (!animated_ || FrameCount() < 2) {
-        return;
-    }
-    // Setting the timer again replaces it with the delay of the frame now shown.
-    SetTimer(window_, kAnimationTimer, image_->FrameDelayMs(image_->CurrentFrame()), nullptr);
-}
-
 void PictureView::NextFrame() {
-    image_->SelectFrame((image_->CurrentFrame() + 1) % FrameCount());
+    frame_ = (frame_ + 1) % FrameCount();
     InvalidateRect(window_, nullptr, FALSE);
-    ScheduleNextFrame();
 }
 
 void PictureView::Paint(HDC dc) const {
@@ -320,10 +135,28 @@ void PictureView::Paint(HDC dc) const {
     GetClientRect(window_, &client);
     auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
         GetParent(window_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window_)));
-    FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    if (image_) {
-        image_->Draw(dc, client);
+    if (brush == nullptr) {
+        brush = GetSysColorBrush(COLOR_BTNFACE);
     }
+    const SIZE size{client.right, client.bottom};
+    const COLORREF background = SolidColorOf(brush);
+    if (drawing_ != nullptr && (renderedFrame_ != frame_ || renderedSize_.cx != size.cx ||
+                                renderedSize_.cy != size.cy || renderedBackground_ != background)) {
+        rendered_ = RenderPicture(
+            *drawing_, frame_, size.cx, size.cy,
+            0xFF000000 | GetRValue(background) << 16 | GetGValue(background) << 8 | GetBValue(background));
+        renderedFrame_ = frame_;
+        renderedSize_ = size;
+        renderedBackground_ = background;
+    }
+    if (drawing_ == nullptr || rendered_.pixels.empty()) {
+        FillRect(dc, &client, brush);
+        return;
+    }
+    const BITMAPINFO info = TopDownBitmapInfo(size.cx, size.cy);
+    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(size.cx), static_cast<DWORD>(size.cy), 0, 0, 0,
+                      static_cast<UINT>(size.cy), rendered_.pixels.data(), &info, DIB_RGB_COLORS);
+    WriteTexts(dc, rendered_.texts);
 }
 
 void PictureView::PaintUnder(HDC dc, POINT origin) const {
@@ -344,7 +177,7 @@ PictureView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             HDC dc = BeginPaint(window, &paint);
             RECT client{};
             GetClientRect(window, &client);
-            // Drawn off screen first, so that a new frame never flickers through the background.
+            // Drawn off screen first, so that the words never flicker over a bare frame.
             HDC memory = CreateCompatibleDC(dc);
             UniqueBitmap canvas(CreateCompatibleBitmap(dc, client.right, client.bottom));
             if (memory != nullptr && canvas) {
@@ -378,7 +211,8 @@ PictureView::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// Glyphs are drawn by our own code: GDI+ would cost a window's first opening the load of a DLL.
+// Glyphs are decoded and drawn by our own code, as the pictures are: a picture decoder would cost a
+// window's first opening the load of a DLL.
 UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int size) {
     const auto image = DecodeGlyph(ResourceBytes(resourceName));
     if (!image) {
@@ -390,13 +224,7 @@ UniqueImageList SetButtonGlyph(HWND button, std::string_view resourceName, int s
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const std::vector<std::uint32_t> pixels =
         RenderGlyph(*image, size * glyphs, size, GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size * glyphs;
-    info.bmiHeader.biHeight = -size;  // top down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBitmapInfo(size * glyphs, size);
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap && bits != nullptr && !pixels.empty()) {

@@ -1,68 +1,35 @@
 #pragma once
 
-// Pictures: images embedded in the executable as RCDATA resources and decoded by GDI+, drawn
-// smoothly to whatever size a control has, and the frames of an animated GIF played with each
-// frame's own delay.
+// Pictures: the drawings of core/about_pictures painted at whatever size a control has, their words
+// written with the system's fonts, an animated one played frame by frame; and the button glyphs
+// embedded in the executable as resources.
 
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
-#include <vector>
 
+#include "core/about_pictures.h"
 #include "toolkit/handles.h"
 
 namespace orvanta::toolkit {
 
-class GdiplusSession;
-struct DecodedImage;
+// The drawing a form description names (forms::kLogoImage and its neighbours); nullptr for a name
+// that is none.
+const PictureDrawing* DrawingNamed(std::string_view name);
 
-// One decoded image: a single frame, or the frames of an animated GIF.
-class EmbeddedImage {
-  public:
-    // Nothing when the resource is missing or damaged, or GDI+ cannot start; throws
-    // MissingSystemPart when this Windows has no GDI+.
-    [[nodiscard]] static std::unique_ptr<EmbeddedImage> Load(std::string_view resourceName);
-    EmbeddedImage(const EmbeddedImage&) = delete;
-    EmbeddedImage& operator=(const EmbeddedImage&) = delete;
-    ~EmbeddedImage();
-
-    int Width() const;
-    int Height() const;
-    int FrameCount() const { return static_cast<int>(delaysMs_.size()); }
-    // How long a frame stays, in milliseconds.
-    unsigned FrameDelayMs(int frame) const;
-    int CurrentFrame() const { return frame_; }
-    void SelectFrame(int frame);
-
-    // Draws the current frame stretched to the rectangle with bicubic filtering, so that it stays
-    // smooth at any size.
-    void Draw(HDC dc, const RECT& bounds) const;
-
-  private:
-    EmbeddedImage() = default;
-
-    std::shared_ptr<GdiplusSession> session_;
-    std::unique_ptr<DecodedImage> image_;
-    std::vector<unsigned> delaysMs_;
-    int frame_ = 0;
-};
-
-// Makes a STATIC control show an embedded image filling its bounds. An animated image plays while
-// animation is on and loops. Where the image could not be decoded the control shows the
-// background its parent gives static controls, as it does where this Windows has no GDI+.
+// Makes a STATIC control show a drawing filling its bounds, over the background its parent gives
+// static controls. An animated drawing plays while animation is on, and loops. A name that is no
+// drawing leaves the control showing the background alone.
 class PictureView {
   public:
-    PictureView(HWND control, std::string_view resourceName);
+    PictureView(HWND control, std::string_view drawingName);
     PictureView(const PictureView&) = delete;
     PictureView& operator=(const PictureView&) = delete;
     ~PictureView();
 
-    bool Decoded() const { return image_ != nullptr; }
-    int Width() const;
-    int Height() const;
-    int FrameCount() const { return image_ ? image_->FrameCount() : 0; }
-    int CurrentFrame() const { return image_ ? image_->CurrentFrame() : 0; }
+    bool HasDrawing() const { return drawing_ != nullptr; }
+    int FrameCount() const { return drawing_ != nullptr ? drawing_->frames : 0; }
+    int CurrentFrame() const { return frame_; }
     bool Animated() const { return animated_; }
     void SetAnimated(bool animated);
 
@@ -74,12 +41,18 @@ class PictureView {
     static LRESULT CALLBACK
     SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void Paint(HDC dc) const;
-    void ScheduleNextFrame();
     void NextFrame();
 
     HWND window_;
-    std::unique_ptr<EmbeddedImage> image_;
+    const PictureDrawing* drawing_;
+    int frame_ = 0;
     bool animated_ = false;
+    // The frame last drawn, kept for repaints (a label over the picture asks for it too) until the
+    // frame, the size or the background changes.
+    mutable RenderedPicture rendered_;
+    mutable int renderedFrame_ = -1;
+    mutable SIZE renderedSize_{};
+    mutable COLORREF renderedBackground_ = CLR_INVALID;
 };
 
 // Puts an embedded image on a push button, left of its caption, as a square of `size` pixels. An

@@ -45,10 +45,6 @@ void LoadDllsOnlyFromSystemFolder() {
 
 FARPROC SystemLibrary::Find(const char* name) {
     if (module_ == nullptr) {
-        // Stays loaded, as the library does; a system without it is left to the library to handle.
-        if (companion_ != nullptr) {
-            LoadFromSystemFolder(companion_);
-        }
         module_ = LoadFromSystemFolder(fileName_);
         if (module_ == nullptr) {
             throw MissingSystemPart(Narrow(fileName_) + " could not be loaded from the Windows system folder.");
@@ -59,15 +55,6 @@ FARPROC SystemLibrary::Find(const char* name) {
         throw MissingSystemPart(Narrow(fileName_) + " has no " + name + ".");
     }
     return function;
-}
-
-// GDI+ as Wine builds it takes the picture decoders (windowscodecs.dll) as a delayed import, which
-// Wine 8 resolves by the search the process started with, beside the exe first, whatever the
-// program set; the decoders' own imports (propsys.dll) would then come from there too. Already
-// loaded from the system folder, they are not looked for. On Windows it maps a system DLL early.
-SystemLibrary& GdiplusLibrary() {
-    static SystemLibrary library(L"gdiplus.dll", L"windowscodecs.dll");
-    return library;
 }
 
 SystemLibrary& Ole32Library() {

@@ -1,9 +1,9 @@
 #pragma once
 
-// Windows DLLs that only some features need (pictures, the shell, COM, the dark title bar, what
-// screen readers ask for), loaded from the system
-// folder the first time such a feature runs. Importing them would make Windows map and initialise
-// them before the first window shows, although most runs never use them.
+// Windows DLLs that only some features need (the shell, COM, the dark title bar, what screen
+// readers ask for), loaded from the system folder the first time such a feature runs. Importing
+// them would make Windows map and initialise them before the first window shows, although most
+// runs never use them.
 
 #include <windows.h>
 
@@ -21,10 +21,8 @@ class MissingSystemPart : public std::runtime_error {
 
 class SystemLibrary {
   public:
-    // Not loaded until a function is asked for; then `companion`, when given, is loaded first, also
-    // from the system folder (see GdiplusLibrary).
-    explicit SystemLibrary(const wchar_t* fileName, const wchar_t* companion = nullptr)
-        : fileName_(fileName), companion_(companion) {}
+    // Not loaded until a function is asked for.
+    explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
@@ -41,7 +39,6 @@ class SystemLibrary {
     FARPROC Find(const char* name);
 
     const wchar_t* fileName_;
-    const wchar_t* companion_;
     HMODULE module_ = nullptr;
 };
 
@@ -55,7 +52,6 @@ void LoadDllsOnlyFromSystemFolder();
 
 // The libraries the program loads on first use, each loaded at most once. They stay loaded until
 // the process ends.
-SystemLibrary& GdiplusLibrary();
 SystemLibrary& Ole32Library();
 SystemLibrary& Shell32Library();
 SystemLibrary& DwmapiLibrary();

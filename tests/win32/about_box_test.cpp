@@ -233,6 +233,35 @@ TEST_F(AboutBoxTest, TheBadgeHasARealTooltip) {
     EXPECT_NE(tooltip, nullptr);
 }
 
+// The badge's words lie on the badge: the transparent label paints the picture beneath it, then
+// its white text.
+TEST_F(AboutBoxTest, TheBadgesWordsAreWrittenOnTheBadge) {
+    StartApp();
+    const HWND label = Part("Australian_Made_Label").Handle();
+    RECT client{};
+    GetClientRect(label, &client);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    int green = 0;
+    int white = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF c = GetPixel(memory, x, y);
+            green += GetGValue(c) > GetRValue(c) + 40 && GetGValue(c) > GetBValue(c) + 20;
+            white += GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(green, client.right * client.bottom / 2);
+    EXPECT_GT(white, 30);
+}
+
 // The program beside this test program holds the stored texts only scrambled, in UTF-8 or UTF-16.
 TEST(StoredTextsTest, NoneStandsInPlainSightInTheProgram) {
     std::wstring path(MAX_PATH, L'\0');

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "forms/about_forms.h"
@@ -12,21 +13,19 @@
 namespace orvanta::testing {
 namespace {
 
-using toolkit::EmbeddedImage;
 using toolkit::PictureView;
 
-TEST(PictureTest, EveryEmbeddedImageDecodesAndTheLogoHasEightFramesOfATenthOfASecond) {
-    for (const char* name : {forms::kLogoImage, forms::kBannerImage, forms::kBadgeImage, forms::kDonateImage}) {
-        const auto image = EmbeddedImage::Load(name);
-        ASSERT_NE(image, nullptr) << name;
-        EXPECT_EQ(image->FrameCount(), name == std::string(forms::kLogoImage) ? 8 : 1) << name;
+// Each picture of the about window names a drawing of the program's own.
+TEST(PictureTest, EveryPictureOfTheAboutWindowIsOneOfTheProgramsDrawings) {
+    int pictures = 0;
+    for (const auto& component : forms::AboutBoxDescription().components) {
+        if (component.kind == forms::ComponentKind::Picture) {
+            EXPECT_NE(toolkit::DrawingNamed(component.image), nullptr) << component.name;
+            ++pictures;
+        }
     }
-    const auto logo = EmbeddedImage::Load(forms::kLogoImage);
-    for (int frame = 0; frame < 8; ++frame) {
-        EXPECT_EQ(logo->FrameDelayMs(frame), 100u) << frame;
-    }
-    EXPECT_EQ(EmbeddedImage::Load("NO_SUCH_PICTURE"), nullptr);
-    EXPECT_EQ(EmbeddedImage::Load("DAMAGED_PICTURE"), nullptr);
+    EXPECT_EQ(pictures, 4);
+    EXPECT_EQ(toolkit::DrawingNamed("NO_SUCH_PICTURE"), nullptr);
 }
 
 class PictureViewTest : public ::testing::Test {
@@ -66,7 +65,7 @@ class PictureViewTest : public ::testing::Test {
 TEST_F(PictureViewTest, TheAnimationAdvancesWhileOnAndStaysWhenOff) {
     const HWND control = MakeControl(173, 165);
     PictureView view(control, forms::kLogoImage);
-    ASSERT_TRUE(view.Decoded());
+    ASSERT_TRUE(view.HasDrawing());
     EXPECT_EQ(view.FrameCount(), 8);
     std::set<int> seen{view.CurrentFrame()};
     view.SetAnimated(true);
@@ -80,14 +79,13 @@ TEST_F(PictureViewTest, TheAnimationAdvancesWhileOnAndStaysWhenOff) {
     EXPECT_FALSE(PumpUntil([&] { return view.CurrentFrame() != stopped; }, 400));
 }
 
-// Stretched to any size with the edges painted, and filtered: a picture enlarged by smooth
-// filtering holds colours that none of its pixels had.
-TEST_F(PictureViewTest, AStillPictureFillsItsBoundsSmoothly) {
+// Drawn to any size with the edges painted and smooth, its words written on it.
+TEST_F(PictureViewTest, AStillPictureFillsItsBoundsSmoothlyWithItsWordsOnIt) {
     const int width = 300;
     const int height = 70;
     const HWND control = MakeControl(width, height);
     PictureView view(control, forms::kDonateImage);
-    ASSERT_TRUE(view.Decoded());
+    ASSERT_TRUE(view.HasDrawing());
     const auto pixels = Painted(view, width, height);
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
     // The middle of each edge lies inside the rounded button.
@@ -97,12 +95,16 @@ TEST_F(PictureViewTest, AStillPictureFillsItsBoundsSmoothly) {
     }
     const std::set<COLORREF> colours(pixels.begin(), pixels.end());
     EXPECT_GT(colours.size(), 100u);
+    // The word is dark on the gold.
+    const auto dark = std::count_if(pixels.begin(), pixels.end(),
+                                    [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; });
+    EXPECT_GT(dark, 300);
 }
 
-TEST_F(PictureViewTest, APictureThatDoesNotDecodeShowsTheBackground) {
+TEST_F(PictureViewTest, ANameThatIsNoDrawingShowsTheBackground) {
     const HWND control = MakeControl(40, 20);
-    PictureView view(control, "DAMAGED_PICTURE");
-    EXPECT_FALSE(view.Decoded());
+    PictureView view(control, "NO_SUCH_PICTURE");
+    EXPECT_FALSE(view.HasDrawing());
     view.SetAnimated(true);
     const auto pixels = Painted(view, 40, 20);
     EXPECT_EQ(std::set<COLORREF>(pixels.begin(), pixels.end()), std::set<COLORREF>{GetSysColor(COLOR_BTNFACE)});
