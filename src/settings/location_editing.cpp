@@ -29,13 +29,12 @@ int StepOffsetMinutes(int minutes, int direction) {
 }
 
 std::vector<std::string> FinderItems(const PlaceMatches& matches) {
-    std::vector<std::string> items;
-    items.reserve(matches.choices.size() + 1);
-    for (const PlaceMatch& choice : matches.choices) {
-        items.push_back(choice.text);
+    std::vector<std::string> items(matches.choices.size() + (matches.noPlaceFound ? 1 : 0));
+    for (std::size_t i = 0; i < matches.choices.size(); ++i) {
+        items[i] = matches.choices[i].text;
     }
     if (matches.noPlaceFound) {
-        items.emplace_back(kNoPlaceFound);
+        items.back() = kNoPlaceFound;
     }
     return items;
 }
