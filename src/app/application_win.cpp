@@ -74,6 +74,19 @@ const std::vector<TimeZoneRules>& OrvantaApp::Zones() {
     return *zones_;
 }
 
+// Once the whole list is read it serves the finder too; until then a read of this year's rules.
+const std::vector<TimeZoneRules>& OrvantaApp::FinderZones() {
+    if (zones_) {
+        return *zones_;
+    }
+    const int year = UniversalNow().Split().year;
+    if (!finderZones_ || finderZonesYear_ != year) {
+        finderZones_ = toolkit::ReadSystemTimeZonesAround(year);
+        finderZonesYear_ = year;
+    }
+    return *finderZones_;
+}
+
 // Asked afresh each time: the user may move the computer to another zone while the clock runs.
 const TimeZoneRules* OrvantaApp::LocalZone() {
     return FindZone(Zones(), toolkit::LocalTimeZoneKeyName());

@@ -81,6 +81,7 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     LocalDateTime LocalNow() override { return ports_.clock(); }
     LocalDateTime UniversalNow() override { return ports_.universalClock(); }
     const std::vector<TimeZoneRules>& Zones() override;
+    const std::vector<TimeZoneRules>& FinderZones() override;
     const TimeZoneRules* LocalZone() override;
 
     // Writes the settings file from the model, the window's place and size included; on failure
@@ -137,6 +138,9 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     std::unique_ptr<TPlanner> planner_;
     // The system's time zones, read from its registry when first needed.
     std::optional<std::vector<TimeZoneRules>> zones_;
+    // The quick read of them for the finder, and the universal year its rules are right for.
+    std::optional<std::vector<TimeZoneRules>> finderZones_;
+    int finderZonesYear_ = 0;
 };
 
 }  // namespace orvanta

@@ -18,6 +18,9 @@ class ZoneClocks {
     virtual LocalDateTime UniversalNow() = 0;
     // The system's zones, read when first asked for and kept.
     virtual const std::vector<TimeZoneRules>& Zones() = 0;
+    // The same zones with their rules for the present year alone, enough for where each stands now
+    // and much quicker to read: the place finder's first answer waits for them.
+    virtual const std::vector<TimeZoneRules>& FinderZones() = 0;
     // The rules of the local clock's zone; nullptr when the system names none that it knows.
     virtual const TimeZoneRules* LocalZone() = 0;
 };

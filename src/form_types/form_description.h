@@ -42,7 +42,8 @@ enum class ComponentKind : std::uint8_t {
     GroupBox,  // BUTTON group box, no input
     Panel,     // STATIC with a raised or sunken edge, no input
     Picture,   // STATIC showing a system icon (named by its caption) or one of the program's drawings (`image`)
-    ComboBox,  // COMBOBOX drop-down list: one item chosen, none typed; `height` includes the open list
+    ComboBox,  // COMBOBOX: an edit box with a list that drops below it (readOnly: a drop-down list, one item
+               // chosen, none typed); `height` includes the open list
 };
 
 enum class BorderStyle : std::uint8_t {
@@ -159,7 +160,7 @@ struct ComponentDescription {
     bool wordWrap = false;     // labels: break lines at the width
     bool joinHyphens = false;  // labels: each run of "-" drawn as one line, an arrow's shaft
     bool mnemonic = false;     // labels: "&" underlines the next letter, which with Alt focuses the next component
-    bool readOnly = false;     // edits
+    bool readOnly = false;     // edits; combo boxes: only the list's items can be chosen, nothing typed
     bool isDefault = false;    // the push button that Enter presses
     bool transparent = false;
     bool raised = false;  // bevels: a raised box instead of an etched line

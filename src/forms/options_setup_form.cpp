@@ -25,7 +25,7 @@ constexpr ComponentDescription kComponents[] = {
      .caption = "Setup pages",
      .items = kPages},
 
-    // Created in tab order: the offset, its spin button, the zone, the description, the button, the
+    // Created in tab order: the offset, its spin button, the description, the finder, the button, the
     // list. A label stands just before what it names, which is where screen readers look for it.
     {.kind = ComponentKind::Bevel,
      .name = "Bevel2",
@@ -58,26 +58,6 @@ constexpr ComponentDescription kComponents[] = {
      .events = {{Event::UpClick, "Housrs_Diff_SpinButtonUpClick"},
                 {Event::DownClick, "Housrs_Diff_SpinButtonDownClick"}}},
     OnPage(kOtherLocationsPage, MakeLabel("Label12", 224, 56, "Hours.")),
-    // The zone a new place follows: low on the page, clear of the designed controls, and next in
-    // the tab order after the offset it governs.
-    {.kind = ComponentKind::Label,
-     .name = "Time_Zone_Label",
-     .left = 8,
-     .top = 240,
-     .caption = "&Zone :",
-     .autoSize = true,
-     .mnemonic = true,
-     .page = kOtherLocationsPage},
-    {.kind = ComponentKind::ComboBox,
-     .name = "Time_Zone_ComboBox",
-     .left = 56,
-     .top = 236,
-     .width = 249,
-     .height = 200,
-     .page = kOtherLocationsPage,
-     .hint = "The time zone a new location follows, daylight saving time included; Fixed offset keeps the "
-             "Time Variation.",
-     .events = {{Event::Click, "Time_Zone_ComboBoxChange"}}},
     OnPage(kOtherLocationsPage, MakeLabel("Label8", 28, 20, "Other Location :")),
     {.kind = ComponentKind::Edit,
      .name = "Other_Location_EditBox",
@@ -86,6 +66,28 @@ constexpr ComponentDescription kComponents[] = {
      .width = 121,
      .height = 21,
      .page = kOtherLocationsPage},
+    // The place finder: low on the page, clear of the designed controls. In the tab order it comes
+    // after the description and just before the button, so that a place is typed, chosen and added
+    // in one run of the keyboard, its city filling an empty description on the way.
+    {.kind = ComponentKind::Label,
+     .name = "Place_Finder_Label",
+     .left = 8,
+     .top = 240,
+     .caption = "Place or &zone :",
+     .autoSize = true,
+     .mnemonic = true,
+     .page = kOtherLocationsPage},
+    {.kind = ComponentKind::ComboBox,
+     .name = "Place_Finder_ComboBox",
+     .left = 104,
+     .top = 236,
+     .width = 201,
+     .height = 200,
+     .page = kOtherLocationsPage,
+     .hint = "Type a city, a country, a time zone or a difference such as +5:45, then choose the place: the "
+             "next location follows its time zone, daylight saving time included. Fixed offset keeps the Time "
+             "Variation.",
+     .events = {{Event::Click, "Place_Finder_ComboBoxClick"}}},
     // A large arrow from the button to the list, the bar standing just above its start.
     {.kind = ComponentKind::Label,
      .name = "Label10",

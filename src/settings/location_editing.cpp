@@ -1,25 +1,55 @@
 #include "settings/location_editing.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 #include "core/replace_text.h"
 
 namespace orvanta {
 
+namespace {
+
+// The step at or below `minutes`, for negative offsets too.
+int StepAtOrBelow(int minutes) {
+    const int below = minutes % kOffsetStepMinutes < 0 ? 1 : 0;
+    return (minutes / kOffsetStepMinutes - below) * kOffsetStepMinutes;
+}
+
+bool IsBlank(std::string_view description) {
+    return description.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
 int StepOffsetMinutes(int minutes, int direction) {
     if (direction < 0 && minutes > -kMaxOffsetMinutes) {
-        return minutes - kOffsetStepMinutes;
+        return StepAtOrBelow(minutes - 1);
     }
     if (direction > 0 && minutes < kMaxOffsetMinutes) {
-        return minutes + kOffsetStepMinutes;
+        return StepAtOrBelow(minutes) + kOffsetStepMinutes;
     }
     return minutes;
 }
 
-int NearestStepMinutes(int minutes) {
-    const int steps = (std::abs(minutes) + kOffsetStepMinutes / 2) / kOffsetStepMinutes;
-    return std::clamp((minutes < 0 ? -steps : steps) * kOffsetStepMinutes, -kMaxOffsetMinutes, kMaxOffsetMinutes);
+std::vector<std::string> FinderItems(const PlaceMatches& matches) {
+    std::vector<std::string> items(matches.choices.size() + (matches.noPlaceFound ? 1 : 0));
+    for (std::size_t i = 0; i < matches.choices.size(); ++i) {
+        items[i] = matches.choices[i].text;
+    }
+    if (matches.noPlaceFound) {
+        items.back() = kNoPlaceFound;
+    }
+    return items;
+}
+
+const PlaceMatch* FinderChoice(const PlaceMatches& matches, int item) {
+    return item >= 0 && static_cast<std::size_t>(item) < matches.choices.size()
+               ? &matches.choices[static_cast<std::size_t>(item)]
+               : nullptr;
+}
+
+std::string DescriptionAfterChoosing(std::string_view description, std::string_view filled, std::string_view city) {
+    if (city.empty() || (!IsBlank(description) && description != filled)) {
+        return std::string(description);
+    }
+    return std::string(city);
 }
 
 std::string ListedLocationText(const Place& place) {
@@ -29,7 +59,7 @@ std::string ListedLocationText(const Place& place) {
 NewLocationCheck CheckNewLocation(std::string_view description, std::size_t entriesInList) {
     // A description of blanks only would show an empty row, and the settings file drops blanks
     // around a value: it is as blank as an empty one.
-    if (description.find_first_not_of(" \t") == std::string_view::npos) {
+    if (IsBlank(description)) {
         return NewLocationCheck::BlankDescription;
     }
     if (entriesInList >= static_cast<std::size_t>(kMaxOtherLocations)) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "core/place_finder.h"
 #include "core/place_zones.h"
 #include "core/settings_model.h"
 #include "ports/message_dialogs.h"
@@ -25,8 +26,8 @@ class TOptions_Setup final : public toolkit::Form {
     void Housrs_Diff_SpinButtonDownClick(toolkit::EventArgs& args);
     void Add_to_List_ButtonClick();
     void Other_Locations_ListBoxClick();
-    // A zone chosen: the offset box shows its present difference and cannot be stepped.
-    void Time_Zone_ComboBoxChange();
+    // A match chosen in the finder's list, by a click or the arrow keys.
+    void Place_Finder_ComboBoxClick();
 
   private:
     void ComponentChanged(toolkit::Control& control, int notification) override;
@@ -35,16 +36,24 @@ class TOptions_Setup final : public toolkit::Form {
     void ShowPlaces();
     void ShowOffset();
     void StepOffset(int direction, int steps);
-    void ListZones();
-    // The zone chosen for the next place; nullptr: a fixed offset.
-    const TimeZoneRules* ChosenZone();
+    // The finder: the places that match the text typed so far, offered in its list.
+    void FinderTextChanged();
+    // The item chosen by a click, the arrow keys or Enter; none marked: the best match.
+    void ChooseInFinder(int item);
+    void ChooseFixedOffset();
+    // The chosen zone's difference from the local clock at this moment.
+    int ChosenZoneDifference();
 
     SettingsModel& model_;
     MessageDialogs& dialogs_;
-    bool zonesListed_ = false;
     ZoneClocks& clocks_;
     // The offset of the next place, in minutes: the spin button's, or the chosen zone's present one.
     int offsetMinutes_ = 0;
+    // What the finder offers, and the choice the next place follows (an empty key: a fixed offset).
+    PlaceMatches matches_;
+    PlaceMatch chosen_;
+    // The city name the finder last put into the description box, which a later choice may replace.
+    std::string filledDescription_;
     // What the list shows, so that a list that already shows the model keeps its selection.
     std::vector<Place> listedPlaces_;
 
@@ -53,7 +62,7 @@ class TOptions_Setup final : public toolkit::Form {
     toolkit::Control* Other_Location_EditBox = nullptr;
     toolkit::Control* Other_Locations_ListBox = nullptr;
     toolkit::Control* Housrs_Diff_SpinButton = nullptr;
-    toolkit::Control* Time_Zone_ComboBox = nullptr;
+    toolkit::Control* Place_Finder_ComboBox = nullptr;
     toolkit::Control* Current_Location_EditBox = nullptr;
     toolkit::Control* Hide_Current_Location_CheckBox = nullptr;
     toolkit::Control* Show_Dates_and_Times_CheckBox = nullptr;

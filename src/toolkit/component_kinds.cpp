@@ -48,6 +48,10 @@ DWORD BevelStyle(const ComponentDescription& d, bool) {
     return d.raised ? 0 : SS_ETCHEDFRAME;
 }
 
+DWORD ComboBoxStyle(const ComponentDescription& d, bool) {
+    return d.readOnly ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
+}
+
 void FillListBox(Control& list, const Form& form) {
     const auto& d = list.Description();
     if (d.itemHeight > 0 && d.kind == ComponentKind::ListBox) {
@@ -275,8 +279,10 @@ constexpr std::array<ComponentKindInfo, 13> kKinds{{
      .fill = &FillPicture},
     {.kind = ComponentKind::ComboBox,
      .windowClass = WC_COMBOBOXW,
-     .style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+     .style = WS_TABSTOP | WS_VSCROLL,
+     .describedStyle = &ComboBoxStyle,
      .clickNotification = CBN_SELCHANGE,
+     .userEditsText = true,
      .fill = &FillListBox},
 }};
 

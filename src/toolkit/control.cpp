@@ -265,6 +265,13 @@ void Control::DeleteItem(int index) {
 }
 
 void Control::ClearItems() {
+    if (description_.kind == forms::ComponentKind::ComboBox && !description_.readOnly) {
+        // CB_RESETCONTENT would empty the edit box too, and that text is no item.
+        for (int index = ItemCount() - 1; index >= 0; --index) {
+            DeleteItem(index);
+        }
+        return;
+    }
     SendMessageW(window_, ListMessage(LB_RESETCONTENT, CB_RESETCONTENT), 0, 0);
 }
 

@@ -84,6 +84,14 @@ class Control {
     int ItemIndex() const;  // -1: none selected
     void SetItemIndex(int index);
 
+    // Combo boxes with an edit box. The items offered for the text being typed: the list is filled
+    // and shown open, as wide as its widest item and as tall as its items within the designed
+    // height, while the text and its caret stay as the user left them. No item is marked; the first
+    // arrow key marks the item `caret`.
+    void OfferItems(const std::vector<std::string>& items, int caret);
+    // Edits and combo boxes: the whole text selected, so that typing replaces it.
+    void SelectAllText();
+
     // Grids: row 0 is the header row.
     int RowCount() const;
     int ColumnCount() const;
@@ -109,6 +117,7 @@ class Control {
     void ApplyLook(bool colorsChanged);
     std::string ReadItem(int index) const;
     UINT ListMessage(UINT listBoxMessage, UINT comboBoxMessage) const;
+    void FitOpenList(HWND list, const std::vector<std::string>& items, bool isOpen);
 
     Form& form_;
     const forms::ComponentDescription& description_;

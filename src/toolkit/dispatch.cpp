@@ -179,6 +179,10 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_NEXTDLGCTL:
+            MoveFocus(LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                          : GetNextDlgTabItem(window_, GetFocus(), wParam != 0));
+            return 0;
         case WM_CONTEXTMENU:
             if (OnContextMenu(lParam)) {
                 return 0;
@@ -207,6 +211,18 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// IsDialogMessage moves the focus with WM_NEXTDLGCTL for a label's mnemonic: to the label, then on
+// to the control after it. A form is no dialog, so it answers the message as the dialog manager does.
+void Form::MoveFocus(HWND to) {
+    if (to == nullptr || !IsWindowVisible(to) || !IsChild(window_, to)) {
+        return;
+    }
+    if ((SendMessageW(to, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        SendMessageW(to, EM_SETSEL, 0, -1);
+    }
+    ::SetFocus(to);
 }
 
 bool Form::OnSetCursor(HWND under) const {

@@ -172,6 +172,7 @@ class Form {
     bool OnContextMenu(LPARAM lParam);
     void OnQueryEndSession();
     bool OnSetCursor(HWND under) const;
+    void MoveFocus(HWND to);
     void ClickControl(Control& control);
     // The handler the description binds to the event; empty: none.
     std::string_view EventHandler(forms::Event event) const;

@@ -21,14 +21,27 @@ TEST(StepOffsetTest, StepsByHalfHoursAndStopsAtTheBounds) {
         EXPECT_EQ(StepOffsetMinutes(minutes, -direction), direction * (kMaxOffsetMinutes - 30));
     }
     EXPECT_EQ(OffsetTextOfMinutes(StepOffsetMinutes(-30, +1)), "0.0");
+    // Where a zone's difference was left between two steps, a click goes to the next step its way.
+    for (const auto& [minutes, up, down] :
+         {std::tuple{345, 360, 330}, {-345, -330, -360}, {-15, 0, -30}, {1500, 1500, 1470}}) {
+        EXPECT_EQ(StepOffsetMinutes(minutes, +1), up) << minutes;
+        EXPECT_EQ(StepOffsetMinutes(minutes, -1), down) << minutes;
+    }
 }
 
-// Leaving a zone: back to the spin button's half hours from wherever the zone's difference was.
-TEST(StepOffsetTest, ComesBackToTheNearestStep) {
-    const std::pair<int, int> cases[] = {{345, 360}, {330, 330}, {-345, -360}, {15, 30},
-                                         {-15, -30}, {14, 0},    {1500, 1440}, {-1500, -1440}};
-    for (const auto& [minutes, nearest] : cases) {
-        EXPECT_EQ(NearestStepMinutes(minutes), nearest) << minutes;
+// A chosen place names itself in a blank description, or in one the finder filled; never in one
+// the user typed.
+TEST(PlaceFinderChoiceTest, FillsOnlyADescriptionTheUserDidNotType) {
+    // description, filled by the finder, city chosen, description after
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"", "", "Tokyo", "Tokyo"},
+        {" \t", "", "Tokyo", "Tokyo"},
+        {"Tokyo", "Tokyo", "Osaka", "Osaka"},
+        {"Home", "", "Tokyo", "Home"},
+        {"Tokyo 2", "Tokyo", "Osaka", "Tokyo 2"},
+        {"", "", "", ""}};
+    for (const auto& [description, filled, city, after] : cases) {
+        EXPECT_EQ(DescriptionAfterChoosing(description, filled, city), after) << description << "/" << city;
     }
 }
 

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "app/main_form_win.h"
 #include "settings/options_setup_win.h"
 #include "test_support.h"
+#include "toolkit/handles.h"
 #include "toolkit/win_text.h"
 
 namespace orvanta::testing {
@@ -83,6 +85,17 @@ class OptionsSetupTest : public AppTest {
         RECT item{};
         ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, page, reinterpret_cast<LPARAM>(&item)));
         ClickAt(tabs, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    }
+    // The finder's parts; keys posted through the dialog's loop; a text put in as a paste would.
+    COMBOBOXINFO Finder() {
+        COMBOBOXINFO info{sizeof(info)};
+        GetComboBoxInfo(Options("Place_Finder_ComboBox").Handle(), &info);
+        return info;
+    }
+    void Press(UINT message, WPARAM key, LPARAM data = 1) { PostMessageW(GetFocus(), message, key, data); }
+    void SetFinderText(const std::string& text) {
+        SendMessageW(Finder().hwndItem, EM_SETSEL, 0, -1);
+        SendMessageW(Finder().hwndItem, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(toolkit::Widen(text).c_str()));
     }
     // Types a description and presses "Add to List".
     void AddLocation(const std::string& description) {
@@ -221,8 +234,9 @@ TEST_F(OptionsSetupTest, TheSpinButtonStepsTheOffsetByHalfHoursWithinADay) {
 }
 
 // The page keys on the spin button or its buddy step whole hours, the wheel half an hour a notch while
-// the pointer is over either, wherever the wheel's message arrives first.
-TEST_F(OptionsSetupTest, PageKeysAndTheWheelStepTheOffset) {
+// the pointer is over either, wherever the wheel's message arrives first; none of them while a zone,
+// chosen here by a click, sets the offset.
+TEST_F(OptionsSetupTest, PageKeysAndTheWheelStepTheOffsetUnlessAZoneIsChosen) {
     StartApp();
     RunDialog(
         "SettingsOption", {[&] {
@@ -259,10 +273,19 @@ TEST_F(OptionsSetupTest, PageKeysAndTheWheelStepTheOffset) {
                 {"the other half", wheel(offset, offset, -WHEEL_DELTA / 2), "1.0"},
                 {"a notch at another control, pointer over the spin", wheel(elsewhere, spin, -WHEEL_DELTA), "0.5"},
                 {"a notch at another control with the pointer there", wheel(elsewhere, elsewhere, WHEEL_DELTA), "0.5"},
+                {"Up in the box", key(offset, VK_UP), "1.0"},
             };
             for (const auto& step : steps) {
                 step.input();
                 EXPECT_EQ(Options("Hours_Time_Difference").Text(), step.expected) << step.what;
+            }
+            SetFinderText("Kathmandu");
+            RECT match{};
+            SendMessageW(Finder().hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&match));
+            ClickAt(Finder().hwndList, {match.left + 4, match.top + 4});
+            for (const auto& step : steps) {
+                step.input();
+                EXPECT_EQ(Options("Hours_Time_Difference").Text(), "5.75") << step.what;
             }
             ClickOk();
         }});
@@ -284,38 +307,71 @@ TEST_F(OptionsSetupTest, AddingALocationCleansTheDescriptionAndAppendsTheOffset)
               }});
 }
 
-// The zone is chosen as the list itself reports a choice, to the page that holds it.
-TEST_F(OptionsSetupTest, AZoneChosenGivesItsPresentOffsetAndAPlaceThatFollowsIt) {
-    universalNow_ = *now_.AddDays(5 / 24.0);  // the local clock is five hours behind universal time
+// Any text is searched without harm to the places, and the open list cuts no match off. From an
+// empty page to Tokyo added following its zone, by the keyboard alone: Alt+Z, the name, Down, Enter,
+// Tab, Space. Every key goes through the dialog's own loop, as a user's would.
+TEST_F(OptionsSetupTest, APlaceIsFoundChosenAndAddedFollowingItsZoneByTheKeyboard) {
     StartApp();
-    const TimeZoneRules* nepal = FindZone(app_->Zones(), "Nepal Standard Time");
-    ASSERT_NE(nepal, nullptr);
-    auto& zones = Options("Time_Zone_ComboBox");
-    auto& spin = Options("Housrs_Diff_SpinButton");
-    const auto choose = [&](int index) {
-        zones.SetItemIndex(index);
-        SendMessageW(GetParent(zones.Handle()), WM_COMMAND, MAKEWPARAM(zones.ControlId(), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(zones.Handle()));
-    };
+    const std::pair<std::string, const char*> searches[] = {
+        {"qqxz", "No place found"},
+        {std::string(5000, 'a'), "No place found"},
+        {"\x01\x02\x1b\x7f", ""},
+        {"United States", "United States: New York, Detroit, Louisville (UTC-05:00)"}};
+    auto& finder = Options("Place_Finder_ComboBox");
+    auto offset = [&] { return Options("Hours_Time_Difference").Text(); };
     RunDialog("SettingsOption", {[&] {
-                  EXPECT_EQ(zones.Items(), (std::vector<std::string>{"Fixed offset"}));
-                  EXPECT_EQ(zones.ItemIndex(), 0);
-                  // The system's zones join the list when it is first used.
-                  zones.SetFocus();
-                  const auto items = zones.Items();
-                  choose(static_cast<int>(std::find(items.begin(), items.end(), nepal->displayName) - items.begin()));
-                  EXPECT_EQ(Options("Hours_Time_Difference").Text(), "10.75");
-                  EXPECT_FALSE(spin.Enabled());
-                  AddLocation("Kathmandu");
-                  EXPECT_EQ(Options("Other_Locations_ListBox").Items(),
-                            (std::vector<std::string>{"Kathmandu:10.75  (zone)"}));
-                  choose(0);
-                  EXPECT_TRUE(spin.Enabled());
-                  EXPECT_EQ(Options("Hours_Time_Difference").Text(), "11.0");
-                  ClickOk();
-              }});
-    EXPECT_EQ(Entries(), (std::vector<std::string>{"Kathmandu:10.75"}));
-    EXPECT_EQ(app_->Model().Places().front().Zone(), "Nepal Standard Time");
+                                     Press(WM_SYSKEYDOWN, 'Z', 1 << 29);
+                                     Press(WM_SYSCHAR, 'z', 1 << 29);
+                                 },
+                                 [&] {
+                                     EXPECT_EQ(GetFocus(), Finder().hwndItem);
+                                     for (const auto& [typed, second] : searches) {
+                                         SetFinderText(typed);
+                                         EXPECT_EQ(finder.Text(), typed);
+                                         EXPECT_EQ(finder.ItemCount() > 1 ? finder.Item(1) : "", second);
+                                     }
+                                     const std::wstring longest = toolkit::Widen(finder.Item(1));
+                                     toolkit::WindowDc dc(Finder().hwndList);
+                                     toolkit::SelectedObject font(dc.Get(), GetWindowFont(Finder().hwndList));
+                                     SIZE text{};
+                                     GetTextExtentPoint32W(dc.Get(), longest.c_str(), longest.size(), &text);
+                                     RECT client{};
+                                     GetClientRect(Finder().hwndList, &client);
+                                     EXPECT_GT(client.right, text.cx);
+                                     SetFinderText("");
+                                     for (char c : std::string("Tok")) {
+                                         Press(WM_CHAR, c);
+                                     }
+                                 },
+                                 [&] {
+                                     EXPECT_TRUE(SendMessageW(finder.Handle(), CB_GETDROPPEDSTATE, 0, 0));
+                                     EXPECT_EQ(finder.Item(0), "Fixed offset");
+                                     EXPECT_EQ(finder.ItemCount() > 1 ? finder.Item(1) : "",
+                                               "Tokyo, Japan (UTC+09:00)");
+                                     EXPECT_EQ(finder.Text(), "Tok") << "the open list completed the typed text";
+                                     Press(WM_KEYDOWN, VK_DOWN);
+                                     Press(WM_KEYDOWN, VK_RETURN);
+                                 },
+                                 [&] {
+                                     EXPECT_EQ(finder.Text(), "Tokyo, Japan (UTC+09:00)");
+                                     EXPECT_EQ(offset(), "9.0");
+                                     EXPECT_FALSE(Options("Housrs_Diff_SpinButton").Enabled());
+                                     EXPECT_EQ(Options("Other_Location_EditBox").Text(), "Tokyo");
+                                     Press(WM_KEYDOWN, VK_TAB);
+                                 },
+                                 [&] {
+                                     EXPECT_EQ(GetFocus(), Options("Add_to_List_Button").Handle());
+                                     Press(WM_KEYDOWN, VK_SPACE);
+                                     Press(WM_KEYUP, VK_SPACE, 0xC0000001);
+                                 },
+                                 [&] {
+                                     // The next place starts from a fixed offset, the offset where it was.
+                                     EXPECT_EQ(finder.Text(), "Fixed offset");
+                                     EXPECT_TRUE(Options("Housrs_Diff_SpinButton").Enabled());
+                                     EXPECT_EQ(offset(), "9.0");
+                                     ClickOk();
+                                 }});
+    EXPECT_EQ(app_->Model().Places(), std::vector<Place>{Place::AtMinutes("Tokyo", 9 * 60, "Tokyo Standard Time")});
 }
 
 TEST_F(OptionsSetupTest, ABlankDescriptionOrAFullListIsRefusedWithAWarning) {
