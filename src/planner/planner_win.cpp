@@ -195,7 +195,7 @@ void TPlanner::Copy_Table_ButtonClick() {
                                                                                            : kClipboardBusyNote);
 }
 
-bool TPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TPlanner::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     // The components tell their form of themselves while it is still making them.
     if (Plan_Grid == nullptr) {
         return false;
@@ -214,17 +214,6 @@ bool TPlanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             SendMessageW(cellTips_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
             FitColumns();
             return true;
-        case WM_NEXTDLGCTL: {
-            // The dialog manager moves the focus this way when a label's access key is pressed, and
-            // only a dialog's own window procedure would answer it.
-            const HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                                    : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
-            if (target != nullptr) {
-                SetFocus(target);
-            }
-            result = 0;
-            return true;
-        }
         default:
             return false;
     }

@@ -19,7 +19,7 @@ using forms::ModalResult;
 
 void Form::CheckHandlerNames() const {
     auto requireHandler = [this](std::string_view name) {
-        if (!name.empty() && !handlers_->Has(name)) {
+        if (!name.empty() && (handlers_ == nullptr || !handlers_->Has(name))) {
             throw std::logic_error(std::string(description_.className) + " has no handler named " + std::string(name));
         }
     };
@@ -57,6 +57,9 @@ bool Form::RunHandler(std::string_view handlerName, EventArgs& args) {
     if (handlerName.empty()) {
         return true;
     }
+    if (handlers_ == nullptr) {
+        return true;
+    }
     try {
         handlers_->Run(handlerName, args);
         return true;
@@ -64,31 +67,6 @@ bool Form::RunHandler(std::string_view handlerName, EventArgs& args) {
         errors_->ReportCurrentException(handlerName);
     }
     return false;
-}
-
-namespace {
-
-class TableHandlers final : public Handlers {
-  public:
-    explicit TableHandlers(HandlerTable table) : table_(std::move(table)) {}
-    bool Has(std::string_view name) const override { return table_.find(std::string(name)) != table_.end(); }
-    bool Run(std::string_view name, EventArgs& args) override {
-        const auto found = table_.find(std::string(name));
-        if (found == table_.end()) {
-            return false;
-        }
-        found->second(args);
-        return true;
-    }
-
-  private:
-    HandlerTable table_;
-};
-
-}  // namespace
-
-std::unique_ptr<Handlers> HandlersOf(HandlerTable table) {
-    return std::make_unique<TableHandlers>(std::move(table));
 }
 
 bool Form::RunHandler(std::string_view handlerName) {

@@ -106,7 +106,6 @@ class Form {
     // Builds the window hidden, with its components, menus and timers. Owner: the window this form
     // stays above while shown and disables while modal.
     void Create(std::unique_ptr<Handlers> handlers, HWND owner);
-    void Create(HandlerTable handlers, HWND owner) { Create(HandlersOf(std::move(handlers)), owner); }
     // A form class's typed members, bound once by the names its description gives; a name the
     // description lacks fails the creation, as a misspelt handler name does.
     struct ComponentBinding {

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <span>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace orvanta::toolkit {
 
@@ -73,21 +70,6 @@ class MemberHandlers final : public Handlers {
 template <typename FormClass, std::size_t Count>
 std::unique_ptr<Handlers> HandlersOf(FormClass* form, const HandlerEntry<FormClass> (&entries)[Count]) {
     return std::make_unique<MemberHandlers<FormClass>>(*form, entries);
-}
-
-using Handler = std::function<void(EventArgs&)>;
-// Handlers made at run time, by name: for a form whose handlers are not members of its class.
-using HandlerTable = std::unordered_map<std::string, Handler>;
-std::unique_ptr<Handlers> HandlersOf(HandlerTable table);
-
-// Binds a member function, with or without EventArgs, as a handler of a HandlerTable.
-template <typename FormClass>
-Handler Bind(FormClass* form, void (FormClass::*method)()) {
-    return [form, method](EventArgs&) { (form->*method)(); };
-}
-template <typename FormClass>
-Handler Bind(FormClass* form, void (FormClass::*method)(EventArgs&)) {
-    return [form, method](EventArgs& args) { (form->*method)(args); };
 }
 
 }  // namespace orvanta::toolkit

@@ -185,7 +185,8 @@ class MessageDialogForm final : private OwnedDescription, public Form {
                       DialogButton defaultButton,
                       HWND owner)
         : OwnedDescription(kind, text, buttons, defaultButton), Form(built_) {
-        Create(HandlerTable{}, owner);
+        // Its buttons close it by their modal results: no handler of its own.
+        Create(nullptr, owner);
     }
 };
 
