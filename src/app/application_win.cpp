@@ -67,18 +67,7 @@ TPlanner& OrvantaApp::Planner() {
     return Lazily(planner_, model_, static_cast<ZoneClocks&>(*this), ports_.regionalFormats);
 }
 
-const std::vector<TimeZoneRules>& OrvantaApp::Zones() {
-    if (!zones_) {
-        zones_ = toolkit::ReadSystemTimeZones();
-    }
-    return *zones_;
-}
-
-// Once the whole list is read it serves the finder too; until then a read of this year's rules.
 const std::vector<TimeZoneRules>& OrvantaApp::FinderZones() {
-    if (zones_) {
-        return *zones_;
-    }
     const int year = UniversalNow().Split().year;
     if (!finderZones_ || finderZonesYear_ != year) {
         finderZones_ = toolkit::ReadSystemTimeZonesAround(year);
@@ -87,9 +76,36 @@ const std::vector<TimeZoneRules>& OrvantaApp::FinderZones() {
     return *finderZones_;
 }
 
-// Asked afresh each time: the user may move the computer to another zone while the clock runs.
+// Asked at every tick while a place follows a zone: a comparison of key names, and a read only when
+// they change. The local zone is asked afresh, as the user may move the computer to another zone
+// while the clock runs.
+const std::vector<TimeZoneRules>& OrvantaApp::PlacesZones() {
+    std::string keys = toolkit::LocalTimeZoneKeyName();
+    for (const Place& place : model_.Places()) {
+        if (place.FollowsZone()) {
+            keys += '\n';
+            keys += place.Zone();
+        }
+    }
+    if (keys != placesZoneKeys_) {
+        placesZones_.clear();
+        for (std::size_t from = 0; from <= keys.size();) {
+            const std::size_t end = std::min(keys.find('\n', from), keys.size());
+            const std::string_view key = std::string_view(keys).substr(from, end - from);
+            if (FindZone(placesZones_, key) == nullptr) {
+                if (auto zone = toolkit::ReadSystemTimeZone(key)) {
+                    placesZones_.push_back(std::move(*zone));
+                }
+            }
+            from = end + 1;
+        }
+        placesZoneKeys_ = std::move(keys);
+    }
+    return placesZones_;
+}
+
 const TimeZoneRules* OrvantaApp::LocalZone() {
-    return FindZone(Zones(), toolkit::LocalTimeZoneKeyName());
+    return FindZone(PlacesZones(), toolkit::LocalTimeZoneKeyName());
 }
 
 OrvantaApp::~OrvantaApp() {

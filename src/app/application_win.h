@@ -80,8 +80,8 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
 
     LocalDateTime LocalNow() override { return ports_.clock(); }
     LocalDateTime UniversalNow() override { return ports_.universalClock(); }
-    const std::vector<TimeZoneRules>& Zones() override;
     const std::vector<TimeZoneRules>& FinderZones() override;
+    const std::vector<TimeZoneRules>& PlacesZones() override;
     const TimeZoneRules* LocalZone() override;
 
     // Writes the settings file from the model, the window's place and size included; on failure
@@ -136,11 +136,14 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     std::unique_ptr<THelpBox> helpBox_;
     std::unique_ptr<TTime_Table> timeTable_;
     std::unique_ptr<TPlanner> planner_;
-    // The system's time zones, read from its registry when first needed.
-    std::optional<std::vector<TimeZoneRules>> zones_;
-    // The quick read of them for the finder, and the universal year its rules are right for.
+    // The system's zones for the finder, read when first needed, and the universal year their rules
+    // are right for.
     std::optional<std::vector<TimeZoneRules>> finderZones_;
     int finderZonesYear_ = 0;
+    // The local zone's key name and those of the zones the places follow, a line each, and their
+    // rules.
+    std::string placesZoneKeys_;
+    std::vector<TimeZoneRules> placesZones_;
 };
 
 }  // namespace orvanta

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/clock_changes.h"
 #include "core/decimal_text.h"
 
 namespace orvanta {
@@ -139,7 +140,9 @@ const TimeZoneRules* ZoneOf(const Place& place, const ClockReading* reading) {
 }
 
 int ZoneDifferenceMinutes(const TimeZoneRules& zone, const ClockReading& reading) {
-    return ZoneOffsetMinutes(zone, reading.universal) - reading.localBiasMinutes;
+    const int offset = reading.keepsOffsets ? KeptZoneOffsetMinutes(zone, reading.universal)
+                                            : ZoneOffsetMinutes(zone, reading.universal);
+    return offset - reading.localBiasMinutes;
 }
 
 std::optional<double> DifferenceHours(const Place& place, const ClockReading* reading) {

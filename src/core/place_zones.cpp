@@ -6,14 +6,16 @@ namespace orvanta {
 
 ClockReading ReadClocks(ZoneClocks& clocks, LocalDateTime local) {
     const LocalDateTime universal = clocks.UniversalNow();
-    return {universal, LocalBiasMinutes(local, universal), &clocks.Zones()};
+    return {universal, LocalBiasMinutes(local, universal), &clocks.PlacesZones()};
 }
 
 std::optional<ClockReading> ReadClocksFor(ZoneClocks& clocks, const std::vector<Place>& places, LocalDateTime local) {
     if (std::none_of(places.begin(), places.end(), [](const Place& place) { return place.FollowsZone(); })) {
         return std::nullopt;
     }
-    return ReadClocks(clocks, local);
+    ClockReading reading = ReadClocks(clocks, local);
+    reading.keepsOffsets = true;
+    return reading;
 }
 
 Settings WithPresentOffsets(Settings settings, const ClockReading* reading) {

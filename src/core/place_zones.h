@@ -16,20 +16,25 @@ class ZoneClocks {
     virtual ~ZoneClocks() = default;
     virtual LocalDateTime LocalNow() = 0;
     virtual LocalDateTime UniversalNow() = 0;
-    // The system's zones, read when first asked for and kept.
-    virtual const std::vector<TimeZoneRules>& Zones() = 0;
-    // The same zones with their rules for the present year alone, enough for where each stands now
-    // and much quicker to read: the place finder's first answer waits for them.
+    // The system's zones with their display names and their rules for the present year alone:
+    // enough for where each stands now and for finding a zone by name. The place finder's first
+    // answer waits for them.
     virtual const std::vector<TimeZoneRules>& FinderZones() = 0;
-    // The rules of the local clock's zone; nullptr when the system names none that it knows.
+    // The whole rules of the local clock's zone and of every zone a place in the settings follows,
+    // without display names: a few look-ups in the system's list each, where reading the whole list
+    // takes hundreds. Read again when the places or the local zone change; until then every
+    // reference into it holds.
+    virtual const std::vector<TimeZoneRules>& PlacesZones() = 0;
+    // The local clock's zone among PlacesZones(); nullptr when the system names none that it knows.
     virtual const TimeZoneRules* LocalZone() = 0;
 };
 
-// The clocks now, the local clock reading `local`.
+// The clocks now, the local clock reading `local`, with the zones of the settings' places.
 ClockReading ReadClocks(ZoneClocks& clocks, LocalDateTime local);
 
-// ReadClocks, but only while some place follows a zone: otherwise neither the universal clock nor
-// the system's zones are read, and every place is at its entry's offset.
+// ReadClocks for the rows and the save, which read the clocks again and again: only while some of
+// the settings' `places` follows a zone (otherwise neither the universal clock nor the system's
+// zones are read, and every place is at its entry's offset), and the zones keep their offsets.
 std::optional<ClockReading> ReadClocksFor(ZoneClocks& clocks, const std::vector<Place>& places, LocalDateTime local);
 
 // The settings as the file keeps them: each place that follows a zone the system knows has that

@@ -165,7 +165,7 @@ void TPlanner::Rebuild() {
     const TimeZoneRules* localZone = clocks_.LocalZone();
     DayPlanRequest request{PlannerPlaces(model_.Get(), localZone),
                            date_,
-                           &clocks_.Zones(),
+                           &clocks_.PlacesZones(),
                            {localZone, LocalBiasMinutes(clocks_.LocalNow(), universalNow)},
                            model_.Get().workingHours,
                            universalNow};

@@ -166,6 +166,7 @@ std::wstring DisplayName(HKEY key, const std::wstring& systemFolder) {
     return text;
 }
 
+// Without a system folder, only the rules: the display name is left empty.
 std::optional<TimeZoneRules> ReadZone(HKEY zones,
                                       const std::wstring& keyName,
                                       const std::wstring& systemFolder,
@@ -175,8 +176,9 @@ std::optional<TimeZoneRules> ReadZone(HKEY zones,
         return std::nullopt;
     }
     const auto rules = ReadRules(key.Get(), L"TZI");
-    const std::wstring displayName = DisplayName(key.Get(), systemFolder);
-    if (!rules || displayName.empty()) {
+    const bool named = !systemFolder.empty();
+    const std::wstring displayName = named ? DisplayName(key.Get(), systemFolder) : std::wstring();
+    if (!rules || (named && displayName.empty())) {
         return std::nullopt;
     }
     TimeZoneRules zone;
@@ -233,7 +235,7 @@ std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName) {
     if (!zones || keyName.empty()) {
         return std::nullopt;
     }
-    return ReadZone(zones.Get(), Widen(keyName), SystemFolder());
+    return ReadZone(zones.Get(), Widen(keyName), {});
 }
 
 std::string LocalTimeZoneKeyName() {

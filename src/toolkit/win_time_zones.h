@@ -19,8 +19,9 @@ std::vector<TimeZoneRules> ReadSystemTimeZones();
 // For a list of where each zone stands now; the clock's rows, which look at any date, need the whole.
 std::vector<TimeZoneRules> ReadSystemTimeZonesAround(int year);
 
-// One zone by its key name ("Tokyo Standard Time"); nothing when the system does not know it or
-// its entry is malformed.
+// One zone's rules by its key name ("Tokyo Standard Time"), without its display name: a few
+// look-ups, where the whole list takes hundreds and maps a resource library for the names. Nothing
+// when the system does not know it or its entry is malformed.
 std::optional<TimeZoneRules> ReadSystemTimeZone(std::string_view keyName);
 
 // The key name of the local clock's zone ("Eastern Standard Time"); "" when the system names none.

@@ -1,5 +1,6 @@
 #include "core/place_zones.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,7 +21,8 @@ TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
     const Settings settings{.places = {Place::FromEntry("Sydney:0.0", "aus eastern standard time"),
                                        Place::FromEntry("Chatham:0.0", "Chatham Islands Standard Time"),
                                        Place::FromEntry("Kathmandu:0.0", "Nepal Standard Time"),
-                                       Place::FromEntry("Fixed:1.5"), Place::FromEntry("Nowhere:2.0", "Atlantis Time")}};
+                                       Place::FromEntry("Fixed:1.5"),
+                                       Place::FromEntry("Nowhere:2.0", "Atlantis Time")}};
     struct Case {
         DateTimeParts universal;
         std::vector<std::string> times;  // rows 1 to 5
@@ -47,9 +49,12 @@ TEST(PlaceZonesTest, RowsShowEachZonesTrueTime) {
 // Saved entries carry the present difference, exact to the minute; a zone not known keeps its entry.
 TEST(PlaceZonesTest, SavedEntriesCarryThePresentDifference) {
     Settings settings;
-    for (const auto& [entry, zone] : {std::pair{"Tokyo:0.0", "Tokyo Standard Time"}, {"Kathmandu:0", "Nepal Standard Time"},
-                                      {"Chatham:x", "Chatham Islands Standard Time"}, {"Rio:-3.0", ""},
-                                      {"Mars:4.0", "Mars"}, {"Minus", "Eastern Standard Time"}}) {
+    for (const auto& [entry, zone] : {std::pair{"Tokyo:0.0", "Tokyo Standard Time"},
+                                      {"Kathmandu:0", "Nepal Standard Time"},
+                                      {"Chatham:x", "Chatham Islands Standard Time"},
+                                      {"Rio:-3.0", ""},
+                                      {"Mars:4.0", "Mars"},
+                                      {"Minus", "Eastern Standard Time"}}) {
         settings.places.push_back(Place::FromEntry(entry, zone));
     }
     // 10:00 in Sydney's summer; the local clock is an hour ahead of universal time.
@@ -61,6 +66,25 @@ TEST(PlaceZonesTest, SavedEntriesCarryThePresentDifference) {
     EXPECT_EQ(entries, (std::vector<std::string>{"Tokyo:8.0", "Kathmandu:4.75", "Chatham:12.75", "Rio:-3.0", "Mars:4.0",
                                                  "Minus:-6.0"}));
     EXPECT_EQ(WithPresentOffsets(settings, nullptr).places, settings.places);
+}
+
+// A reading taken again and again keeps each zone's offset until its next change: every moment of a
+// year, stepped forward and then back, has the rules' own difference.
+TEST(PlaceZonesTest, KeptOffsetsAreTheRulesOffsetsForwardAndBackAcrossChanges) {
+    const std::vector<TimeZoneRules> kept = kZones;
+    for (const std::int64_t step : {97, -61}) {
+        for (std::int64_t minutes = step > 0 ? 0 : 366 * 24 * 60; minutes >= 0 && minutes <= 366 * 24 * 60;
+             minutes += step) {
+            const LocalDateTime universal =
+                LocalDateTime::FromMilliseconds(At({2026, 1, 1}).Milliseconds() + minutes * 60000).value();
+            const ClockReading rules{universal, 60, &kZones};
+            const ClockReading keeping{universal, 60, &kept, true};
+            for (std::size_t zone = 0; zone < kZones.size(); ++zone) {
+                ASSERT_EQ(ZoneDifferenceMinutes(kept[zone], keeping), ZoneDifferenceMinutes(kZones[zone], rules))
+                    << kZones[zone].keyName << " minute " << minutes;
+            }
+        }
+    }
 }
 
 // Each row is a real moment of the day at Location 1, on any date: a clock change shows.
@@ -82,7 +106,11 @@ TEST(PlaceZonesTest, ZonedTableFollowsTheRulesOfTheDay) {
          {{1, " 2:00 PM"}, {2, " 4:00 PM"}, {24, " 2:00 PM"}}},
         {{"quarter hours, no local rules", kathmandu, here, {2026, 1, 1, 12}, {nullptr, -300}},
          {{1, " 2:15 PM"}, {6, " 7:15 PM"}, {15, " 4:15 AM"}}},
-        {{"a fixed place's date, then the local change", Place::FromEntry("Far:-12.0"), tokyo, {2026, 3, 8, 3}, newYork},
+        {{"a fixed place's date, then the local change",
+          Place::FromEntry("Far:-12.0"),
+          tokyo,
+          {2026, 3, 8, 3},
+          newYork},
          {{1, " 3:00 AM"}, {3, " 5:00 AM"}, {23, "12:00 AM"}}},
     };
     for (const auto& [c, rows] : cases) {
