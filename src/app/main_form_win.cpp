@@ -238,10 +238,9 @@ void TMainForm1::LayOutRowColumns() {
         return;
     }
     laidOutBasis_ = std::move(basis);
-    const RowColumns columns =
-        orvanta::LayOutRowColumns(widths, Scale(descriptionLabels_[0]->Description().left),
-                                  Scale(timeLabels_[0]->Description().left), Scale(kRowColumnGap),
-                                  model_.Flag(SettingsFlag::AutoWindowWidthSizing));
+    const RowColumns columns = orvanta::LayOutRowColumns(
+        widths, Scale(descriptionLabels_[0]->Description().left), Scale(timeLabels_[0]->Description().left),
+        Scale(kRowColumnGap), model_.Flag(SettingsFlag::AutoWindowWidthSizing));
     for (toolkit::Control* label : descriptionLabels_) {
         label->SetWidthLimit(columns.descriptionWidthLimit);
     }
@@ -306,7 +305,7 @@ void TMainForm1::Timer1Timer() {
     const LocalDateTime now = sources_.Clocks().LocalNow();
     Update_Location_Rows(now);
     // A fixed 1000 ms drifts against the clock's seconds and now and then skips or repeats one.
-    Timer1->SetInterval(MillisecondsToNextTick(now));
+    Timer1->SetInterval(TickInterval(now));
 }
 
 void TMainForm1::FormCloseQuery(toolkit::EventArgs& args) {

@@ -8,4 +8,8 @@ unsigned MillisecondsToNextTick(const LocalDateTime& now) {
     return 1000 - intoSecond + kTickMarginMs;
 }
 
+unsigned TickInterval(const LocalDateTime& now) {
+    return now.Milliseconds() % 1000 <= kTickLatenessMs ? 1000 : MillisecondsToNextTick(now);
+}
+
 }  // namespace orvanta

@@ -14,4 +14,12 @@ unsigned MillisecondsToNextTick(const LocalDateTime& now);
 // just before the second would show the old one again.
 inline constexpr unsigned kTickMarginMs = 15;
 
+// How late past the second a tick may land and still keep a steady one-second timer.
+inline constexpr unsigned kTickLatenessMs = 50;
+
+// The timer's interval after a tick at `now`: a steady second while the ticks land between the
+// second and kTickLatenessMs past it, so that the timer is not set again at every tick (under
+// Wine each setting is a call to its server); otherwise MillisecondsToNextTick, to aim again.
+unsigned TickInterval(const LocalDateTime& now);
+
 }  // namespace orvanta

@@ -5,8 +5,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
+#include "core/digit_texts.h"
 #include "toolkit/colors.h"
 #include "toolkit/component_kinds.h"
 #include "toolkit/form.h"
@@ -72,9 +74,11 @@ void Control::SetText(std::string_view text) {
     if (text == text_) {
         return;
     }
+    // A clock's time changes every second in its digits alone: the label keeps its width.
+    const bool widthKept = digitsEquallyWide_ && DiffersOnlyInDigits(text_, text);
     text_ = text;
     SetWindowTextW(window_, Widen(text_).c_str());
-    if (description_.autoSize) {
+    if (description_.autoSize && !widthKept) {
         FitToText();
     }
 }
@@ -84,6 +88,10 @@ void Control::FitToText() {
     SelectedObject selected(dc, font_);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    INT digitWidths[10] = {};
+    digitsEquallyWide_ = !description_.wordWrap && GetCharWidth32W(dc, L'0', L'9', digitWidths) &&
+                         std::all_of(std::begin(digitWidths), std::end(digitWidths),
+                                     [&digitWidths](INT width) { return width == digitWidths[0]; });
     int width = 0;
     int height = metrics.tmHeight;
     if (!text_.empty()) {

@@ -131,6 +131,8 @@ class Control {
     Cursor cursor_ = Cursor::Default;
     std::string hint_;
     int textWidth_ = 0;
+    // Measured with the font: a text that changes only in its digits keeps its width.
+    bool digitsEquallyWide_ = false;
     std::optional<int> widthLimit_;
     std::unique_ptr<PictureView> picture_;
     UniqueImageList glyph_;

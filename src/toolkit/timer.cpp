@@ -10,6 +10,10 @@ Timer::Timer(Form& form, const forms::TimerDescription& description, UINT_PTR id
     : form_(form), description_(description), id_(id), interval_(description.interval), enabled_(description.enabled) {}
 
 void Timer::SetInterval(unsigned interval) {
+    // A running timer keeps its interval: setting it again would only restart it.
+    if (interval == interval_) {
+        return;
+    }
     interval_ = interval;
     Apply();
 }

@@ -27,5 +27,15 @@ TEST(ClockTickTest, AClockSetBackIsFollowedFromItsNewTime) {
     EXPECT_EQ(MillisecondsToNextTick(setBack), 100 + kTickMarginMs);
 }
 
+TEST(ClockTickTest, TicksKeepASteadySecondWhileTheyLandSoonPastOneAndAimAgainOtherwise) {
+    for (int millisecond = 0; millisecond < 1000; ++millisecond) {
+        const LocalDateTime now = At(58, millisecond);
+        const unsigned interval = TickInterval(now);
+        const std::int64_t intoNext = now.Milliseconds() + interval - At(59, 0).Milliseconds();
+        EXPECT_TRUE(intoNext >= 0 && intoNext <= kTickLatenessMs) << millisecond;
+        EXPECT_EQ(interval == 1000, millisecond <= static_cast<int>(kTickLatenessMs)) << millisecond;
+    }
+}
+
 }  // namespace
 }  // namespace orvanta
