@@ -77,10 +77,9 @@ const std::vector<TimeZoneRules>& OrvantaApp::FinderZones() {
 }
 
 // Asked at every tick while a place follows a zone: a comparison of key names, and a read only when
-// they change. The local zone is asked afresh, as the user may move the computer to another zone
-// while the clock runs.
+// they change. The local zone is the one LocalZone last found.
 const std::vector<TimeZoneRules>& OrvantaApp::PlacesZones() {
-    std::string keys = toolkit::LocalTimeZoneKeyName();
+    std::string keys = localZoneKey_;
     for (const Place& place : model_.Places()) {
         if (place.FollowsZone()) {
             keys += '\n';
@@ -104,8 +103,11 @@ const std::vector<TimeZoneRules>& OrvantaApp::PlacesZones() {
     return placesZones_;
 }
 
+// Asked afresh each time, as the user may move the computer to another zone while the clock runs;
+// the rows, which tick every second, need only the places' zones and never ask.
 const TimeZoneRules* OrvantaApp::LocalZone() {
-    return FindZone(PlacesZones(), toolkit::LocalTimeZoneKeyName());
+    localZoneKey_ = toolkit::LocalTimeZoneKeyName();
+    return FindZone(PlacesZones(), localZoneKey_);
 }
 
 OrvantaApp::~OrvantaApp() {

@@ -140,8 +140,9 @@ class OrvantaApp final : public ZoneClocks, MainWindowSources, MainWindowCommand
     // are right for.
     std::optional<std::vector<TimeZoneRules>> finderZones_;
     int finderZonesYear_ = 0;
-    // The local zone's key name and those of the zones the places follow, a line each, and their
-    // rules.
+    // The local zone's key name as LocalZone last read it; that and the key names of the zones the
+    // places follow, a line each; and their rules.
+    std::string localZoneKey_;
     std::string placesZoneKeys_;
     std::vector<TimeZoneRules> placesZones_;
 };

@@ -151,10 +151,8 @@ void TMainForm1::ShowSettingsRead(const SettingsShown& shown) {
 // The file keeps 96-DPI units; the window takes pixels.
 void TMainForm1::ShowWindowGeometry() {
     const Settings& settings = model_.Get();
-    SetWindowTop(DesignUnitsToPixels(settings.windowTop, Dpi()));
-    SetWindowLeft(DesignUnitsToPixels(settings.windowLeft, Dpi()));
-    SetClientWidth(DesignUnitsToPixels(settings.clientWidth, Dpi()));
-    SetClientHeight(DesignUnitsToPixels(settings.clientHeight, Dpi()));
+    PlaceFrame(DesignUnitsToPixels(settings.windowLeft, Dpi()), DesignUnitsToPixels(settings.windowTop, Dpi()),
+               DesignUnitsToPixels(settings.clientWidth, Dpi()), DesignUnitsToPixels(settings.clientHeight, Dpi()));
 }
 
 void TMainForm1::StoreWindowGeometry() {
@@ -185,8 +183,9 @@ void TMainForm1::Set_Program_Titles() {
 }
 
 void TMainForm1::HideSpareMenuEntries() {
-    SpareMenu->SetCaption("");
+    // Hidden first: a hidden entry takes its new caption without redrawing the bar.
     SpareMenu->SetVisible(false);
+    SpareMenu->SetCaption("");
     About1->SetVisible(false);
 }
 
@@ -238,9 +237,10 @@ void TMainForm1::LayOutRowColumns() {
         return;
     }
     laidOutBasis_ = std::move(basis);
-    const RowColumns columns = orvanta::LayOutRowColumns(
-        widths, Scale(descriptionLabels_[0]->Description().left), Scale(timeLabels_[0]->Description().left),
-        Scale(kRowColumnGap), model_.Flag(SettingsFlag::AutoWindowWidthSizing));
+    const RowColumns columns =
+        orvanta::LayOutRowColumns(widths, Scale(descriptionLabels_[0]->Description().left),
+                                  Scale(timeLabels_[0]->Description().left), Scale(kRowColumnGap),
+                                  model_.Flag(SettingsFlag::AutoWindowWidthSizing));
     for (toolkit::Control* label : descriptionLabels_) {
         label->SetWidthLimit(columns.descriptionWidthLimit);
     }

@@ -20,12 +20,13 @@ class ZoneClocks {
     // enough for where each stands now and for finding a zone by name. The place finder's first
     // answer waits for them.
     virtual const std::vector<TimeZoneRules>& FinderZones() = 0;
-    // The whole rules of the local clock's zone and of every zone a place in the settings follows,
-    // without display names: a few look-ups in the system's list each, where reading the whole list
-    // takes hundreds. Read again when the places or the local zone change; until then every
-    // reference into it holds.
+    // The whole rules of every zone a place in the settings follows and of the local clock's zone as
+    // LocalZone last found it, without display names: a few look-ups in the system's list each,
+    // where reading the whole list takes hundreds. Read again when the places or the local zone
+    // change; until then every reference into it holds.
     virtual const std::vector<TimeZoneRules>& PlacesZones() = 0;
-    // The local clock's zone among PlacesZones(); nullptr when the system names none that it knows.
+    // The local clock's zone, looked for afresh and kept among PlacesZones() from then on; nullptr
+    // when the system names none that it knows.
     virtual const TimeZoneRules* LocalZone() = 0;
 };
 

@@ -67,8 +67,9 @@ class Form {
     void SetWindowLeft(int left);
     void SetWindowTop(int top);
     SIZE ClientSize() const;
-    void SetClientWidth(int width);
-    void SetClientHeight(int height);
+    // The frame's top-left corner and the client size within it, in one move: each move is a trip to
+    // the window system, and at start the window takes its stored place and size at once.
+    void PlaceFrame(int left, int top, int clientWidth, int clientHeight);
     // Both at once, keeping left and top; while minimised or maximised, in the place the window
     // returns to.
     void SetClientSize(int width, int height);

@@ -72,22 +72,22 @@ void Form::SetWindowTop(int top) {
     MoveFrame(bounds.left, top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
-void Form::SetClientWidth(int width) {
-    width = WithinReach(width);
+void Form::PlaceFrame(int left, int top, int clientWidth, int clientHeight) {
+    clientWidth = WithinReach(clientWidth);
+    clientHeight = WithinReach(clientHeight);
     RECT bounds{};
     RECT client{};
     GetWindowRect(window_, &bounds);
     GetClientRect(window_, &client);
-    MoveFrame(bounds.left, bounds.top, bounds.right - bounds.left + width - client.right, bounds.bottom - bounds.top);
-}
-
-void Form::SetClientHeight(int height) {
-    height = WithinReach(height);
-    RECT bounds{};
-    RECT client{};
-    GetWindowRect(window_, &bounds);
+    MoveFrame(WithinReach(left), WithinReach(top), bounds.right - bounds.left + clientWidth - client.right,
+              bounds.bottom - bounds.top + clientHeight - client.bottom);
+    // A menu bar that wraps onto more lines, or fewer, at the new width takes its room from the client.
     GetClientRect(window_, &client);
-    MoveFrame(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top + height - client.bottom);
+    if (client.bottom != clientHeight && !IsIconic(window_)) {
+        GetWindowRect(window_, &bounds);
+        MoveFrame(bounds.left, bounds.top, bounds.right - bounds.left,
+                  bounds.bottom - bounds.top + clientHeight - client.bottom);
+    }
 }
 
 }  // namespace orvanta::toolkit

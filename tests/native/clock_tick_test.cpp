@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/digit_texts.h"
+
 namespace orvanta {
 namespace {
 
@@ -35,6 +37,13 @@ TEST(ClockTickTest, TicksKeepASteadySecondWhileTheyLandSoonPastOneAndAimAgainOth
         EXPECT_TRUE(intoNext >= 0 && intoNext <= kTickLatenessMs) << millisecond;
         EXPECT_EQ(interval == 1000, millisecond <= static_cast<int>(kTickLatenessMs)) << millisecond;
     }
+}
+
+// A tick's new time keeps the label's width when only digits change, in the same places.
+TEST(ClockTickTest, OnlyDigitsInTheSamePlacesMayDifferForTheWidthToBeKept) {
+    EXPECT_TRUE(DiffersOnlyInDigits("Mon 7 Dec 23:59:59", "Mon 7 Dec 00:00:00"));
+    EXPECT_FALSE(DiffersOnlyInDigits("9:59:59", "10:00:00"));
+    EXPECT_FALSE(DiffersOnlyInDigits("10:42 AM", "10:42 PM"));
 }
 
 }  // namespace
