@@ -64,20 +64,6 @@ std::optional<ClockChange> NextClockChange(const TimeZoneRules& zone, LocalDateT
     return std::nullopt;
 }
 
-int KeptZoneOffsetMinutes(const TimeZoneRules& zone, LocalDateTime universal) {
-    const std::int64_t now = universal.Milliseconds();
-    if (zone.keptFrom <= now && now < zone.keptUntil) {
-        return zone.keptOffset;
-    }
-    zone.keptOffset = ZoneOffsetMinutes(zone, universal);
-    const std::optional<LocalDateTime> dayLater = universal.AddDays(1);
-    const std::optional<ClockChange> change = dayLater ? NextClockChange(zone, universal, *dayLater) : std::nullopt;
-    zone.keptFrom = now;
-    // At the end of the calendar nothing is kept.
-    zone.keptUntil = change ? change->universal.Milliseconds() : dayLater ? dayLater->Milliseconds() : now;
-    return zone.keptOffset;
-}
-
 std::string DurationText(int minutes) {
     const int magnitude = std::abs(minutes);
     if (magnitude < 60) {

@@ -27,10 +27,6 @@ struct ClockChange {
 // clock all that while. A zone changes its clock at most once in a few hours, as every zone does.
 std::optional<ClockChange> NextClockChange(const TimeZoneRules& zone, LocalDateTime after, LocalDateTime until);
 
-// ZoneOffsetMinutes, kept in the zone from the moment it is worked out until the zone's next change
-// of clock (looked for a day ahead): rows that tick every second work the rules out about once a day.
-int KeptZoneOffsetMinutes(const TimeZoneRules& zone, LocalDateTime universal);
-
 // "Clocks go back 1 hour", "Clocks go forward 30 minutes".
 std::string ClockChangeText(const ClockChange& change);
 // "Clocks go back 1 hour at 03:00", the time on the clock before the change.

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/clock_changes.h"
 #include "core/decimal_text.h"
 
 namespace orvanta {
@@ -140,9 +139,7 @@ const TimeZoneRules* ZoneOf(const Place& place, const ClockReading* reading) {
 }
 
 int ZoneDifferenceMinutes(const TimeZoneRules& zone, const ClockReading& reading) {
-    const int offset = reading.keepsOffsets ? KeptZoneOffsetMinutes(zone, reading.universal)
-                                            : ZoneOffsetMinutes(zone, reading.universal);
-    return offset - reading.localBiasMinutes;
+    return ZoneOffsetMinutes(zone, reading.universal) - reading.localBiasMinutes;
 }
 
 std::optional<double> DifferenceHours(const Place& place, const ClockReading* reading) {

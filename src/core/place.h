@@ -70,8 +70,6 @@ struct ClockReading {
     LocalDateTime universal;
     int localBiasMinutes = 0;
     const std::vector<TimeZoneRules>* zones = nullptr;
-    // A reading of the clocks now, taken again and again: the zones keep their offsets between them.
-    bool keepsOffsets = false;
 };
 
 // How far the local clock is ahead of universal time, from one reading of each clock: whole

@@ -13,9 +13,7 @@ std::optional<ClockReading> ReadClocksFor(ZoneClocks& clocks, const std::vector<
     if (std::none_of(places.begin(), places.end(), [](const Place& place) { return place.FollowsZone(); })) {
         return std::nullopt;
     }
-    ClockReading reading = ReadClocks(clocks, local);
-    reading.keepsOffsets = true;
-    return reading;
+    return ReadClocks(clocks, local);
 }
 
 Settings WithPresentOffsets(Settings settings, const ClockReading* reading) {

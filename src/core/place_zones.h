@@ -33,9 +33,8 @@ class ZoneClocks {
 // The clocks now, the local clock reading `local`, with the zones of the settings' places.
 ClockReading ReadClocks(ZoneClocks& clocks, LocalDateTime local);
 
-// ReadClocks for the rows and the save, which read the clocks again and again: only while some of
-// the settings' `places` follows a zone (otherwise neither the universal clock nor the system's
-// zones are read, and every place is at its entry's offset), and the zones keep their offsets.
+// ReadClocks, but only while some of the settings' `places` follows a zone: otherwise neither the
+// universal clock nor the system's zones are read, and every place is at its entry's offset.
 std::optional<ClockReading> ReadClocksFor(ZoneClocks& clocks, const std::vector<Place>& places, LocalDateTime local);
 
 // The settings as the file keeps them: each place that follows a zone the system knows has that

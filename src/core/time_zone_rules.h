@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,12 +38,6 @@ struct TimeZoneRules {
     ZoneYearRules rules;      // in force when the zone has no rules by year
     int firstYear = 0;
     std::vector<ZoneYearRules> years;  // years[i] rules firstYear + i; the first and last also rule beyond
-
-    // The offset KeptZoneOffsetMinutes last worked out, and the universal milliseconds from which
-    // and until which it holds: a memo of the rules above, right for any copy of them.
-    mutable std::int64_t keptFrom = 0;
-    mutable std::int64_t keptUntil = 0;
-    mutable int keptOffset = 0;
 
     const ZoneYearRules& RulesFor(int year) const;
 };

@@ -64,16 +64,17 @@ struct FontSpec {
     constexpr bool InheritsFormFont() const { return face.empty(); }
 };
 
+// Four bytes, as every component holds two: the kind in the top byte, the colour below it.
 struct Color {
     enum class Kind : std::uint8_t { Default, ButtonFace, WindowText, Window, Rgb };
-    Kind kind = Kind::Default;
-    std::uint32_t rgb = 0;  // 0xRRGGBB, for Kind::Rgb
+    std::uint32_t rgb : 24 = 0;  // 0xRRGGBB, for Kind::Rgb
+    Kind kind : 8 = Kind::Default;
 
     static constexpr Color Default() { return {}; }
-    static constexpr Color ButtonFace() { return {Kind::ButtonFace, 0}; }
-    static constexpr Color WindowText() { return {Kind::WindowText, 0}; }
-    static constexpr Color Window() { return {Kind::Window, 0}; }
-    static constexpr Color Rgb(std::uint32_t rgb) { return {Kind::Rgb, rgb}; }
+    static constexpr Color ButtonFace() { return {0, Kind::ButtonFace}; }
+    static constexpr Color WindowText() { return {0, Kind::WindowText}; }
+    static constexpr Color Window() { return {0, Kind::Window}; }
+    static constexpr Color Rgb(std::uint32_t rgb) { return {rgb & 0xFFFFFFu, Kind::Rgb}; }
 };
 
 inline constexpr std::uint32_t kRed = 0xFF0000;
@@ -155,15 +156,16 @@ struct ComponentDescription {
     // show none: theirs names them to screen readers, which find no label for them.
     std::string_view caption;
     std::int16_t tag = 0;
-    bool visible = true;
-    bool autoSize = false;     // labels: size to the text and the font
-    bool wordWrap = false;     // labels: break lines at the width
-    bool joinHyphens = false;  // labels: each run of "-" drawn as one line, an arrow's shaft
-    bool mnemonic = false;     // labels: "&" underlines the next letter, which with Alt focuses the next component
-    bool readOnly = false;     // edits; combo boxes: only the list's items can be chosen, nothing typed
-    bool isDefault = false;    // the push button that Enter presses
-    bool transparent = false;
-    bool raised = false;  // bevels: a raised box instead of an etched line
+    // One bit each: the exe carries a description of every component.
+    bool visible : 1 = true;
+    bool autoSize : 1 = false;     // labels: size to the text and the font
+    bool wordWrap : 1 = false;     // labels: break lines at the width
+    bool joinHyphens : 1 = false;  // labels: each run of "-" drawn as one line, an arrow's shaft
+    bool mnemonic : 1 = false;     // labels: "&" underlines the next letter, which with Alt focuses the next component
+    bool readOnly : 1 = false;     // edits; combo boxes: only the list's items can be chosen, nothing typed
+    bool isDefault : 1 = false;    // the push button that Enter presses
+    bool transparent : 1 = false;
+    bool raised : 1 = false;  // bevels: a raised box instead of an etched line
     Alignment alignment = Alignment::Left;
     ModalResult modalResult = ModalResult::None;
     std::int8_t page = -1;  // the page of the form's Tabs component this component sits on; -1: none
