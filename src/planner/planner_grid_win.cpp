@@ -44,10 +44,20 @@ void TPlanner::FillGrid() {
     if (reshaped) {
         SendMessageW(grid, WM_SETREDRAW, FALSE, 0);
     }
+    const std::vector<int> widths = ColumnWidths();
+    const auto headerOf = [this](int column) {
+        return column < static_cast<int>(plan_.columns.size()) ? plan_.columns[column].header : std::string();
+    };
+    headers_.resize(static_cast<std::size_t>(wanted));
+    // A new column comes with its header and its width: under Wine each setting of either lays the
+    // whole grid out again.
     for (; gridColumns_ < wanted; ++gridColumns_) {
+        headers_[gridColumns_] = headerOf(gridColumns_);
+        std::wstring text = toolkit::Widen(headers_[gridColumns_]);
         LVCOLUMNW column{};
-        column.mask = LVCF_TEXT;
-        column.pszText = const_cast<wchar_t*>(L"");
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = text.data();
+        column.cx = gridColumns_ < static_cast<int>(widths.size()) ? widths[gridColumns_] : 0;
         SendMessageW(grid, LVM_INSERTCOLUMNW, gridColumns_, reinterpret_cast<LPARAM>(&column));
     }
     for (; gridColumns_ > wanted; --gridColumns_) {
@@ -57,20 +67,17 @@ void TPlanner::FillGrid() {
     if (textColumns_ == 0) {
         GiveCellTexts(1);
     }
-    if (reshaped) {
-        SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
-    }
     // A header is set only when its text changes: each setting redraws the header control.
-    headers_.resize(static_cast<std::size_t>(wanted));
     for (int column = 0; column < wanted; ++column) {
-        const std::string& header =
-            column < static_cast<int>(plan_.columns.size()) ? plan_.columns[column].header : std::string();
-        if (header != headers_[column]) {
+        if (const std::string header = headerOf(column); header != headers_[column]) {
             Plan_Grid->SetCell(column, 0, header);
             headers_[column] = header;
         }
     }
-    FitColumns();
+    ApplyColumnWidths(widths);
+    if (reshaped) {
+        SendMessageW(grid, WM_SETREDRAW, TRUE, 0);
+    }
     InvalidateRect(grid, nullptr, FALSE);
 }
 
@@ -88,7 +95,7 @@ void TPlanner::GiveCellTexts(int columns) {
 }
 
 // Each column as wide as its widest text in the cue fonts, the bold one included.
-void TPlanner::FitColumns() {
+std::vector<int> TPlanner::ColumnWidths() {
     MakeCueFonts();
     const HDC dc = MeasuringDc();
     const HGDIOBJ previous = SelectObject(dc, boldFont_.Get());
@@ -121,11 +128,16 @@ void TPlanner::FitColumns() {
     GetClientRect(Plan_Grid->Handle(), &client);
     const int spare = widths.empty() ? 0 : std::max(0, static_cast<int>(client.right) - total);
     for (std::size_t column = 0; column < widths.size(); ++column) {
-        const int share = spare / static_cast<int>(widths.size()) +
+        widths[column] += spare / static_cast<int>(widths.size()) +
                           (column + 1 == widths.size() ? spare % static_cast<int>(widths.size()) : 0);
-        const int width = widths[column] + share;
-        if (SendMessageW(Plan_Grid->Handle(), LVM_GETCOLUMNWIDTH, column, 0) != width) {
-            SendMessageW(Plan_Grid->Handle(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));
+    }
+    return widths;
+}
+
+void TPlanner::ApplyColumnWidths(const std::vector<int>& widths) {
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        if (SendMessageW(Plan_Grid->Handle(), LVM_GETCOLUMNWIDTH, column, 0) != widths[column]) {
+            SendMessageW(Plan_Grid->Handle(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(widths[column], 0));
         }
     }
 }

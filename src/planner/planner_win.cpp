@@ -212,7 +212,7 @@ bool TPlanner::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resul
         case kRescaledMessage:
             PlaceDatePicker();
             SendMessageW(cellTips_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
-            FitColumns();
+            ApplyColumnWidths(ColumnWidths());
             return true;
         default:
             return false;

@@ -60,7 +60,9 @@ class TPlanner final : public toolkit::Form {
     // Plans the day again and shows it.
     void Rebuild();
     void FillGrid();
-    void FitColumns();
+    // Each column's width for the plan as it stands, and those widths given to the grid.
+    std::vector<int> ColumnWidths();
+    void ApplyColumnWidths(const std::vector<int>& widths);
     void GiveCellTexts(int columns);
     void SelectRow(int row);
     void ShowRowNote();
