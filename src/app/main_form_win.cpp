@@ -381,7 +381,9 @@ void TMainForm1::Exit_Popup_OptionClick() {
 
 bool TMainForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     // The rows' tooltips cost nothing until the pointer first comes over the window.
-    if (message == WM_MOUSEMOVE && rowTips_ == nullptr) {
+    if (rowTips_ != nullptr) {
+        rowTips_->Relay(message, wParam, lParam);
+    } else if (message == WM_MOUSEMOVE) {
         rowTips_ = std::make_unique<toolkit::AreaTips>(Handle(), kLocationRowCount, Scale(kRowTipWidth),
                                                        [this](int row) { return RowTip(row); });
         PlaceRowTips();

@@ -26,7 +26,8 @@ AreaTips::AreaTips(HWND window, int areaCount, int maxWidth, TextOf textOf)
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, maxWidth);
     for (int area = 0; area < areaCount; ++area) {
         TOOLINFOW tool = ToolOf(window_, area);
-        tool.uFlags = TTF_SUBCLASS;
+        // No TTF_SUBCLASS: a subclassed window pays for it at every message it gets (under Wine
+        // three server round trips each, a dozen times a tick); the window relays its pointer instead.
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -47,6 +48,25 @@ void AreaTips::Place(int area, const RECT& bounds) {
     TOOLINFOW tool = ToolOf(window_, area);
     tool.rect = bounds;
     SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void AreaTips::Relay(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP: {
+            MSG relayed{window_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+            GetCursorPos(&relayed.pt);
+            SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+            break;
+        }
+        default:
+            break;
+    }
 }
 
 bool AreaTips::OnNotify(const NMHDR& header) {

@@ -10,7 +10,8 @@ namespace orvanta::toolkit {
 
 // A tooltip over areas of a window's client area, each asked for its text only when it is about
 // to show, so that a text that changes with the clock costs nothing until someone rests the
-// pointer there. The window passes its WM_NOTIFY messages on to OnNotify.
+// pointer there. The window passes its pointer's messages on to Relay and its WM_NOTIFY messages
+// to OnNotify.
 class AreaTips {
   public:
     using TextOf = std::function<std::string(int area)>;
@@ -23,6 +24,8 @@ class AreaTips {
 
     // Where an area lies now; an empty rectangle takes it away.
     void Place(int area, const RECT& bounds);
+    // Any message of the window; those of the pointer reach the tooltip.
+    void Relay(UINT message, WPARAM wParam, LPARAM lParam);
     // TTN_GETDISPINFOW of this tooltip; true when it was one.
     bool OnNotify(const NMHDR& header);
     HWND Handle() const { return tooltip_; }
