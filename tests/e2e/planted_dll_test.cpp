@@ -37,7 +37,8 @@ TEST(PlantedDllTest, ADllBesideTheProgramIsNeverLoadedThroughAnyWindow) {
     } windows[] = {{"SettingsOption", L"TOptions_Setup"},
                    {"Generate_Time_Comparison_Table_Option", L"TTime_Table"},
                    {"AboutOption", L"TAboutBox"},
-                   {"HelpOption", L"THelpBox"}};
+                   {"HelpOption", L"THelpBox"},
+                   {"PlannerOption", L"TPlanner"}};
     for (const auto& window : windows) {
         PostMessageW(main, WM_COMMAND, forms::MainMenuCommandIdOf(forms::MainForm1Description(), window.menuEntry), 0);
         const HWND opened = program.WaitForWindow(window.windowClass);
