@@ -18,6 +18,22 @@ constexpr const wchar_t* kPlantedNames[] = {L"dwmapi.dll",        L"propsys.dll"
                                             L"comdlg32.dll",      L"winmm.dll",    L"ole32.dll",   L"msimg32.dll",
                                             L"uxtheme.dll",       L"version.dll"};
 
+// The apps' dark theme, on a Windows 10 as Wine tells it to the program, while this lives: the main
+// window then asks for a dark title bar, which loads dwmapi.dll.
+struct DarkThemeOnWindows10 {
+    static constexpr wchar_t kPersonalizeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+    static constexpr wchar_t kWineVersionKey[] = L"Software\\Wine\\AppDefaults\\orvanta.exe";
+    DarkThemeOnWindows10() {
+        const DWORD dark = 0;
+        RegSetKeyValueW(HKEY_CURRENT_USER, kPersonalizeKey, L"AppsUseLightTheme", REG_DWORD, &dark, sizeof(dark));
+        RegSetKeyValueW(HKEY_CURRENT_USER, kWineVersionKey, L"Version", REG_SZ, L"win10", sizeof(L"win10"));
+    }
+    ~DarkThemeOnWindows10() {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kPersonalizeKey, L"AppsUseLightTheme");
+        RegDeleteKeyW(HKEY_CURRENT_USER, kWineVersionKey);
+    }
+};
+
 // A DLL left beside orvanta.exe (a Downloads folder, a shared drive) under a system DLL's name is
 // never loaded, whichever window opens.
 TEST(PlantedDllTest, ADllBesideTheProgramIsNeverLoadedThroughAnyWindow) {
@@ -26,6 +42,7 @@ TEST(PlantedDllTest, ADllBesideTheProgramIsNeverLoadedThroughAnyWindow) {
     for (const wchar_t* name : kPlantedNames) {
         ASSERT_TRUE(CopyFileW((builtFolder + L"stand_in.dll").c_str(), (folder.WidePath() + name).c_str(), FALSE));
     }
+    const DarkThemeOnWindows10 dark;
     RunningProgram program(folder.WidePath(), folder.WidePath());
     ASSERT_TRUE(program.Started());
     const HWND main = program.WaitForMainWindow();
