@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/replace_text.h"
+
 namespace orvanta {
 
 std::optional<std::string> Location_Time_Text(LocalDateTime now,
@@ -81,12 +83,12 @@ std::string AllPlacesText(const LocationRowsPlan& plan) {
         if (row.action != RowAction::Show) {
             continue;
         }
-        const std::size_t first = row.time.find_first_not_of(' ');
-        const std::size_t last = row.time.find_last_not_of(' ');
+        const std::string_view time = WithoutOuterBlanks(row.time);
         text += text.empty() ? "" : "\r\n";
         text += row.description;
-        if (first != std::string::npos) {
-            text += ' ' + row.time.substr(first, last - first + 1);
+        if (!time.empty()) {
+            text += ' ';
+            text += time;
         }
     }
     return text;

@@ -86,4 +86,12 @@ std::string Replace_Text(std::string_view source, std::string_view pattern, std:
     return ReplaceRescanning(source, pattern, replacement);
 }
 
+std::string_view WithoutOuterBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace orvanta

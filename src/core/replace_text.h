@@ -12,4 +12,7 @@ namespace orvanta {
 // source unchanged. Always terminates.
 std::string Replace_Text(std::string_view source, std::string_view pattern, std::string_view replacement);
 
+// The text without the blanks before and after it; empty when it holds nothing else.
+std::string_view WithoutOuterBlanks(std::string_view text);
+
 }  // namespace orvanta

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/place.h"
+#include "core/replace_text.h"
 
 namespace orvanta {
 
@@ -60,11 +61,10 @@ std::string SettingsFilePath(std::string_view executablePath) {
 }
 
 int ParseIniInteger(std::string_view text, int defaultValue) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    text = WithoutOuterBlanks(text);
+    if (text.empty()) {
         return defaultValue;
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
 
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         // Hexadecimal is a 32-bit pattern, so "0xFFFFFFFF" is -1 as it would be for anyone who

@@ -1,5 +1,7 @@
 #include "core/working_hours.h"
 
+#include "core/replace_text.h"
+
 namespace orvanta {
 
 namespace {
@@ -23,11 +25,10 @@ std::string WorkingTimeText(int minutes) {
 }
 
 std::optional<int> ParseWorkingTime(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    text = WithoutOuterBlanks(text);
+    if (text.empty()) {
         return std::nullopt;
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
     const auto colon = text.find(':');
     if (colon == std::string_view::npos || colon < 1 || colon > 2 || text.size() != colon + 3) {
         return std::nullopt;
