@@ -173,8 +173,7 @@ void TMainForm1::KeepOnScreen() {
     const RECT& work = monitor.rcWork;
     const ScreenRect moved = BringOntoWorkArea({bounds.left, bounds.top, bounds.right, bounds.bottom},
                                                {work.left, work.top, work.right, work.bottom});
-    SetWindowLeft(moved.left);
-    SetWindowTop(moved.top);
+    MoveFrameTo(moved.left, moved.top);
 }
 
 void TMainForm1::Set_Program_Titles() {

@@ -64,8 +64,8 @@ class Form {
     // Outer frame position on the screen, and client size, in pixels.
     // While minimised or maximised these are the bounds the window returns to.
     RECT WindowBounds() const;
-    void SetWindowLeft(int left);
-    void SetWindowTop(int top);
+    // The frame's top-left corner, its size kept.
+    void MoveFrameTo(int left, int top);
     SIZE ClientSize() const;
     // The frame's top-left corner and the client size within it, in one move: each move is a trip to
     // the window system, and at start the window takes its stored place and size at once.

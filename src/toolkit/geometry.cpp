@@ -58,18 +58,9 @@ void Form::MoveFrame(int left, int top, int width, int height) {
     SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::SetWindowLeft(int left) {
-    left = WithinReach(left);
-    RECT bounds{};
-    GetWindowRect(window_, &bounds);
-    MoveFrame(left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
-}
-
-void Form::SetWindowTop(int top) {
-    top = WithinReach(top);
-    RECT bounds{};
-    GetWindowRect(window_, &bounds);
-    MoveFrame(bounds.left, top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+void Form::MoveFrameTo(int left, int top) {
+    SetWindowPos(window_, nullptr, WithinReach(left), WithinReach(top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::PlaceFrame(int left, int top, int clientWidth, int clientHeight) {
